@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the opponents' message files data/msXX.dat from the UTF-8 sources
+# tools/speech/msXX.txt: Shift-JIS (CP932) text with CR LF line ends, which is
+# what the game reads. Run from anywhere; fails on any line that CP932 cannot
+# represent.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+out="${1:-$root/data}"
+mkdir -p "$out"
+
+# Convert one source file to its message file (to stdout).
+convert() {
+    # The sources are plain LF text; a stray CR would end up doubled.
+    if LC_ALL=C grep -q $'\r' "$1"; then
+        echo "build.sh: $1 contains CR characters; keep the sources LF-only" >&2
+        return 1
+    fi
+    iconv -f UTF-8 -t CP932 "$1" | LC_ALL=C sed 's/$/\r/'
+}
+
+status=0
+for src in "$here"/ms[0-2][0-3].txt; do
+    name="$(basename "$src" .txt)"
+    tmp="$(mktemp)"
+    if convert "$src" >"$tmp"; then
+        mv "$tmp" "$out/$name.dat"
+        echo "wrote $out/$name.dat"
+    else
+        rm -f "$tmp"
+        echo "build.sh: cannot convert $src" >&2
+        status=1
+    fi
+done
+exit $status
