@@ -1,0 +1,61 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// Side identifiers double as cell values.
+constexpr std::int32_t Black = -1;
+constexpr std::int32_t Empty = 0;
+constexpr std::int32_t White = 1;
+
+// The cells are a 10 x 10 grid, index = column * 10 + row, columns and rows 1..8
+// on the board; the ring of always-empty cells around it stops every walk.
+constexpr int CellIndex(int column, int row) { return column * 10 + row; }
+
+// What storing a disc looks and sounds like. The match screen provides the real
+// one (paint the cell, play the sounds, pause); tests record the calls.
+class BoardObserver {
+public:
+    virtual ~BoardObserver() = default;
+    // The cell was stored (or, for Empty, only repainted): draw it as `value`.
+    virtual void DrawCell(int column, int row, std::int32_t value) = 0;
+    // A disc is placed: the computer's placing sound, or the player's.
+    virtual void PlacingSound(bool byComputer) = 0;
+    // A captured disc turns over.
+    virtual void TurningSound(bool byComputer) = 0;
+    virtual void Pause(int ms) = 0;
+    virtual void PumpEvents() = 0;
+};
+
+class TBoard {
+public:
+    TBoard();
+
+    std::array<std::int32_t, 100> Cells{};
+    static constexpr std::array<std::int32_t, 8> Directions{-11, -10, -9, -1, 1, 9, 10, 11};
+
+    void SetObserver(BoardObserver* observer) { observer_ = observer; }
+
+    void Clear();
+    void PutDisc(int column, int row, std::int32_t value);
+    void PlaceAndFlip(int column, int row, std::int32_t side, bool byComputer);
+    void RedrawAll();
+
+    bool CanPlace(int column, int row, std::int32_t side) const;
+    int CountMoves(std::int32_t side) const;
+    int CountDiscs(std::int32_t value) const;
+    bool IsMatchOver() const;
+
+    std::int32_t At(int column, int row) const { return Cells[CellIndex(column, row)]; }
+
+private:
+    BoardObserver* observer_ = nullptr;
+};
+
+// The data module that owns the one board of the program.
+class TDBoard {
+public:
+    TDBoard();
+    TBoard Board;
+};
+
+bool IsCorner(int column, int row);

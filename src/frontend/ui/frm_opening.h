@@ -1,0 +1,9 @@
+#pragma once
+#include <QWidget>
+
+// Name, figure and level, the egg story; later the hatching and the game clear.
+class TfrmOpening : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmOpening(QWidget* parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#include "match/ui/frm_battle.h"
+
+#include "platform/ui/desktop.h"
+
+TfrmBattle::TfrmBattle(QWidget* parent)
+    : QWidget(parent)
+{
+    SetUpGameWindow(this, 604, 350);
+}
+
+void TfrmBattle::AttachBoard() {}

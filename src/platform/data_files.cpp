@@ -1,0 +1,116 @@
+#include "platform/data_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string AppDir()
+{
+    std::error_code error;
+    const auto dir = std::filesystem::current_path(error);
+    return error ? std::string{"."} : dir.string();
+}
+
+std::string DataPath(std::string_view tail)
+{
+    return AppDir() + std::string{tail};
+}
+
+std::string ToStoredForm(std::string_view data)
+{
+    std::string stored;
+    stored.reserve(data.size() + 8);
+    for (char c : data) {
+        if (c == '\n')
+            stored.push_back('\r');
+        stored.push_back(c);
+    }
+    return stored;
+}
+
+std::string FromStoredForm(std::string_view stored)
+{
+    std::string data;
+    data.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n')
+            continue;  // the pair becomes the single 0x0A that follows
+        data.push_back(stored[i]);
+    }
+    return data;
+}
+
+std::optional<std::string> ReadRawFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadStoredFile(const std::string& path)
+{
+    auto raw = ReadRawFile(path);
+    if (!raw)
+        return std::nullopt;
+    return FromStoredForm(*raw);
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+void SyncFolderOf(const std::filesystem::path& file)
+{
+    const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path{"."};
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool WriteStoredFileAtomically(const std::string& path, std::string_view data)
+{
+    const std::filesystem::path target{path};
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    // Keep the permissions an ordinary file of ours would have.
+    ::fchmod(fd, 0644);
+    const std::string stored = ToStoredForm(data);
+    bool ok = WriteAll(fd, stored);
+    ok = (::fsync(fd) == 0) && ok;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = (::rename(temp.c_str(), path.c_str()) == 0);
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolderOf(target);
+    return true;
+}

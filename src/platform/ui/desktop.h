@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/services.h"
+
+#include <QString>
+#include <string>
+
+class QWidget;
+
+inline QString Qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// The desktop versions of the platform services: Qt message boxes, the beep,
+// sleeps scaled by the time scale, and the Qt event loop.
+class DesktopServices : public PlatformServices {
+public:
+    void ShowMessage(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
+    void Beep() override;
+    void Pause(int ms) override;
+    void PumpEvents() override;
+};
+
+// The game's caption, on every window.
+inline const char* const kGameCaption = "ズモルリバロ";
+
+// Gives a screen its caption, a fixed client size and a title bar without
+// buttons, and centres it on the screen.
+void SetUpGameWindow(QWidget* window, int clientWidth, int clientHeight);
+void CentreOnScreen(QWidget* window);
+
+// The game's text font, with fallbacks that exist on a fresh Linux machine.
+QFont GameFont(int pixelSize, bool bold = false);

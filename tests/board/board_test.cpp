@@ -1,0 +1,173 @@
+#include "board/board.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what storing discs looks and sounds like, in order.
+class RecordingObserver : public BoardObserver {
+public:
+    void DrawCell(int column, int row, std::int32_t value) override
+    {
+        calls.push_back("draw " + std::to_string(column) + std::to_string(row) + " " + std::to_string(value));
+    }
+    void PlacingSound(bool byComputer) override { calls.push_back(byComputer ? "put com" : "put player"); }
+    void TurningSound(bool byComputer) override { calls.push_back(byComputer ? "turn com" : "turn player"); }
+    void Pause(int ms) override { calls.push_back("pause " + std::to_string(ms)); }
+    void PumpEvents() override { calls.push_back("pump"); }
+    std::vector<std::string> calls;
+};
+
+void SetUpInitialPosition(TBoard& board)
+{
+    board.PutDisc(4, 4, White);
+    board.PutDisc(5, 5, White);
+    board.PutDisc(4, 5, Black);
+    board.PutDisc(5, 4, Black);
+}
+
+// Plays a move without animation: the board with no observer does exactly that.
+long long Perft(TBoard& board, std::int32_t side, int depth, bool passed = false)
+{
+    if (depth == 0)
+        return 1;
+    long long leaves = 0;
+    bool moved = false;
+    for (int column = 1; column <= 8; ++column) {
+        for (int row = 1; row <= 8; ++row) {
+            if (!board.CanPlace(column, row, side))
+                continue;
+            moved = true;
+            const auto before = board.Cells;
+            board.PlaceAndFlip(column, row, side, false);
+            leaves += Perft(board, -side, depth - 1);
+            board.Cells = before;
+        }
+    }
+    if (!moved) {
+        if (passed)
+            return 1;  // neither side can move: the game is over here
+        return Perft(board, -side, depth - 1, true);
+    }
+    return leaves;
+}
+
+} // namespace
+
+TEST(Board, StartsEmptyWithTheBorderRing)
+{
+    TBoard board;
+    EXPECT_EQ(board.CountDiscs(Empty), 64);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(board.Cells[i], Empty);
+    EXPECT_EQ(TBoard::Directions, (std::array<std::int32_t, 8>{-11, -10, -9, -1, 1, 9, 10, 11}));
+}
+
+TEST(Board, InitialPositionHasFourMovesForEachSide)
+{
+    TBoard board;
+    SetUpInitialPosition(board);
+    std::vector<std::pair<int, int>> black, white;
+    for (int column = 1; column <= 8; ++column)
+        for (int row = 1; row <= 8; ++row) {
+            if (board.CanPlace(column, row, Black))
+                black.emplace_back(column, row);
+            if (board.CanPlace(column, row, White))
+                white.emplace_back(column, row);
+        }
+    EXPECT_EQ(black, (std::vector<std::pair<int, int>>{{3, 4}, {4, 3}, {5, 6}, {6, 5}}));
+    EXPECT_EQ(white, (std::vector<std::pair<int, int>>{{3, 5}, {4, 6}, {5, 3}, {6, 4}}));
+    EXPECT_EQ(board.CountMoves(Black), 4);
+    EXPECT_FALSE(board.CanPlace(4, 4, Black)) << "an occupied cell is never a move";
+}
+
+TEST(Board, PerftCountsFromTheInitialPosition)
+{
+    const long long expected[] = {4, 12, 56, 244, 1396, 8200, 55092, 390216};
+    TBoard board;
+    SetUpInitialPosition(board);
+    for (int depth = 1; depth <= 8; ++depth)
+        EXPECT_EQ(Perft(board, Black, depth), expected[depth - 1]) << "depth " << depth;
+}
+
+TEST(Board, LineRunningIntoTheEdgeCapturesNothing)
+{
+    TBoard board;
+    board.Cells[CellIndex(2, 1)] = White;
+    board.Cells[CellIndex(1, 1)] = White;
+    // Black at (3,1) would walk left over two whites into the border ring.
+    EXPECT_FALSE(board.CanPlace(3, 1, Black));
+    board.Cells[CellIndex(1, 1)] = Black;
+    EXPECT_TRUE(board.CanPlace(3, 1, Black));
+}
+
+TEST(Board, PlaceAndFlipTurnsDirectionByDirectionNearestFirst)
+{
+    TBoard board;
+    RecordingObserver observer;
+    // Black at (4,4) will capture up (two whites) and right (one white).
+    board.Cells[CellIndex(4, 3)] = White;
+    board.Cells[CellIndex(4, 2)] = White;
+    board.Cells[CellIndex(4, 1)] = Black;
+    board.Cells[CellIndex(5, 4)] = White;
+    board.Cells[CellIndex(6, 4)] = Black;
+    board.Cells[CellIndex(3, 3)] = White;  // not bracketed: (2,2) is empty
+    board.SetObserver(&observer);
+    board.PlaceAndFlip(4, 4, Black, true);
+    const std::vector<std::string> expected{
+        "put com", "draw 44 -1", "pump", "pause 300", "pump",
+        "turn com", "draw 43 -1", "pump", "pause 130",
+        "turn com", "draw 42 -1", "pump", "pause 130",
+        "turn com", "draw 54 -1", "pump", "pause 130"};
+    EXPECT_EQ(observer.calls, expected);
+    EXPECT_EQ(board.At(3, 3), White);
+    EXPECT_EQ(board.CountDiscs(Black), 6);
+}
+
+TEST(Board, PlaceAndFlipOnAnOccupiedCellDoesNothing)
+{
+    TBoard board;
+    RecordingObserver observer;
+    board.SetObserver(&observer);
+    board.Cells[CellIndex(1, 1)] = White;
+    board.PlaceAndFlip(1, 1, Black, false);
+    EXPECT_TRUE(observer.calls.empty());
+    EXPECT_EQ(board.At(1, 1), White);
+}
+
+TEST(Board, PutDiscEmptyOnlyRepaintsAndClearEmpties)
+{
+    TBoard board;
+    RecordingObserver observer;
+    board.SetObserver(&observer);
+    board.PutDisc(2, 3, White);
+    board.PutDisc(2, 3, Empty);
+    board.PutDisc(2, 3, 7);  // not a disc value: nothing at all
+    EXPECT_EQ(observer.calls, (std::vector<std::string>{"draw 23 1", "draw 23 0"}));
+    EXPECT_EQ(board.CountDiscs(White), 1) << "repainting empty keeps the stored disc";
+    observer.calls.clear();
+    board.Clear();
+    EXPECT_TRUE(observer.calls.empty()) << "clearing draws nothing";
+    EXPECT_EQ(board.CountDiscs(Empty), 64);
+    board.RedrawAll();
+    ASSERT_EQ(observer.calls.size(), 64u);
+    EXPECT_EQ(observer.calls[1], "draw 12 0") << "column outer, row inner";
+}
+
+TEST(Board, MatchIsOverWhenFullOrNeitherSideCanMove)
+{
+    TBoard board;
+    for (int column = 1; column <= 8; ++column)
+        for (int row = 1; row <= 8; ++row)
+            board.Cells[CellIndex(column, row)] = (column + row) % 2 ? Black : White;
+    EXPECT_TRUE(board.IsMatchOver());
+    board.Clear();
+    board.Cells[CellIndex(1, 1)] = Black;
+    board.Cells[CellIndex(8, 8)] = White;
+    EXPECT_TRUE(board.IsMatchOver()) << "empty squares left but no move for either side";
+    board.Cells[CellIndex(2, 1)] = White;
+    EXPECT_FALSE(board.IsMatchOver());
+}

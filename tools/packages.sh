@@ -1,0 +1,18 @@
+# Debian packages the game needs to build, run and be tested. Sourced by
+# play.sh and test.sh, which install whatever is missing.
+ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+  libsdl2-mixer-dev fonts-ipafont-gothic)
+ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+
+ensure_packages() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
