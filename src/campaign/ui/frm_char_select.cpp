@@ -7,3 +7,15 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
 {
     SetUpGameWindow(this, 510, 333);
 }
+
+void TfrmCharSelect::DrawCross(int, int) {}
+
+void TfrmCharSelect::StartDefeatAnimation()
+{
+    setEnabled(false);
+}
+
+void TfrmCharSelect::SelectPlace(int place, bool)
+{
+    PlaceIndex = place - 1;
+}

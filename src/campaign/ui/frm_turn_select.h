@@ -1,9 +1,19 @@
 #pragma once
 #include <QWidget>
 
-// The small window that asks whether the player moves first or second.
+class TImage;
+class TLabel;
+
+// The small window that asks whether the player moves first or second. It also
+// carries the opponent's name, portrait and faces for the length of a match.
 class TfrmTurnSelect : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmTurnSelect(QWidget* parent = nullptr);
+
+    TLabel* grpChar;     // the opponent's name
+    TLabel* Label2;      // the opponent's strength caption
+    TImage* imgChar;     // the opponent's portrait
+    TImage* imgComWin;   // hidden: the opponent's winning face
+    TImage* imgComLoss;  // hidden: the opponent's losing face
 };

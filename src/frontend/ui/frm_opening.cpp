@@ -7,3 +7,8 @@ TfrmOpening::TfrmOpening(QWidget* parent)
 {
     SetUpGameWindow(this, 271, 185);
 }
+
+void TfrmOpening::StartHatching()
+{
+    show();
+}

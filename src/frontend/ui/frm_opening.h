@@ -6,4 +6,7 @@ class TfrmOpening : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmOpening(QWidget* parent = nullptr);
+
+    // The game clear hand-off: shows the hatching page and starts its animation.
+    void StartHatching();
 };

@@ -9,3 +9,7 @@ TfrmBattle::TfrmBattle(QWidget* parent)
 }
 
 void TfrmBattle::AttachBoard() {}
+
+bool TfrmBattle::LoadOpponentMessage(const std::string&) { return false; }
+
+void TfrmBattle::SetUpMatch(bool, const QPixmap&, const QString&, const QPixmap&, const QString&) {}

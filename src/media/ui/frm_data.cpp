@@ -1,7 +1,86 @@
 #include "media/ui/frm_data.h"
 
+#include "platform/ui/sdl_wave_player.h"
+#include "platform/ui/widgets.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+static void InitialiseArt()
+{
+#ifdef ZUMORU_HAS_ART
+    Q_INIT_RESOURCE(art);
+#endif
+}
+
+QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(identifier));
+    if (!renderer.isValid())
+        return {};
+    const QSize size = renderer.defaultSize();
+    QPixmap picture(size * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
+}
+
 TfrmData::TfrmData(QWidget* parent)
     : QWidget(parent)
 {
+    InitialiseArt();
+    setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("データ集"));
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QStringList files = QDir(QStringLiteral(":/art")).entryList({QStringLiteral("*.svg")});
+    for (const QString& file : files) {
+        const QString identifier = file.chopped(4);
+        const QPixmap picture = RenderArt(identifier, ratio);
+        auto* image = new TImage(this, identifier.toLatin1().constData(),
+                                 QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+        image->SetPicture(picture);
+        image->hide();
+    }
+    shpColorSample1 = new TShape(this, "shpColorSample1", QRect(0, 0, 16, 16), TShape::Kind::Rectangle, Qt::red);
+    shpColorSample2 = new TShape(this, "shpColorSample2", QRect(0, 0, 16, 16), TShape::Kind::Rectangle,
+                                 QColor(192, 192, 192));
+    shpColorSample1->hide();
+    shpColorSample2->hide();
+
+    SdlWavePlayer::OpenDevice();
+    std::array<WavePlayer*, 5> players{};
+    for (int i = 0; i < 5; ++i) {
+        ownPlayers_[i] = std::make_unique<SdlWavePlayer>(i);
+        players[i] = ownPlayers_[i].get();
+    }
+    sounds_ = std::make_unique<SoundBank>(players);
+}
+
+TfrmData::~TfrmData()
+{
+    sounds_.reset();
+    for (auto& player : ownPlayers_)
+        player.reset();
+    SdlWavePlayer::CloseDevice();
+}
+
+TImage* TfrmData::Image(const QString& identifier) const
+{
+    return findChild<TImage*>(identifier, Qt::FindDirectChildrenOnly);
+}
+
+QPixmap TfrmData::Picture(const QString& identifier) const
+{
+    const TImage* image = Image(identifier);
+    return image ? image->Picture() : QPixmap();
+}
+
+void TfrmData::UsePlayers(const std::array<WavePlayer*, 5>& players)
+{
+    sounds_ = std::make_unique<SoundBank>(players);
 }

@@ -1,10 +1,45 @@
 #pragma once
+#include "media/sound_bank.h"
+
+#include <QColor>
+#include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <memory>
+
+class TImage;
+class TShape;
 
 // The media catalogue: every picture of the game and the five sound players.
-// It is never shown.
+// It is never shown. Each picture is a hidden image named by its identifier
+// ("imgChar00", "imgBack", ...), drawn from our SVG art at the screen's pixel
+// density; other screens copy pictures out of it.
 class TfrmData : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmData(QWidget* parent = nullptr);
+    ~TfrmData() override;
+
+    // The picture of an identifier (a null pixmap for an unknown one).
+    QPixmap Picture(const QString& identifier) const;
+    TImage* Image(const QString& identifier) const;
+
+    void PlayEffect(int n) { sounds_->PlayEffect(n); }
+    void PlayPlayerPut(int v) { sounds_->PlayPlayerPut(v); }
+    void PlayPlayerTurn(int v) { sounds_->PlayPlayerTurn(v); }
+    void PlayComPut(int n) { sounds_->PlayComPut(n); }
+    void PlayComTurn(int n) { sounds_->PlayComTurn(n); }
+
+    // Tests put recording players in place of the SDL ones.
+    void UsePlayers(const std::array<WavePlayer*, 5>& players);
+
+    TShape* shpColorSample1;
+    TShape* shpColorSample2;
+
+private:
+    std::array<std::unique_ptr<WavePlayer>, 5> ownPlayers_;
+    std::unique_ptr<SoundBank> sounds_;
 };
+
+// Renders one of our SVG pictures at its own size and the given pixel density.
+QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio);

@@ -1,0 +1,48 @@
+#pragma once
+#include <array>
+#include <string>
+
+// One wave-audio player: holds at most one open sound at a time.
+class WavePlayer {
+public:
+    virtual ~WavePlayer() = default;
+    virtual void Close() = 0;
+    // Opens the file as wave audio whatever its extension.
+    virtual bool Open(const std::string& path) = 0;
+    virtual bool Rewind() = 0;
+    // Starts playing and returns at once.
+    virtual bool Play() = 0;
+    virtual std::string LastError() const = 0;
+};
+
+enum SoundPlayerIndex { MultiSound, PlayerPutSound, PlayerTurnSound, ComPutSound, ComTurnSound };
+
+// The file tail ("/data/sdm01.dat") that a player plays for a number; empty for
+// a number outside the player's table.
+std::string SoundTail(SoundPlayerIndex player, int number);
+
+// The five players of the game and the rule that drives them: a repeated number
+// rewinds and restarts the sound already open; a changed number closes the
+// player and opens the new file, even when both numbers name the same file.
+class SoundBank {
+public:
+    explicit SoundBank(const std::array<WavePlayer*, 5>& players) : players_(players) {}
+
+    void PlayEffect(int n) { Play(MultiSound, n); }
+    void PlayPlayerPut(int v) { Play(PlayerPutSound, v); }
+    void PlayPlayerTurn(int v) { Play(PlayerTurnSound, v); }
+    void PlayComPut(int n) { Play(ComPutSound, n); }
+    void PlayComTurn(int n) { Play(ComTurnSound, n); }
+
+    int LastNumber(SoundPlayerIndex player) const { return lastNumber_[player]; }
+
+private:
+    void Play(SoundPlayerIndex player, int number);
+
+    std::array<WavePlayer*, 5> players_;
+    std::array<int, 5> lastNumber_{};
+};
+
+// The player's figure picks the first sound of each pair for the boy (1) and the
+// second for anyone else.
+inline int PlayerSoundVariant(int playerCharacter) { return playerCharacter == 1 ? 1 : 2; }

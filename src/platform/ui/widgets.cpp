@@ -1,0 +1,167 @@
+#include "platform/ui/widgets.h"
+
+#include "platform/ui/desktop.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImage::TImage(QWidget* parent, const char* name, QRect geometry, bool stretch)
+    : QWidget(parent), stretch_(stretch)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+}
+
+void TImage::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture.copy();
+    update();
+}
+
+void TImage::MirrorSquareFrom(const QPixmap& source, int size)
+{
+    if (source.isNull())
+        return;
+    const qreal ratio = source.devicePixelRatio();
+    const int physical = static_cast<int>(size * ratio);
+    const QImage square = source.toImage().copy(0, 0, physical, physical).mirrored(true, false);
+    if (picture_.isNull())
+        picture_ = source.copy();
+    QPainter painter(&picture_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    QPixmap mirrored = QPixmap::fromImage(square);
+    mirrored.setDevicePixelRatio(ratio);
+    painter.drawPixmap(0, 0, mirrored);
+    painter.end();
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    emit MouseDown(event->button(), event->position().toPoint());
+}
+
+TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption)
+    : QLabel(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+}
+
+void TLabel::mousePressEvent(QMouseEvent* event)
+{
+    emit MouseDown(event->button());
+}
+
+TPanel::TPanel(QWidget* parent, const char* name, QRect geometry, QColor colour)
+    : QWidget(parent), colour_(colour)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+}
+
+void TPanel::SetCaption(const QString& caption, QColor textColour)
+{
+    caption_ = caption;
+    textColour_ = textColour;
+    update();
+}
+
+void TPanel::SetBevels(Bevel outer, Bevel inner, int width)
+{
+    outer_ = outer;
+    inner_ = inner;
+    bevelWidth_ = width;
+    update();
+}
+
+namespace {
+
+void DrawBevel(QPainter& painter, QRect area, TPanel::Bevel bevel, int width)
+{
+    if (bevel == TPanel::Bevel::None)
+        return;
+    const QColor light = bevel == TPanel::Bevel::Raised ? QColor(255, 255, 255) : QColor(128, 128, 128);
+    const QColor dark = bevel == TPanel::Bevel::Raised ? QColor(128, 128, 128) : QColor(255, 255, 255);
+    for (int i = 0; i < width; ++i) {
+        const QRect r = area.adjusted(i, i, -i - 1, -i - 1);
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+}
+
+} // namespace
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    DrawBevel(painter, rect(), outer_, 1);
+    if (inner_ != Bevel::None)
+        DrawBevel(painter, rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_), inner_, 1);
+    if (!caption_.isEmpty()) {
+        painter.setPen(textColour_);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    }
+}
+
+void TPanel::mousePressEvent(QMouseEvent* event)
+{
+    emit MouseDown(event->button());
+}
+
+TButton::TButton(QWidget* parent, const char* name, QRect geometry, const QString& caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TButton::mousePressEvent(QMouseEvent* event)
+{
+    emit MouseDown(event->button());
+    QPushButton::mousePressEvent(event);
+}
+
+TShape::TShape(QWidget* parent, const char* name, QRect geometry, Kind kind, QColor brush, QColor pen,
+               int penWidth, bool filled)
+    : QWidget(parent), kind_(kind), brush_(brush), pen_(pen), penWidth_(penWidth), filled_(filled)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, kind_ != Kind::Rectangle);
+    painter.setPen(QPen(pen_, penWidth_));
+    painter.setBrush(filled_ ? QBrush(brush_) : Qt::NoBrush);
+    const qreal inset = penWidth_ / 2.0;
+    const QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    switch (kind_) {
+    case Kind::Rectangle: painter.drawRect(area); break;
+    case Kind::RoundRect: painter.drawRoundedRect(area, 10, 10); break;
+    case Kind::Ellipse: painter.drawEllipse(area); break;
+    }
+}

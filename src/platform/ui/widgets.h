@@ -1,0 +1,115 @@
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+// The widget kinds every screen is built from. Each reacts on the press of any
+// mouse button (the game's rule) through its `MouseDown` signal; buttons also
+// emit the usual `clicked` when the press is released over them.
+
+// An image with its own picture (a canvas that can be drawn into). Pictures are
+// kept at the screen's device pixel ratio so they stay sharp on high-DPI screens.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    TImage(QWidget* parent, const char* name, QRect geometry, bool stretch = false);
+
+    // Copies the picture data; the image keeps its own size and stretch.
+    void SetPicture(const QPixmap& picture);
+    const QPixmap& Picture() const { return picture_; }
+    // The picture to draw into; call update() afterwards.
+    QPixmap& Canvas() { return picture_; }
+    // Replaces the top-left size x size square with the left-right mirror of the
+    // same square of `source`.
+    void MirrorSquareFrom(const QPixmap& source, int size = 89);
+    void SetStretch(bool stretch) { stretch_ = stretch; update(); }
+
+signals:
+    void MouseDown(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_;
+};
+
+// A label; `MouseDown` on any button press.
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption = {});
+signals:
+    void MouseDown(Qt::MouseButton button);
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A panel with a coloured face and raised/lowered bevels, optionally captioned;
+// the place tabs use it as a button.
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Bevel { None, Raised, Lowered };
+    TPanel(QWidget* parent, const char* name, QRect geometry, QColor colour = QColor(212, 208, 200));
+
+    void SetColour(QColor colour) { colour_ = colour; update(); }
+    QColor Colour() const { return colour_; }
+    void SetCaption(const QString& caption, QColor textColour = Qt::black);
+    QString Caption() const { return caption_; }
+    void SetBevels(Bevel outer, Bevel inner, int width = 1);
+    Bevel OuterBevel() const { return outer_; }
+    Bevel InnerBevel() const { return inner_; }
+
+signals:
+    void MouseDown(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QColor colour_;
+    QColor textColour_ = Qt::black;
+    QString caption_;
+    Bevel outer_ = Bevel::Raised;
+    Bevel inner_ = Bevel::None;
+    int bevelWidth_ = 1;
+};
+
+// A push button (optionally with a picture); `MouseDown` comes before `clicked`.
+class TButton : public QPushButton {
+    Q_OBJECT
+public:
+    TButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+signals:
+    void MouseDown(Qt::MouseButton button);
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A plain shape: a rectangle, a rounded rectangle or an ellipse with a pen and an
+// optional fill.
+class TShape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, RoundRect, Ellipse };
+    TShape(QWidget* parent, const char* name, QRect geometry, Kind kind, QColor brush,
+           QColor pen = Qt::black, int penWidth = 1, bool filled = true);
+    void SetBrush(QColor brush) { brush_ = brush; update(); }
+    QColor Brush() const { return brush_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor brush_;
+    QColor pen_;
+    int penWidth_;
+    bool filled_;
+};
