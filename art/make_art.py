@@ -61,6 +61,10 @@ class Svg:
         self.defs = []
         self.body = []
         self.n = 0
+        self.split = None   # how many body items form the backdrop, if the picture has one
+
+    def end_backdrop(self):
+        self.split = len(self.body)
 
     def _id(self, kind):
         self.n += 1
@@ -97,7 +101,10 @@ class Svg:
                 '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
                 'width="%d" height="%d" viewBox="0 0 %d %d">\n' % (self.w, self.h, self.w, self.h))
         defs = "<defs>\n%s\n</defs>\n" % "\n".join(self.defs) if self.defs else ""
-        return head + defs + "\n".join(self.body) + "\n</svg>\n"
+        if self.split is None:
+            return head + defs + "\n".join(self.body) + "\n</svg>\n"
+        return (head + defs + '<g id="backdrop">\n' + "\n".join(self.body[:self.split]) + "\n</g>\n"
+                + '<g id="figure">\n' + "\n".join(self.body[self.split:]) + "\n</g>\n</svg>\n")
 
 
 def _stops(stops):
@@ -303,6 +310,7 @@ def backdrop(svg, c1, c2, expr, ray=None):
         for i, x in enumerate(range(6, w, 9)):
             ln = 16 + (i * 7) % 13
             svg.add(path("M%s,0 L%s,%s" % (f(x), f(x), f(ln)), stroke="#283050", sw=1.6, op=0.45))
+    svg.end_backdrop()
 
 
 def win_sparkles(svg, pts=None):
@@ -566,8 +574,8 @@ def coffin(svg, e):
         ellipse(28, 40, 2.5, 9, rot=10, fill="#ffffff", op=0.3),
     ], tilt))
     # a pale ghostly patch where the face shows through
-    svg.add(group([blob_d and path(blob_d(45, 58, 34, 30), fill=svg.rad([(0, "#f4f0ff"), (1, "#c8c0e8")]),
-                                   stroke="#5a4a80", sw=1.4)], tilt))
+    svg.add(group([path(blob_d(45, 58, 34, 30), fill=svg.rad([(0, "#f4f0ff"), (1, "#c8c0e8")]),
+                        stroke="#5a4a80", sw=1.4)], tilt))
     face(svg, 45, 57, 0.78, e)
     if e == "n":
         for x, y in ((76, 40), (12, 50)):
@@ -669,8 +677,7 @@ def electron(svg, e):
         svg.add(circle(x, y, 1.4, fill="#ffffff", op=0.9))
     svg.add(ellipse(33, 33, 7, 3.5, rot=-30, fill="#ffffff", op=0.7))
     face(svg, 45, 50, 0.95, e, ink="#062040")
-    # front arc of the orbit with its electrons
-    svg.add(path("M5,60 Q45,72 86,40", stroke=orb, sw=1.4, op=0.0))
+    # the electrons on their orbit
     ang = math.radians(-18)
     for t in (200, 330):
         a = math.radians(t)
@@ -860,6 +867,8 @@ def chick(svg, n):
             a1 = a0 + math.pi / 16
             svg.add(poly([(45, 48), (45 + 90 * math.cos(a0), 48 + 90 * math.sin(a0)),
                           (45 + 90 * math.cos(a1), 48 + 90 * math.sin(a1))], fill="#ffe45a", op=0.45))
+    svg.end_backdrop()
+    if n == 5:
         svg.add(circle(45, 50, 40, fill=svg.rad([(0, "#fff6a0", 0.9), (1, "#fff6a0", 0)])))
     if n == 4:
         for i, x in enumerate((14, 26, 38, 52, 64, 76)):
@@ -867,7 +876,7 @@ def chick(svg, n):
             svg.add(path("M%d,86 Q%d,%d %d,%d Q%d,%d %d,86 Z" % (x - 9, x - 8, 86 - hgt / 2, x, 86 - hgt,
                                                                  x + 8, 86 - hgt / 2, x + 9),
                          fill="#ffd23a", op=0.7))
-    size = {1: 30, 2: 40, 3: 48, 4: 54, 5: 58}[n]
+    size = {1: 34, 2: 40, 3: 48, 4: 54, 5: 58}[n]
     cx = 45
     foot_y = 84
     cy = foot_y - size * 0.52
@@ -942,17 +951,26 @@ def chick(svg, n):
     # head gear
     top = cy - size * 0.48
     if n == 1:
-        shell_half(svg, [(25, 70), (31, 64), (37, 71), (44, 63), (51, 71), (58, 64), (65, 70)], 25, 64, 40, 22)
+        shell_half(svg, [(23, 75), (29, 70), (35, 76), (42, 69), (49, 76), (56, 70), (62, 76), (67, 74)],
+                   23, 70, 44, 18)
         for sx, sy, r, c in EGG_SPOTS[:3]:
-            svg.add(ellipse(25 + sx * 40, 70 + sy * 14, r * 30, r * 24, fill=c, op=0.8))
+            svg.add(ellipse(23 + sx * 44, 76 + sy * 9, r * 26, r * 20, fill=c, op=0.8))
         svg.add(path("M45,%s Q41,%s 46,%s" % (f(top + 1), f(top - 6), f(top - 9)), stroke="#a06a00", sw=1.4,
                      cap="round"))
     elif n == 2:
-        svg.add(path("M%s,%s L%s,%s L%s,%s L%s,%s L%s,%s L%s,%s Q%s,%s %s,%s Z" % (
-            f(cx - 11), f(top + 5), f(cx - 8), f(top - 1), f(cx - 3), f(top + 3), f(cx + 2), f(top - 2),
-            f(cx + 7), f(top + 3), f(cx + 11), f(top + 5), f(cx), f(top - 10), f(cx - 11), f(top + 5)),
-            fill="#fff6e6", stroke="#8a6a4a", sw=1.2, join="round"))
-        svg.add(ellipse(cx - 3, top - 3, 2, 1.5, fill="#b88af0"))
+        # still wearing the top of its shell
+        zig = [(cx - 15, top + 6), (cx - 10, top + 1), (cx - 5, top + 6), (cx, top), (cx + 5, top + 6),
+               (cx + 10, top + 1), (cx + 15, top + 6)]
+        d = "M" + " L".join("%s,%s" % (f(x), f(y)) for x, y in zig)
+        d += " C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" % (
+            f(cx + 15), f(top - 8), f(cx + 8), f(top - 14), f(cx), f(top - 14),
+            f(cx - 8), f(top - 14), f(cx - 15), f(top - 8), f(cx - 15), f(top + 6))
+        cap = [path(d, fill=svg.rad([(0, "#ffffff"), (1, "#f0d8b0")], cx=0.4, cy=0.3, r=0.8), stroke="#8a6a4a",
+                    sw=1.3, join="round"),
+               ellipse(cx - 5, top - 7, 3, 2.4, fill="#b88af0", op=0.9),
+               ellipse(cx + 6, top - 3, 2.4, 2, fill="#6ad6e8", op=0.9),
+               ellipse(cx - 8, top - 9, 2, 1.2, rot=-30, fill="#ffffff")]
+        svg.add(group(cap, "rotate(-12 %s %s)" % (f(cx), f(top))))
     if n in (3, 4):
         by = top + size * 0.2
         svg.add(path("M%s,%s Q%s,%s %s,%s" % (f(cx - size * 0.47), f(by + 2), f(cx), f(by - 4), f(cx + size * 0.47),
@@ -1202,10 +1220,10 @@ def title_big(svg):
     for x in range(10 + 21, w - 10, 21):
         svg.add(path("M%d,3 L%d,%d" % (x, x, h - 3), stroke="#0f6a34", sw=1, op=0.7))
     svg.add(path("M11,%s L%d,%s" % (f(h / 2.0), w - 11, f(h / 2.0)), stroke="#0f6a34", sw=1, op=0.7))
-    disc_face(svg, 25, h / 2.0, 11, True, "w")
-    disc_face(svg, w - 25, h / 2.0, 11, False, "w")
-    size = 38
-    gap = 8
+    disc_face(svg, 23, h / 2.0, 9.5, True, "w")
+    disc_face(svg, w - 23, h / 2.0, 9.5, False, "w")
+    size = 34
+    gap = 5
     total = 3 * size + 2 * gap
     x = (w - total) / 2.0
     for ch in ("リ", "バ", "ロ"):

@@ -43,7 +43,8 @@ done
 existing=()
 for p in "${ordered[@]}"; do [ -f "$p" ] && existing+=("$p"); done
 
-montage "${existing[@]}" -background '#777777' -fill white -pointsize 11 \
-    -set label '%t\n%[fx:w/'"$scale"']x%[fx:h/'"$scale"']' \
-    -tile 9x -geometry '+6+6' "$out/contact_sheet.png"
+cell=$((90 * scale))
+montage "${existing[@]}" -background '#6f6f6f' -fill white -pointsize $((6 * scale + 1)) \
+    -set label '%t  %[fx:w/'"$scale"']x%[fx:h/'"$scale"']' \
+    -tile 9x -geometry "${cell}x${cell}>+5+5" "$out/contact_sheet.png"
 echo "contact sheet: $out/contact_sheet.png"
