@@ -1375,7 +1375,87 @@ def main():
     qrc += ['</qresource>', '</RCC>', '']
     with open(os.path.join(HERE, "art.qrc"), "w", encoding="utf-8") as fp:
         fp.write("\n".join(qrc))
+    with open(os.path.join(HERE, "README.md"), "w", encoding="utf-8") as fp:
+        fp.write(readme())
     print("%d pictures written" % len(PICTURES))
+
+
+def readme():
+    rows = "\n".join("| `%s` | %d × %d | %s |" % (i, w, h, note) for i, w, h, _, note in PICTURES)
+    return README_HEAD + rows + "\n" + README_TAIL
+
+
+README_HEAD = """# Pictures
+
+Every picture of the game is an SVG in this folder, named after its picture or widget
+identifier, and compiled into the program by `art.qrc` under the prefix `/art`:
+the portrait of ズモル蝸牛 is `:/art/imgChar00.svg`. Load with `QSvgRenderer`; the
+width and height of each file are its size in pixels in the game.
+
+The SVGs are generated: edit `make_art.py` and run `python3 art/make_art.py`, which
+rewrites every SVG, `art.qrc` and this file. `tools/render_art.sh OUTDIR` renders them all
+to PNG with a contact sheet, for looking at them.
+
+Only what Qt Svg (SVG Tiny 1.2) draws faithfully is used: shapes, paths, linear and radial
+gradients, transforms, fill and stroke opacity. No filters, masks, style sheets, text,
+embedded bitmaps or external references. Lettering is drawn as paths.
+
+## Backdrop and figure
+
+Faces, figures and chicks are opaque squares with a backdrop colour of their own. Their
+SVG keeps that backdrop in `<g id="backdrop">` and everything else in `<g id="figure">`.
+Where the game shows a picture "transparent" over another one (the chick `imgHina` over the
+broken shell and the page background on the hatching page, for instance) draw only the figure:
+
+```cpp
+QSvgRenderer r(QStringLiteral(":/art/imgEgg3.svg"));
+QPainter p(&pixmap);                       // pixmap: the full 90 × 90, cleared to transparent
+p.scale(pixmap.width() / r.viewBoxF().width(), pixmap.height() / r.viewBoxF().height());
+r.render(&p, QStringLiteral("figure"), r.boundsOnElement(QStringLiteral("figure")));
+```
+
+The pictures that are transparent by design (the title glyphs 1 to 6, the figure choices
+`Image5` and `Image6`, the eggs, the broken shell, the two disc pictures) have no backdrop
+at all.
+
+## Names shared with other widgets
+
+A few identifiers below are widget names that appear on more than one screen; the file is the
+picture of the widget named in the table:
+
+- `img1` is the title screen's title picture (the slot pages and the menu copy it too);
+  the opening window's `img1` shows `imgBack` instead.
+- `Image1` is the title screen's frame picture inside the title frame `Panel7`; the other
+  screens' `Image1` … `Image4` show `imgBack`.
+- `BitBtn1` and `BitBtn2` are the disc pictures of the turn dialog's "先手" and "後手"
+  buttons; the title menu's buttons of the same names have no picture.
+- `imgEgg` is the small egg of the opening story (33 × 41); the opponent selection screen's
+  empty `imgEgg` slot of the same size may show it too.
+
+## Sizes not given by the game's design, chosen here
+
+- `imgLogo` 56 × 56: at (105, 53) on the black logo page it ends just above `lblLogo` (y 110)
+  and sits in the middle of the 265-pixel page.
+- `bitStart` 98 × 21: the picture inside the 102 × 25 start button, leaving a 2-pixel bevel.
+- `BitBtn1`, `BitBtn2` 40 × 40, `imgEgg` 33 × 41, `imgEggAnime` 58 × 73, `imgKara` 170 × 77,
+  `Image5`, `Image6` 90 × 90: the sizes of the images that show them.
+- The broken shell lies in two halves at the left and right ends of `imgKara`, so the chick
+  (`imgHina` at (88, 72)) stands between them on the hatching page.
+
+## The title
+
+The title frame (`Image1`, filled around its border with the frame colour #FF9966) reads, top to
+bottom: ズ モル (glyphs 1–3) with a black and a white disc (glyphs 4–5), the thin line
+"ZUMORU REVERSI" (glyph 6), and リバロ on a green board banner (glyph 7, opaque, its corners in the
+frame's inner colour #FFF1DC).
+
+## Every picture
+
+| Identifier | Size (px) | What it shows |
+|---|---|---|
+"""
+
+README_TAIL = ""
 
 
 if __name__ == "__main__":
