@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+class GameTimer;
+class TButton;
 class TImage;
 class TLabel;
 class TPanel;
@@ -18,6 +20,9 @@ public:
     // Both strokes of the red cross on a portrait, at once and silently
     // (place 1..3, position 1..4).
     void DrawCross(int place, int position);
+    // The two strokes one at a time, as the defeat animation draws them.
+    void DrawCrossDown(int place, int position);
+    void DrawCrossUp(int place, int position);
     // The match end calls this after recording a first win: disables the screen
     // and starts the defeat animation for (PlaceIndex, CharIndex).
     void StartDefeatAnimation();
@@ -45,4 +50,27 @@ public:
     TLabel* lblEiyou = nullptr;
     TLabel* lblTuyosa = nullptr;
     TImage* imgCharEgg = nullptr;
+
+    // The defeat animation: its timer (650 ms) and the step it is on; 0 when
+    // no animation runs.
+    GameTimer* timDes = nullptr;
+    int DesStep = 0;
+
+    // The portrait of place 1..3, position 1..4 (nullptr outside).
+    TImage* Portrait(int place, int position) const;
+
+private:
+    void PickOpponent(int place, int position);
+    void PickChick();
+    void QuitClicked();
+    void timDesTimer();
+    void CountNutritionUp();
+    void ClearGame();
+    void OpenNextPlaces();
+    void DrawStroke(TImage* portrait, int x1, int y1, int x2, int y2);
+
+    TPanel* placeTabs_[4] = {};
+    TPanel* placePanels_[4] = {};
+    TImage* portraits_[3][4] = {};
+    TButton* Button1 = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+class TButton;
 class TImage;
 class TLabel;
 
@@ -16,4 +17,12 @@ public:
     TImage* imgChar;     // the opponent's portrait
     TImage* imgComWin;   // hidden: the opponent's winning face
     TImage* imgComLoss;  // hidden: the opponent's losing face
+
+private:
+    void StartMatch(bool playerIsSecond);
+    void Cancel();
+
+    TButton* BitBtn1 = nullptr;  // 先手
+    TButton* BitBtn2 = nullptr;  // 後手
+    TButton* Button3 = nullptr;  // キャンセル
 };
