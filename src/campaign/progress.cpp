@@ -5,6 +5,8 @@
 
 #include <charconv>
 
+namespace campaign {
+
 int CountBeatenStageOpponents(const PlayerRecord& record)
 {
     int beaten = 0;
@@ -63,3 +65,5 @@ int ShownNutrition(std::string_view caption)
         return 0;
     return value;
 }
+
+} // namespace campaign

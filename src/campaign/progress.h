@@ -6,6 +6,8 @@
 
 class PlayerRecord;
 
+namespace campaign {
+
 // Stage opponents (stage 0..2, position 0..3) whose defeat byte is 1.
 int CountBeatenStageOpponents(const PlayerRecord& record);
 // All four opponents of a stage beaten (each byte exactly 1).
@@ -39,3 +41,5 @@ constexpr unsigned kCrossColour = 0xFF0000;
 // optional sign, then decimal digits, blanks around allowed); 0 when the caption
 // holds no number.
 int ShownNutrition(std::string_view caption);
+
+} // namespace campaign

@@ -1,5 +1,7 @@
 #include "campaign/roster.h"
 
+namespace campaign {
+
 namespace {
 
 const PlaceInfo kPlaces[kPlaceCount] = {
@@ -75,3 +77,5 @@ std::string ChickStrengthCaption(int eggStrength)
         caption += "★";
     return caption;
 }
+
+} // namespace campaign

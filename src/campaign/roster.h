@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 
+namespace campaign {
+
 constexpr int kStageCount = 3;          // 迷いの森, 魔の山, 電脳立国
 constexpr int kOpponentsPerStage = 4;   // top left, top right, bottom left, bottom right
 constexpr int kPlaceCount = 4;          // the three stages and the colosseum
-constexpr int kColosseum = 3;           // the place index of the bonus stage
+constexpr int kColosseumPlace = 3;           // the place index of the bonus stage
 
 // One place of the selection screen: its tab caption and the colour of its tab
 // and of its opponent panel (0xRRGGBB).
@@ -53,3 +55,5 @@ constexpr int kChickSoundSet = 5;
 std::string ChickPictureId(int eggStrength);
 // "強さ " followed by one star per strength step, as in the roster.
 std::string ChickStrengthCaption(int eggStrength);
+
+} // namespace campaign

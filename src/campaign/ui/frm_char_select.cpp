@@ -110,7 +110,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
         const int n = p + 1;
         const QByteArray tab = Numbered("pnlPlace", n);
         const QByteArray panel = Numbered("Panel", n);
-        const bool colosseum = p == kColosseum;
+        const bool colosseum = p == kColosseumPlace;
         const FormItem items[] = {
             {Kind::Panel, tab.constData(), "", kTabSize.translated(0, kTabTops[p]), place.caption, 13,
              Bold | (place.visibleAtFirst ? Plain : Hidden), place.colour, place.captionColour, 2},
