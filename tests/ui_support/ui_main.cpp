@@ -1,0 +1,19 @@
+// The screen tests' entry point: one application object for every test, Qt on
+// the offscreen platform unless told otherwise, and every wait and animation
+// interval scaled to nothing.
+#include "platform/ui/timing.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication application(argc, argv);
+    SetTimeScale(0);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
