@@ -1,0 +1,117 @@
+#include "match/speech.h"
+
+#include "platform/game_random.h"
+
+bool speech::IsMarker(std::string_view line)
+{
+    return line == kEntryStart || line == kEntryEnd || line == kListEnd;
+}
+
+std::vector<std::string> SpeechScript::SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        if (last)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = last ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+std::optional<std::string> SpeechScript::Line(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(lines_.size()))
+        return std::nullopt;
+    return lines_[static_cast<std::size_t>(index)];
+}
+
+std::vector<int> SpeechScript::RandomEntries() const
+{
+    std::vector<int> entries;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i] == speech::kListEnd)
+            break;
+        if (lines_[i] == speech::kEntryStart) {
+            entries.push_back(static_cast<int>(i) + 1);
+            if (static_cast<int>(entries.size()) == speech::kMaxRandomEntries)
+                break;
+        }
+    }
+    return entries;
+}
+
+std::optional<int> SpeechScript::ChooseLine(const std::string& key, int currentLine,
+                                            const SpeechSituation& situation, SpeechMemory& memory,
+                                            GameRandom& random) const
+{
+    const bool same = key == memory.LastMessageKey;
+    memory.LastMessageKey = key;
+
+    if (key == "RANDOM") {
+        const std::vector<int> entries = RandomEntries();
+        const int count = static_cast<int>(entries.size());
+        if (count == 0)
+            return std::nullopt;
+        int pick = 0;
+        // Never the same entry twice in a row; with a single entry there is no
+        // other to take, so it is said again.
+        if (count > 1) {
+            do
+                pick = random.Next(count);
+            while (pick == memory.LastRandomEntry);
+        }
+        memory.LastRandomEntry = pick;
+        return entries[static_cast<std::size_t>(pick)];
+    }
+    if (key == "GREETING")
+        return 0;
+    if (key == "VICTORY")
+        return 1;
+    if (key == "DRAW")
+        return 3;
+    if (key == "LOSS")
+        return 4;
+    // Late in the game a corner is nothing to talk about.
+    if (key == "LOSE_CORNER") {
+        if (situation.emptySquares < 15)
+            return std::nullopt;
+        return situation.playerTookCorner ? 13 : 12;
+    }
+    if (key == "GET_CORNER") {
+        if (situation.emptySquares < 15)
+            return std::nullopt;
+        return situation.computerTookCorner ? 15 : 14;
+    }
+    if (key == "GET_PASS")
+        return same ? 9 : 8;
+    if (key == "GIVE_PASS")
+        return same ? 11 : 10;
+    return currentLine;
+}
+
+SpeechBubble::Step SpeechBubble::Tick(const SpeechScript& script)
+{
+    if (MessagePhase == 0) {
+        const auto text = script.Line(MessageLine);
+        if (!text || speech::IsMarker(*text))
+            return {Action::Close, {}};
+        MessagePhase = 1;
+        return {Action::Open, *text};
+    }
+    // A random entry goes on with its next text line; everything else closes.
+    if (MessageLine > speech::kLastFixedLine) {
+        ++MessageLine;
+        const auto text = script.Line(MessageLine);
+        if (text && !speech::IsMarker(*text))
+            return {Action::Next, *text};
+    }
+    MessagePhase = 0;
+    return {Action::Close, {}};
+}
