@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/services.h"
 
+#include <QFont>
 #include <QString>
 #include <string>
 
