@@ -1,5 +1,5 @@
 #pragma once
-// The campaign's tables as the game's design gives them, written out once more
+// The campaign's tables as the game is meant to have them, written out once more
 // by hand so that the tests compare the program's data with them.
 #include "brains/strength_table.h"
 
