@@ -5,12 +5,22 @@
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
 
+#include <exception>
+#include <optional>
+
 namespace frontend {
 
 TitleSlots ReadTitleSlots()
 {
     TitleSlots reading;
-    const auto bytes = ReadStoredFile(IndexFilePath());
+    std::optional<std::string> bytes;
+    try {
+        bytes = ReadStoredFile(IndexFilePath());
+    } catch (const std::exception&) {
+        // The standard library throws when a read fails half-way (the name
+        // belongs to a folder, say): the file is as good as missing.
+        bytes.reset();
+    }
     reading.index = SlotIndex::FromBytes(bytes ? std::string_view(*bytes) : std::string_view());
     reading.complete = bytes && bytes->size() >= SlotIndex::kSize;
     return reading;

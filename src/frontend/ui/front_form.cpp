@@ -3,6 +3,7 @@
 #include "frontend/name_rules.h"
 #include "platform/ui/desktop.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QHash>
 #include <QKeyEvent>
 
@@ -37,6 +38,13 @@ QWidget* MakeWidget(QWidget* window, QWidget* parent, const FormRow& row)
         palette.setColor(QPalette::WindowText, QColor::fromRgb(row.colour));
         label->setPalette(palette);
         label->setAlignment((row.look & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (row.look & Shadowed) {
+            auto* shadow = new QGraphicsDropShadowEffect(label);
+            shadow->setOffset(1.5, 1.5);
+            shadow->setBlurRadius(3);
+            shadow->setColor(QColor(0, 0, 40, 220));
+            label->setGraphicsEffect(shadow);
+        }
         return label;
     }
     case Kind::Button:

@@ -31,6 +31,7 @@ enum Look : unsigned {
     Centred = 1u << 2,
     Hidden = 1u << 3,
     Stretch = 1u << 4,
+    Shadowed = 1u << 5,  // a label with a soft dark shadow, readable over pictures
 };
 
 struct FormRow {

@@ -1,0 +1,231 @@
+#include "frontend/ui/front_fixture.h"
+
+#include "frontend/ui/front_art.h"
+#include "platform/data_files.h"
+#include "platform/shift_jis.h"
+#include "profile/slot_index.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+QString Utf(const char* text) { return QString::fromUtf8(text); }
+
+QPushButton* Button(const char* name)
+{
+    return frmOpening->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+QColor PixelAt(const QPixmap& picture, int x, int y)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+struct HatchCase {
+    std::int32_t nutrition;
+    int strength;
+    const char* line1;
+    const char* line2;
+    const char* stars;
+};
+
+const HatchCase kHatchCases[] = {
+    {0, 1, "しかし、栄養は", "　イマイチだったようです", "強さ：★"},
+    {100, 1, "しかし、栄養は", "　イマイチだったようです", "強さ：★"},
+    {101, 2, "なんとかヒナは", "　かえったようです", "強さ：★★"},
+    {400, 4, "元気なヒナが", "　かえったようです", "強さ：★★★★"},
+    {401, 5, "最高に元気なヒナが", "　　　かえったようです！", "強さ：★★★★★"},
+};
+
+} // namespace
+
+class Hatching : public FrontEnd {
+protected:
+    // The campaign's hand-off after the twelfth first win, on a record with
+    // this much nutrition, run until the egg has hatched.
+    void HatchWith(std::int32_t nutrition, std::uint8_t figure = 1)
+    {
+        StartProgram();
+        PlayerRecord& record = DUser->Record;
+        record.LoadRecord(0);
+        record.SetSlotNumber(2);
+        record.SetPlayerName("Taro");
+        record.SetPlayerCharacter(figure);
+        record.SetLevel(1);
+        record.AddNutrition(nutrition);
+        for (int stage = 0; stage < 3; ++stage)
+            for (int opponent = 0; opponent < 4; ++opponent)
+                record.SetOpponentKnockDown(stage, opponent, 1);
+        record.SetCleared(1);
+        ForgetSounds();
+        QObject::connect(frmOpening->timEgg, &QTimer::timeout, frmOpening, [this] {
+            eggLeft.push_back(frmOpening->imgEggAnime->isVisibleTo(frmOpening) ? frmOpening->imgEggAnime->x() : -1);
+            verdictShown.push_back(Button("Button10")->isVisibleTo(frmOpening));
+            if (frmOpening->EggStep == 40)
+                Shoot(frmOpening, "frontend-hatching-egg");
+        });
+        frmOpening->StartHatching();
+        ASSERT_TRUE(frmOpening->isVisible());
+        ASSERT_TRUE(frmOpening->Panel4->isVisible());
+        ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
+    }
+
+    // Verdict, then the chick's name typed into its box and accepted.
+    void NameTheChick(const QString& name)
+    {
+        Click(Button("Button10"));
+        Click(Button("Button11"));
+        Type(frmOpening->Edit2, name);
+        Click(Button("Button12"));
+    }
+
+    std::vector<int> eggLeft;        // the egg's x after each tick, -1 once gone
+    std::vector<bool> verdictShown;  // the verdict button after each tick
+};
+
+TEST_F(Hatching, EggRestsWobblesAndHatchesBeforeTheVerdictAppears)
+{
+    HatchWith(250);
+    // Ticks: three at rest, four wobbles, one at rest, gone, hatched, stopped.
+    EXPECT_EQ(eggLeft, (std::vector<int>{104, 104, 104, 119, 104, 119, 104, 104, -1, -1, -1}));
+    EXPECT_EQ(verdictShown, (std::vector<bool>{false, false, false, false, false, false, false, false, false, true, true}));
+    EXPECT_EQ(frmOpening->EggStep, 100);
+    EXPECT_TRUE(frmOpening->imgKara->isVisible());
+    EXPECT_TRUE(frmOpening->imgHina->isVisible());
+    EXPECT_FALSE(frmOpening->Edit2->isVisibleTo(frmOpening));
+    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("おめでとうございます！"));
+    EXPECT_EQ(frmOpening->lblCMes2->text(), Utf("　卵が無事にかえりました"));
+    // A click with each of the two wobbles to the right, the fanfare at the hatch.
+    EXPECT_EQ(Effects(2), 2);
+    EXPECT_EQ(Effects(3), 1);
+    EXPECT_EQ(AllSounds(), 3);
+    // The chick of strength 3 stands free of its backdrop over the shell.
+    EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), frontend::FrontArt(QStringLiteral("imgEgg3"), true)));
+    EXPECT_EQ(PixelAt(frmOpening->imgHina->Picture(), 2, 2).alpha(), 0);
+    Shoot(frmOpening, "frontend-hatching-hatched");
+}
+
+TEST_F(Hatching, VerdictFollowsTheNutrition)
+{
+    for (const HatchCase& hatch : kHatchCases) {
+        SCOPED_TRACE(hatch.nutrition);
+        HatchWith(hatch.nutrition);
+        const QString chick = QStringLiteral("imgEgg%1").arg(hatch.strength);
+        EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), frontend::FrontArt(chick, true)));
+        ForgetSounds();
+        Click(Button("Button10"));
+        EXPECT_EQ(Effects(6), 1);
+        EXPECT_EQ(frmOpening->lblCMes1->text(), Utf(hatch.line1));
+        EXPECT_EQ(frmOpening->lblCMes2->text(), Utf(hatch.line2));
+        EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(hatch.stars));
+        EXPECT_EQ(frmCharSelect->EggStrength, hatch.strength);
+        EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(chick)));
+        EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：") + QString::number(hatch.nutrition));
+        EXPECT_FALSE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
+        EXPECT_TRUE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+        EXPECT_FALSE(Button("Button10")->isVisibleTo(frmOpening));
+        EXPECT_TRUE(Button("Button11")->isVisibleTo(frmOpening));
+        EXPECT_FALSE(frmOpening->Edit2->isVisibleTo(frmOpening));
+        if (hatch.strength == 5)
+            Shoot(frmOpening, "frontend-hatching-verdict");
+    }
+}
+
+TEST_F(Hatching, NamingTheChickLeadsToTheClearPage)
+{
+    HatchWith(410);
+    Click(Button("Button10"));
+    ForgetSounds();
+    Click(Button("Button11"));
+    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("名前をつけてあげましょう"));
+    EXPECT_EQ(frmOpening->lblCMes2->text(), QString());
+    EXPECT_TRUE(frmOpening->Edit2->isVisible());
+    EXPECT_EQ(frmOpening->focusWidget(), frmOpening->Edit2);
+    EXPECT_TRUE(Button("Button12")->isVisible());
+    EXPECT_EQ(Effects(6), 1);
+    Type(frmOpening->Edit2, Utf("ピヨ"));
+    Shoot(frmOpening, "frontend-hatching-naming");
+    frmOpening->Edit2->clear();
+
+    // An empty box is refused without a sound.
+    Click(Button("Button12"));
+    EXPECT_TRUE(frmOpening->Panel4->isVisible());
+    EXPECT_EQ(AllSounds(), 1);
+
+    Type(frmOpening->Edit2, Utf(" ピヨ "));
+    Click(Button("Button12"));
+    EXPECT_EQ(DUser->Record.GetChickName(), ToShiftJis("ピヨ").value());
+    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf(" ピヨ "));
+    EXPECT_FALSE(frmOpening->Panel4->isVisibleTo(frmOpening));
+    EXPECT_TRUE(frmOpening->Panel5->isVisible());
+    EXPECT_TRUE(frmOpening->Timer1->isActive());
+    EXPECT_EQ(Effects(6), 2);
+    EXPECT_EQ(Effects(3), 1);
+    EXPECT_EQ(platform.pauses.back(), 500);
+    EXPECT_TRUE(SamePicture(frmOpening->imgEndHelo->Picture(), frmData->Picture(QStringLiteral("imgHeloW"))));
+
+    // The chick on the clear page is the hatched one, turned to face the boy.
+    const QPixmap hina = frmOpening->imgHina->Picture();
+    const QPixmap end = frmOpening->imgEndEgg->Picture();
+    int differences = 0;
+    for (int y = 0; y < 89; y += 4)
+        for (int x = 0; x < 89; x += 4)
+            differences += PixelAt(end, x, y) != PixelAt(hina, 88 - x, y);
+    EXPECT_EQ(differences, 0);
+    EXPECT_FALSE(SamePicture(end, hina));
+}
+
+TEST_F(Hatching, GirlWithABlankChickName)
+{
+    HatchWith(50, 0);
+    std::memcpy(DUser->Record.ChickName, "XXXXXXXXXX", 11);
+    NameTheChick(QStringLiteral("  "));
+    EXPECT_TRUE(frmOpening->Panel5->isVisible());
+    EXPECT_EQ(DUser->Record.GetChickName(), "");
+    EXPECT_EQ(frmCharSelect->lblEggName->text(), QStringLiteral("  "));
+    EXPECT_TRUE(SamePicture(frmOpening->imgEndHelo->Picture(), frmData->Picture(QStringLiteral("imgHeroineW"))));
+}
+
+TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
+{
+    // 266 nutrition holds a 0x0A byte: the file stores it as 0x0D 0x0A.
+    HatchWith(266);
+    NameTheChick(Utf("ピヨ"));
+    std::vector<bool> shown;
+    QObject::connect(frmOpening->Timer1, &QTimer::timeout, frmOpening, [&] {
+        shown.push_back(frmOpening->Label3->isVisibleTo(frmOpening));
+        if (shown.size() == 1)
+            Shoot(frmOpening, "frontend-clear");
+    });
+    ASSERT_TRUE(RunUntil([&] { return shown.size() >= 4; }));
+    shown.resize(4);
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false}));
+
+    const std::string indexBefore = folder.Read("index.dat");
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    ForgetSounds();
+    Click(Button("Button1"));
+    EXPECT_EQ(Effects(6), 1);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The record as the game left it, byte for byte.
+    PlayerRecord expected{};
+    std::memcpy(static_cast<void*>(&expected), DUser->Record.Image().data(), PlayerRecord::kImageSize);
+    EXPECT_EQ(expected.GetPlayerName(), "Taro");
+    EXPECT_EQ(expected.GetChickName(), ToShiftJis("ピヨ").value());
+    EXPECT_EQ(expected.GetNutrition(), 266);
+    EXPECT_EQ(expected.GetCleared(), 1);
+    EXPECT_EQ(expected.GetLevel(), 1);
+    const std::string file = folder.Read("user02.usr");
+    EXPECT_EQ(file.size(), 57u);
+    EXPECT_EQ(file, ToStoredForm(DUser->Record.Image()));
+    EXPECT_EQ(file.substr(24, 5), std::string("\x0D\x0A\x01\x00\x00", 5));
+    // Only slot 2's column of the index changed: the name and its NUL.
+    const std::string index = folder.Read("index.dat");
+    ASSERT_EQ(index.size(), indexBefore.size());
+    EXPECT_EQ(index.substr(0, 11), indexBefore.substr(0, 11));
+    EXPECT_EQ(index.substr(11, 5), std::string("Taro\0", 5));
+    EXPECT_EQ(index.substr(16), indexBefore.substr(16));
+}

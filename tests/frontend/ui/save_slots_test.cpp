@@ -1,0 +1,321 @@
+#include "frontend/ui/front_fixture.h"
+
+#include "platform/data_files.h"
+#include "platform/shift_jis.h"
+#include "profile/slot_index.h"
+
+#include <filesystem>
+
+namespace {
+
+QString Utf(const char* text) { return QString::fromUtf8(text); }
+
+// A saved game as a record; the tests write it into a slot.
+PlayerRecord SavedGame(const char* name, std::uint8_t figure, std::int32_t level, std::int32_t nutrition)
+{
+    TDUser user;
+    PlayerRecord record = user.Record;
+    record.SetPlayerName(ToShiftJis(name).value());
+    record.SetPlayerCharacter(figure);
+    record.SetLevel(level);
+    record.AddNutrition(nutrition);
+    return record;
+}
+
+QColor PixelAt(const QPixmap& picture, int x, int y)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+bool Crossed(int place, int position)
+{
+    // The cross's strokes meet in the middle of the portrait.
+    return PixelAt(frmCharSelect->Portrait(place, position)->Picture(), 45, 45) == QColor(255, 0, 0);
+}
+
+TPanel* Tab(int place)
+{
+    return frmCharSelect->findChild<TPanel*>(QStringLiteral("pnlPlace%1").arg(place));
+}
+
+} // namespace
+
+class SaveSlots : public FrontEnd {
+protected:
+    // Writes a record into slot `slot` and its name into the slot index.
+    void Save(int slot, PlayerRecord record)
+    {
+        record.SetSlotNumber(slot);
+        ASSERT_TRUE(WriteStoredFileAtomically(UserFilePath(slot), record.Image()));
+        auto index = SlotIndex::FromBytes(folder.Read("index.dat"));
+        index.SetName(slot, record.GetPlayerName());
+        folder.Write("index.dat", index.Bytes());
+    }
+
+    // Starts the program and goes to one of the two slot pages.
+    void OpenSlotPage(bool continuing)
+    {
+        StartProgram();
+        ASSERT_TRUE(RunTitle());
+        Click(frmStart->bitStart);
+        Click(continuing ? frmStart->BitBtn2 : frmStart->BitBtn1);
+        ForgetSounds();
+    }
+
+    // Which of the selection screen's four places show their tab.
+    std::vector<bool> OpenTabs() const
+    {
+        std::vector<bool> open;
+        for (int place = 1; place <= 4; ++place)
+            open.push_back(Tab(place)->isVisibleTo(frmCharSelect));
+        return open;
+    }
+};
+
+TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
+{
+    Save(2, SavedGame("太郎", 1, 0, 0));
+    StartProgram();
+    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_EQ(frmStart->btnLoad[1]->text(), Utf("太郎"));
+    EXPECT_EQ(frmStart->btnSave[1]->text(), Utf("太郎"));
+    for (TButton* button : {frmStart->btnLoad[1], frmStart->btnSave[1]}) {
+        EXPECT_EQ(button->font().pixelSize(), 19);
+        EXPECT_FALSE(button->font().italic());
+        EXPECT_EQ(button->palette().color(QPalette::ButtonText), frmStart->btnF->palette().color(QPalette::ButtonText));
+    }
+    for (int slot : {0, 2}) {
+        EXPECT_EQ(frmStart->btnLoad[slot]->text(), QStringLiteral("no-file"));
+        EXPECT_TRUE(frmStart->btnLoad[slot]->font().italic());
+    }
+    // The template button itself lies outside the window's visible part.
+    EXPECT_GE(frmStart->btnF->x(), frmStart->width());
+}
+
+TEST_F(SaveSlots, NewGameOnAnEmptySlotAsksNothing)
+{
+    const std::string indexBefore = folder.Read("index.dat");
+    OpenSlotPage(false);
+    Click(frmStart->btnSave[2]);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_EQ(Effects(2), 1);
+    EXPECT_EQ(AllSounds(), 1);
+    EXPECT_FALSE(frmStart->isVisible());
+    EXPECT_TRUE(frmOpening->isVisible());
+    // The record is the template's, for slot 3; nothing is written yet.
+    EXPECT_EQ(DUser->Record.SlotNumber, 3);
+    EXPECT_EQ(DUser->Record.Image().substr(0, 28), folder.Read("user00.usr").substr(0, 28));
+    EXPECT_FALSE(folder.Exists("user03.usr"));
+    EXPECT_EQ(folder.Read("index.dat"), indexBefore);
+}
+
+TEST_F(SaveSlots, NewGameOnAUsedSlotAsksFirst)
+{
+    Save(1, SavedGame("Old", 1, 2, 300));
+    const std::string saved = folder.Read("user01.usr");
+
+    // No: a click, and the page stays as it was.
+    platform.answers = {false};
+    OpenSlotPage(false);
+    DUser->Record.SetSlotNumber(0);
+    Click(frmStart->btnSave[0]);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, "保存場所１番のデータは消去されます。\nよろしいですか？");
+    EXPECT_EQ(platform.questions[0].title, "消去します");
+    EXPECT_EQ(Effects(2), 2);  // the press and the answer
+    EXPECT_TRUE(frmStart->Panel3->isVisible());
+    EXPECT_FALSE(frmOpening->isVisible());
+    EXPECT_EQ(DUser->Record.SlotNumber, 0);
+
+    // Yes: the template record goes to the opening; the old save stays on disk.
+    platform.answers = {true};
+    Click(frmStart->btnSave[0]);
+    ASSERT_EQ(platform.questions.size(), 2u);
+    EXPECT_TRUE(frmOpening->isVisible());
+    EXPECT_FALSE(frmStart->isVisible());
+    EXPECT_EQ(DUser->Record.SlotNumber, 1);
+    EXPECT_EQ(DUser->Record.GetNutrition(), 0);
+    EXPECT_EQ(folder.Read("user01.usr"), saved);
+}
+
+TEST_F(SaveSlots, EachSlotAsksWithItsOwnNumber)
+{
+    for (int slot = 1; slot <= 3; ++slot)
+        Save(slot, SavedGame("Someone", 0, 0, 0));
+    platform.answers = {false, false, false};
+    OpenSlotPage(false);
+    for (TButton* button : frmStart->btnSave)
+        Click(button);
+    ASSERT_EQ(platform.questions.size(), 3u);
+    EXPECT_EQ(platform.questions[1].text, "保存場所２番のデータは消去されます。\nよろしいですか？");
+    EXPECT_EQ(platform.questions[2].text, "保存場所３番のデータは消去されます。\nよろしいですか？");
+}
+
+TEST_F(SaveSlots, ContinuingAFreshGame)
+{
+    Save(3, SavedGame("花子", 0, 1, 0));
+    OpenSlotPage(true);
+    Click(frmStart->btnLoad[2]);
+    EXPECT_FALSE(frmStart->isVisible());
+    EXPECT_TRUE(frmCharSelect->isVisible());
+    EXPECT_EQ(Effects(2), 1);
+    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～普通 ～"));
+    EXPECT_EQ(frmCharSelect->lblName->text(), Utf("花子"));
+    EXPECT_EQ(frmCharSelect->lblName2->text(), Utf("花子"));
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("0"));
+    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
+    EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
+    for (int place = 1; place <= 3; ++place)
+        for (int position = 1; position <= 4; ++position)
+            EXPECT_FALSE(Crossed(place, position));
+    EXPECT_TRUE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
+    EXPECT_FALSE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+    EXPECT_TRUE(frmCharSelect->imgEgg->isVisibleTo(frmCharSelect));
+    // The record is the slot's, to be saved back into it.
+    EXPECT_EQ(DUser->Record.SlotNumber, 3);
+}
+
+TEST_F(SaveSlots, ContinuingAfterTheFirstStageOpensTheSecondPlace)
+{
+    PlayerRecord record = SavedGame("Taro", 1, 0, 123);
+    for (int opponent = 0; opponent < 4; ++opponent)
+        record.SetOpponentKnockDown(0, opponent, 1);
+    record.SetOpponentKnockDown(1, 2, 1);
+    Save(1, record);
+    OpenSlotPage(true);
+    const int xBefore = frmCharSelect->imgPlayer->x();
+    Click(frmStart->btnLoad[0]);
+    EXPECT_TRUE(frmCharSelect->isVisible());
+    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ やさしい ～"));
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("123"));
+    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_EQ(frmCharSelect->imgPlayer->x(), xBefore);
+    for (int position = 1; position <= 4; ++position)
+        EXPECT_TRUE(Crossed(1, position));
+    EXPECT_TRUE(Crossed(2, 3));
+    EXPECT_FALSE(Crossed(2, 1));
+    EXPECT_FALSE(Crossed(3, 1));
+    EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, true, false, false}));
+    // The furthest place reached is selected.
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 1);
+    EXPECT_EQ(Tab(2)->InnerBevel(), TPanel::Bevel::Lowered);
+    EXPECT_EQ(Tab(1)->InnerBevel(), TPanel::Bevel::None);
+    EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisibleTo(frmCharSelect));
+    EXPECT_FALSE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel1"))->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(Effects(2), 1);  // the press; selecting the place makes no sound
+    EXPECT_FALSE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+}
+
+TEST_F(SaveSlots, ContinuingAClearedGameOpensTheColosseum)
+{
+    PlayerRecord record = SavedGame("Taro", 1, 2, 401);
+    for (int stage = 0; stage < 3; ++stage)
+        for (int opponent = 0; opponent < 4; ++opponent)
+            record.SetOpponentKnockDown(stage, opponent, 1);
+    record.SetCleared(1);
+    record.SetChickName(ToShiftJis("ピヨ").value());
+    Save(2, record);
+    OpenSlotPage(true);
+    Click(frmStart->btnLoad[1]);
+    EXPECT_TRUE(frmCharSelect->isVisible());
+    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 難しい ～"));
+    for (int place = 1; place <= 3; ++place)
+        for (int position = 1; position <= 4; ++position)
+            EXPECT_TRUE(Crossed(place, position));
+    EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, true, true, true}));
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
+    EXPECT_EQ(Tab(4)->InnerBevel(), TPanel::Bevel::Lowered);
+    EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel4"))->isVisibleTo(frmCharSelect));
+    EXPECT_FALSE(frmCharSelect->imgEgg->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(frmCharSelect->imgPlayer->x(), 384);
+    EXPECT_FALSE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
+    EXPECT_TRUE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf("ピヨ"));
+    EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：401"));
+    EXPECT_EQ(frmCharSelect->EggStrength, 5);
+    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf("強さ：★★★★★"));
+    EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(QStringLiteral("imgEgg5"))));
+}
+
+TEST_F(SaveSlots, APlayerNamedNoFileIsAnEmptySlot)
+{
+    Save(1, SavedGame("no-file", 1, 0, 0));
+    OpenSlotPage(true);
+    EXPECT_TRUE(frmStart->btnLoad[0]->font().italic());
+    Click(frmStart->btnLoad[0]);
+    EXPECT_FALSE(frmCharSelect->isVisible());
+    EXPECT_TRUE(frmStart->isVisible());
+}
+
+TEST_F(SaveSlots, AnEmptyNameKeepsItsSlotReadable)
+{
+    // The girl figure accepts a name of blanks: it is saved as an empty name.
+    Save(1, SavedGame("", 0, 0, 42));
+    OpenSlotPage(true);
+    EXPECT_EQ(frmStart->btnLoad[0]->text(), Utf("（名前なし）"));
+    EXPECT_EQ(frmStart->btnSave[0]->text(), Utf("（名前なし）"));
+    EXPECT_FALSE(frmStart->btnLoad[0]->font().italic());
+    Click(frmStart->btnLoad[0]);
+    EXPECT_TRUE(frmCharSelect->isVisible());
+    EXPECT_EQ(frmCharSelect->lblName->text(), QString());
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("42"));
+}
+
+TEST_F(SaveSlots, MissingIndexBeepsOnceAndLeavesNewGamesPossible)
+{
+    std::filesystem::remove(folder.Data() / "index.dat");
+    OpenSlotPage(false);
+    EXPECT_EQ(platform.beeps, 1);
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(frmStart->btnLoad[slot]->text(), QStringLiteral("no-file"));
+        EXPECT_EQ(frmStart->btnSave[slot]->text(), QStringLiteral("no-file"));
+        EXPECT_TRUE(frmStart->btnSave[slot]->font().italic());
+    }
+    Click(frmStart->btnSave[1]);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_TRUE(frmOpening->isVisible());
+    EXPECT_EQ(DUser->Record.SlotNumber, 2);
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(SaveSlots, ShortOrUnreadableIndexBeepsOnce)
+{
+    // 22 bytes cover slots 1 and 2; slot 3 reads as empty.
+    auto index = SlotIndex::FromBytes("");
+    index.SetName(1, "Aki");
+    index.SetName(2, "Ben");
+    folder.Write("index.dat", index.Bytes().substr(0, 22));
+    StartProgram();
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("Aki"));
+    EXPECT_EQ(frmStart->btnLoad[1]->text(), QStringLiteral("Ben"));
+    EXPECT_EQ(frmStart->btnLoad[2]->text(), QStringLiteral("no-file"));
+    EXPECT_TRUE(frmStart->btnLoad[2]->font().italic());
+
+    // Half a column: that slot is not covered either.
+    folder.Write("index.dat", index.Bytes().substr(0, 16));
+    platform.beeps = 0;
+    StartProgram();
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("Aki"));
+    EXPECT_EQ(frmStart->btnLoad[1]->text(), QStringLiteral("no-file"));
+
+    // A folder where the file should be cannot be read.
+    std::filesystem::remove(folder.Data() / "index.dat");
+    std::filesystem::create_directory(folder.Data() / "index.dat");
+    platform.beeps = 0;
+    StartProgram();
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("no-file"));
+
+    // A whole file that stores a 0x0A byte as 0x0D 0x0A is complete.
+    std::filesystem::remove(folder.Data() / "index.dat");
+    index.SetName(3, "\n");
+    folder.Write("index.dat", ToStoredForm(index.Bytes()));
+    platform.beeps = 0;
+    StartProgram();
+    EXPECT_EQ(platform.beeps, 0);
+    EXPECT_EQ(frmStart->btnLoad[2]->text(), QStringLiteral("\n"));
+}
