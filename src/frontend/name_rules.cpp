@@ -2,19 +2,27 @@
 
 #include "platform/shift_jis.h"
 
-#include <algorithm>
-
 namespace frontend {
 
 namespace {
 
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead)
+// Length of the UTF-8 character that starts at `at`; a stray or broken byte
+// counts as a character of its own.
+std::size_t CharacterLength(std::string_view utf8, std::size_t at)
 {
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    std::size_t expected = 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        expected = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        expected = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        expected = 4;
+    std::size_t length = 1;
+    while (length < expected && at + length < utf8.size() &&
+           (static_cast<unsigned char>(utf8[at + length]) & 0xC0) == 0x80)
+        ++length;
+    return length;
 }
 
 } // namespace
@@ -35,8 +43,7 @@ std::string NameBytes(std::string_view utf8)
     } else {
         // Convert character by character and leave out what has no code.
         for (std::size_t at = 0; at < utf8.size();) {
-            const std::size_t length = std::min(SequenceLength(static_cast<unsigned char>(utf8[at])),
-                                                utf8.size() - at);
+            const std::size_t length = CharacterLength(utf8, at);
             if (const auto one = ToShiftJis(utf8.substr(at, length)))
                 sjis += *one;
             at += length;

@@ -91,6 +91,10 @@ TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
     }
     // The template button itself lies outside the window's visible part.
     EXPECT_GE(frmStart->btnF->x(), frmStart->width());
+    ASSERT_TRUE(RunTitle());
+    Click(frmStart->bitStart);
+    Click(frmStart->BitBtn2);
+    Shoot(frmStart, "frontend-slots-used");
 }
 
 TEST_F(SaveSlots, NewGameOnAnEmptySlotAsksNothing)
