@@ -55,6 +55,10 @@ public:
     // How often, at most, the search lets window events run.
     void SetPumpInterval(std::chrono::microseconds interval);
 
+    // The search's machine instructions (both give the same moves).
+    void SetInstructionSet(brains::InstructionSet set) { engine_.SetInstructionSet(set); }
+    brains::InstructionSet ActiveInstructionSet() const { return engine_.ActiveInstructionSet(); }
+
 private:
     brains::SearchEngine engine_;
 };

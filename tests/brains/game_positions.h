@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "board/board.h"
@@ -70,4 +71,24 @@ inline std::vector<GamePosition> RandomGamePositions(std::uint32_t seed, int gam
         }
     }
     return positions;
+}
+
+// A position drawn row by row, row 1 first, each string the columns 1..8:
+// 'X' Black, 'O' White, anything else empty.
+inline std::array<std::int32_t, 100> CellsFromRows(const std::array<std::string, 8>& rows)
+{
+    std::array<std::int32_t, 100> cells{};
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 1; column <= 8; ++column) {
+            const char c = rows[row - 1][column - 1];
+            cells[CellIndex(column, row)] = c == 'X' ? Black : c == 'O' ? White : Empty;
+        }
+    return cells;
+}
+
+inline std::array<std::int32_t, 100> Inverted(std::array<std::int32_t, 100> cells)
+{
+    for (auto& c : cells)
+        c = -c;
+    return cells;
 }

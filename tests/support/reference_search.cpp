@@ -83,22 +83,28 @@ void ReferenceSearch::ChooseMove(Cells& cells, int side)
         InvertAll(cells);
 }
 
+void ReferenceSearch::PlanSearch(const Cells& cells)
+{
+    EvalMode = 0;
+    DepthLimit = SearchDepth;
+    const int empties = CountDiscs(cells, 0);
+    if (empties < 20)
+        DepthLimit = LateSearchDepth;
+    if (empties <= EndgameEmpties) {
+        EvalMode = 2;
+        DepthLimit = empties;
+    }
+}
+
 std::int32_t ReferenceSearch::Search(Cells& cells, int side, std::int32_t bound, int ply, std::int32_t& recordX,
                                      std::int32_t& recordY)
 {
     ++Nodes;
     // The root decides how far this search looks and how it scores.
-    if (ply == 1) {
-        EvalMode = 0;
-        DepthLimit = SearchDepth;
-        const int empties = CountDiscs(cells, 0);
-        if (empties < 20)
-            DepthLimit = LateSearchDepth;
-        if (empties <= EndgameEmpties) {
-            EvalMode = 2;
-            DepthLimit = empties;
-        }
-    }
+    if (ply == 1)
+        PlanSearch(cells);
+    // (The game lets window events run here at plies 1 to 3; the reference
+    // has no window.)
     // The last ply is the one at or beyond the limit: with a full board the
     // read-out limit is 0, and a plain equality test would never be met.
     const bool lastPly = ply >= DepthLimit;

@@ -33,6 +33,10 @@ public:
     // are inverted for White and restored afterwards.
     void ChooseMove(std::array<std::int32_t, 100>& cells, int side);
 
+    // The root's first step: how far this search looks and how it scores
+    // (sets EvalMode and DepthLimit from the empty squares of `cells`).
+    void PlanSearch(const std::array<std::int32_t, 100>& cells);
+
     std::int32_t Search(std::array<std::int32_t, 100>& cells, int side, std::int32_t bound, int ply,
                         std::int32_t& recordX, std::int32_t& recordY);
     std::int32_t Evaluate(const std::array<std::int32_t, 100>& cells, int mode);
