@@ -57,6 +57,7 @@ SearchOutcome SearchEngine::Run(bits::Set own, bits::Set opp, int evalMode, int 
     }
     state_.nodes = 0;
     state_.lastPlyKiller[0] = state_.lastPlyKiller[1] = -1;
+    state_.untilClockCheck = detail::NodesBetweenClockChecks;
     state_.lastPump = std::chrono::steady_clock::now();
     const int depth = depthLimit < 1 ? 1 : depthLimit;
     SearchOutcome out = instructions_ == InstructionSet::Wide ? detail::RunWide(state_, own, opp, evalMode, depth)

@@ -47,6 +47,8 @@ struct TableEntry {
 };
 
 constexpr int TableBits = 16;
+// Searched nodes (not counting last-ply positions) between looks at the clock.
+constexpr int NodesBetweenClockChecks = 1024;
 constexpr std::size_t TableSize = std::size_t{1} << TableBits;
 
 // Everything one search works with, allocated once with the engine.
@@ -55,6 +57,7 @@ struct SearchState {
     std::uint32_t stamp = 0;
     std::uint64_t nodes = 0;
     int lastPlyKiller[2] = {-1, -1};
+    int untilClockCheck = NodesBetweenClockChecks;
 
     void (*pump)(void*) = nullptr;
     void* pumpContext = nullptr;
@@ -77,8 +80,9 @@ public:
     SearchEngine& operator=(const SearchEngine&) = delete;
 
     // Lets the user interface run pending events while a search goes on: the
-    // function is called at most once per `interval`, checked every few
-    // thousand nodes, so never at all during a search shorter than `interval`.
+    // clock is looked at every NodesBetweenClockChecks searched nodes, and the
+    // function called when `interval` has passed since the search began or
+    // since its last call; a search shorter than `interval` never calls it.
     void SetPump(PumpFunction pump, void* context, std::chrono::microseconds interval);
 
     // Wide when the processor has it, else Portable; asking for Wide on a

@@ -162,13 +162,19 @@ private:
         return odd;
     }
 
+    // Entering a node: count it, and now and then see whether window events
+    // are due.
     void Tick()
     {
-        if ((++s_.nodes & 2047) == 0 && s_.pump) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - s_.lastPump >= s_.pumpInterval) {
-                s_.pump(s_.pumpContext);
-                s_.lastPump = std::chrono::steady_clock::now();
+        ++s_.nodes;
+        if (--s_.untilClockCheck == 0) {
+            s_.untilClockCheck = detail::NodesBetweenClockChecks;
+            if (s_.pump) {
+                const auto now = std::chrono::steady_clock::now();
+                if (now - s_.lastPump >= s_.pumpInterval) {
+                    s_.pump(s_.pumpContext);
+                    s_.lastPump = std::chrono::steady_clock::now();
+                }
             }
         }
     }
