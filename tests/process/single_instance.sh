@@ -28,7 +28,7 @@ run_under_x "
   for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
   sleep 1
   kill -0 \$first || { echo 'the first copy was disturbed'; exit 1; }
-  for window in \$(xdotool search --pid \$second 2>/dev/null); do xdotool key --window \$window Return || true; done
+  for window in \$(xdotool search --onlyvisible --pid \$second 2>/dev/null); do xdotool windowfocus --sync \$window key Return || true; done
   for i in \$(seq 1 50); do kill -0 \$second 2>/dev/null || break; sleep 0.1; done
   if kill -0 \$second 2>/dev/null; then kill \$second; echo 'second copy did not end'; exit 1; fi
   wait \$second && code=0 || code=\$?

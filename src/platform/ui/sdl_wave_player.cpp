@@ -11,6 +11,9 @@ void SdlWavePlayer::OpenDevice()
 {
     if (deviceOpen)
         return;
+    // SDL would otherwise swallow SIGTERM and SIGINT, and the game would
+    // outlive a logout or a plain kill.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
         // No sound card: carry on with SDL's silent driver.
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The game as a player gets it: installed into a fresh prefix with cmake --install,
+# started through its launcher under a virtual X display with SDL's disk audio
+# driver. The title window appears with its caption and is not blank, sound is
+# written, the game folder is prepared from the delivered data, and a second
+# copy is refused with exit code 0.
+set -euo pipefail
+binary=$1
+source_dir=$2
+build_dir=$(dirname "$binary")
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+for file in bin/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch share/zumoru/data/user00.usr \
+            share/zumoru/data/index.dat share/zumoru/data/ms23.dat share/zumoru/data/sdm01.dat \
+            share/applications/zumoru.desktop share/icons/hicolor/scalable/apps/zumoru.svg; do
+  [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
+done
+grep -q '^Exec=zumoru$' "$work/prefix/share/applications/zumoru.desktop"
+
+export ZUMORU_HOME="$work/home/zumoru"
+export XDG_RUNTIME_DIR="$work"
+export SDL_AUDIODRIVER=disk
+export SDL_DISKAUDIOFILE="$work/audio.raw"
+export SDL_DISKAUDIODELAY=10
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+  set -e
+  '$work/prefix/bin/zumoru' & game=\$!
+  for i in \$(seq 1 100); do xdotool search --name 'ズモルリバロ' >/dev/null 2>&1 && break; sleep 0.1; done
+  xdotool search --name 'ズモルリバロ' >/dev/null || { echo 'no window captioned ズモルリバロ'; exit 1; }
+  sleep 4
+  import -window root '$work/shot.png'
+  deviation=\$(convert '$work/shot.png' -format '%[fx:standard_deviation]' info:)
+  awk -v d=\"\$deviation\" 'BEGIN { exit !(d > 0.01) }' || { echo \"blank screen (deviation \$deviation)\"; exit 1; }
+  '$work/prefix/bin/zumoru' 2>'$work/second.err' & second=\$!
+  for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
+  grep -q 'アプリケーションはすでに実行されています' '$work/second.err' || { echo 'second copy not refused'; exit 1; }
+  for window in \$(xdotool search --onlyvisible --pid \$second 2>/dev/null); do xdotool windowfocus --sync \$window key Return || true; done
+  for i in \$(seq 1 50); do kill -0 \$second 2>/dev/null || break; sleep 0.1; done
+  wait \$second || { echo 'second copy exited non-zero'; exit 1; }
+  kill -0 \$game || { echo 'the first copy did not survive'; exit 1; }
+  kill \$game; wait \$game || true
+"
+[ -s "$work/audio.raw" ] || { echo "no sound was written"; exit 1; }
+if ! tr -d '\0' < "$work/audio.raw" | head -c 1 | grep -q .; then echo "only silence was written"; exit 1; fi
+cmp -s "$ZUMORU_HOME/data/user00.usr" "$source_dir/data/user00.usr" || { echo "game folder not prepared"; exit 1; }
+mkdir -p "$source_dir/docs" 2>/dev/null && cp "$work/shot.png" "$build_dir/installed-title.png" || true
+echo "installed game: ok"
