@@ -76,6 +76,7 @@ int ReferenceSearch::CountDiscs(const Cells& cells, int value)
 void ReferenceSearch::ChooseMove(Cells& cells, int side)
 {
     Nodes = 0;
+    GaveUp = false;
     if (side == 1)
         InvertAll(cells);
     RootValue = Search(cells, -1, 10000, 1, BestX, BestY);
@@ -100,6 +101,10 @@ std::int32_t ReferenceSearch::Search(Cells& cells, int side, std::int32_t bound,
                                      std::int32_t& recordY)
 {
     ++Nodes;
+    if (NodeLimit != 0 && Nodes > NodeLimit)
+        GaveUp = true;
+    if (GaveUp)
+        return 0;
     // The root decides how far this search looks and how it scores.
     if (ply == 1)
         PlanSearch(cells);

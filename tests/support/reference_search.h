@@ -29,6 +29,12 @@ public:
     // Number of Search calls plus positions evaluated in the last ChooseMove.
     std::uint64_t Nodes = 0;
 
+    // For timing runs only: when not 0, a search that passes this many nodes
+    // gives up (GaveUp is set, the result means nothing, the cells are
+    // restored as usual).
+    std::uint64_t NodeLimit = 0;
+    bool GaveUp = false;
+
     // Chooses a move for `side` (-1 Black, 1 White) by searching; the cells
     // are inverted for White and restored afterwards.
     void ChooseMove(std::array<std::int32_t, 100>& cells, int side);
