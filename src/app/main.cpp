@@ -1,4 +1,5 @@
 #include "app/screens.h"
+#include "app/window_exits.h"
 #include "frontend/ui/frm_start.h"
 #include "platform/instance_lock.h"
 #include "platform/ui/desktop.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
         DesktopServices desktop;
         InstallPlatform(&desktop);
         CreateProgramObjects();
+        WindowExits exits;
+        exits.WatchScreens();
         frmStart->show();
         app.exec();
         DestroyProgramObjects();

@@ -1,0 +1,51 @@
+#include "app/window_exits.h"
+
+#include "app/screens.h"
+#include "campaign/ui/frm_char_select.h"
+#include "campaign/ui/frm_turn_select.h"
+#include "frontend/ui/frm_opening.h"
+#include "frontend/ui/frm_start.h"
+#include "match/ui/frm_battle.h"
+#include "platform/services.h"
+#include "profile/player_record.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+WindowExits::WindowExits(QObject* parent) : QObject(parent) {}
+
+void WindowExits::WatchScreens()
+{
+    for (QWidget* screen : std::initializer_list<QWidget*>{frmStart, frmTurnSelect, frmOpening, frmBattle, frmCharSelect})
+        screen->installEventFilter(this);
+}
+
+bool WindowExits::CloseFromWindowManager()
+{
+    if (ending_)
+        return true;
+    if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", "ズモルリバロ"))
+        return false;
+    ending_ = true;
+    if (campaignBegun_)
+        DUser->Record.SaveRecord();
+    frmStart->close();  // the main window: its close ends the program
+    QCoreApplication::quit();
+    return true;
+}
+
+bool WindowExits::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched == frmCharSelect)
+        campaignBegun_ = true;
+    // The game's own exits close the main window from code; only a close
+    // that comes from the window system is a question for the player.
+    if (event->type() == QEvent::Close && event->spontaneous() && !ending_) {
+        // Either way the window manager's close is handled here: on No the
+        // window stays, on Yes the program has already been ended above.
+        CloseFromWindowManager();
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

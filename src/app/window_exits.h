@@ -1,0 +1,29 @@
+#pragma once
+#include <QObject>
+
+class QWidget;
+
+// The screens have no close buttons, but a window manager can still close them
+// (Alt+F4, logging out). Such a close never leaves the game running without a
+// window: the player is asked, and on Yes the game is saved (once the campaign
+// has begun) and the program ends, as the quit button would.
+class WindowExits : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowExits(QObject* parent = nullptr);
+
+    // Watches the six screens of the program.
+    void WatchScreens();
+    // A close asked for by the window manager; true when the program ends.
+    bool CloseFromWindowManager();
+    // The campaign has begun once the selection screen has been shown: from
+    // then on there is progress to save.
+    bool CampaignBegun() const { return campaignBegun_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool campaignBegun_ = false;
+    bool ending_ = false;
+};

@@ -1,0 +1,116 @@
+#include "app/screens.h"
+#include "app/window_exits.h"
+#include "campaign/ui/frm_char_select.h"
+#include "campaign/ui/frm_turn_select.h"
+#include "frontend/ui/frm_opening.h"
+#include "frontend/ui/frm_start.h"
+#include "match/ui/frm_battle.h"
+#include "media/ui/frm_data.h"
+#include "platform/data_files.h"
+#include "profile/player_record.h"
+#include "support/game_folder.h"
+#include "support/recording_platform.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgramObjects : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.CopyDeliveredData();
+        CreateProgramObjects();
+    }
+    void TearDown() override { DestroyProgramObjects(); }
+
+    GameFolder folder;
+    RecordingPlatform platform;
+};
+
+} // namespace
+
+TEST_F(ProgramObjects, EveryScreenHasTheCaptionItsSizeAndNoTitleBarButtons)
+{
+    struct Expected {
+        QWidget* screen;
+        int width, height;
+    };
+    const Expected screens[] = {{frmStart, 265, 185}, {frmTurnSelect, 271, 202}, {frmOpening, 271, 185},
+                                {frmBattle, 604, 350}, {frmCharSelect, 510, 333}};
+    for (const auto& [screen, width, height] : screens) {
+        EXPECT_EQ(screen->windowTitle(), QStringLiteral("ズモルリバロ")) << screen->metaObject()->className();
+        EXPECT_EQ(screen->size(), QSize(width, height)) << screen->metaObject()->className();
+        EXPECT_EQ(screen->minimumSize(), screen->maximumSize()) << "fixed size";
+        const Qt::WindowFlags flags = screen->windowFlags();
+        EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowSystemMenuHint);
+    }
+    EXPECT_EQ(frmData->windowTitle(), QStringLiteral("データ集"));
+    EXPECT_FALSE(frmData->isVisible());
+    EXPECT_NE(DBoard, nullptr);
+    EXPECT_NE(DBrains, nullptr);
+    EXPECT_NE(DUser, nullptr);
+}
+
+TEST_F(ProgramObjects, WindowManagerCloseAsksAndOnNoTheGameGoesOn)
+{
+    WindowExits exits;
+    exits.WatchScreens();
+    frmStart->show();
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    platform.answers = {false};
+    EXPECT_FALSE(exits.CloseFromWindowManager());
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
+    EXPECT_TRUE(frmStart->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_FALSE(folder.Exists("user01.usr"));
+}
+
+TEST_F(ProgramObjects, WindowManagerCloseBeforeTheCampaignEndsWithoutSaving)
+{
+    WindowExits exits;
+    exits.WatchScreens();
+    frmStart->show();
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    // A new game was chosen but the opening is not finished: the old save in
+    // the slot must survive.
+    folder.Write("user02.usr", std::string(56, 'o'));
+    DUser->Record.SetSlotNumber(2);
+    platform.answers = {true};
+    EXPECT_TRUE(exits.CloseFromWindowManager());
+    EXPECT_EQ(closed.count(), 1) << "the main window closes, so the program ends";
+    EXPECT_EQ(folder.Read("user02.usr"), std::string(56, 'o'));
+}
+
+TEST_F(ProgramObjects, WindowManagerCloseDuringTheCampaignSavesFirst)
+{
+    WindowExits exits;
+    exits.WatchScreens();
+    DUser->Record.LoadRecord(0);
+    DUser->Record.SetSlotNumber(3);
+    DUser->Record.SetPlayerName("Hana");
+    DUser->Record.AddNutrition(42);
+    frmCharSelect->show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(exits.CampaignBegun());
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    platform.answers = {true};
+    EXPECT_TRUE(exits.CloseFromWindowManager());
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(FromStoredForm(folder.Read("user03.usr")), DUser->Record.Image());
+    EXPECT_EQ(folder.Read("index.dat").substr(22, 5), std::string("Hana\0", 5));
+}
+
+TEST_F(ProgramObjects, ClosesFromTheGameItselfAreNotQuestioned)
+{
+    WindowExits exits;
+    exits.WatchScreens();
+    frmTurnSelect->show();
+    frmTurnSelect->close();  // as the game's own code does: not from the window manager
+    EXPECT_TRUE(platform.questions.empty());
+}
