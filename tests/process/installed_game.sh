@@ -44,7 +44,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   kill \$game; wait \$game || true
 "
 [ -s "$work/audio.raw" ] || { echo "no sound was written"; exit 1; }
-if ! tr -d '\0' < "$work/audio.raw" | head -c 1 | grep -q .; then echo "only silence was written"; exit 1; fi
+sound_bytes=$(tr -d '\0' < "$work/audio.raw" | wc -c)
+[ "$sound_bytes" -gt 1000 ] || { echo "only silence was written"; exit 1; }
+echo "sound written: $sound_bytes non-zero bytes"
 cmp -s "$ZUMORU_HOME/data/user00.usr" "$source_dir/data/user00.usr" || { echo "game folder not prepared"; exit 1; }
-mkdir -p "$source_dir/docs" 2>/dev/null && cp "$work/shot.png" "$build_dir/installed-title.png" || true
+cp "$work/shot.png" "$build_dir/installed-title.png"
 echo "installed game: ok"
