@@ -26,7 +26,7 @@ std::string_view TrimBlanks(std::string_view text)
 
 void StoreName(char (&field)[PlayerRecord::kNameField], std::string_view sjis)
 {
-    const std::string_view name = ShiftJisPrefix(TrimBlanks(sjis), PlayerRecord::kNameBytes);
+    const std::string_view name = TrimBlanks(ShiftJisPrefix(TrimBlanks(sjis), PlayerRecord::kNameBytes));
     std::memcpy(field, name.data(), name.size());
     field[name.size()] = '\0';
 }
