@@ -10,6 +10,7 @@ namespace {
 struct PortableIsa {
     static bits::Set Moves(bits::Set own, bits::Set opp) { return bits::Moves(own, opp); }
     static int Count(bits::Set s) { return bits::Count(s); }
+    static bits::Set Flips(int square, bits::Set own, bits::Set opp) { return bits::Flips(square, own, opp); }
 };
 
 } // namespace

@@ -25,8 +25,8 @@ constexpr int MaxMoves = 40; // no position has more than 33 legal moves
 constexpr int TableMinDepth = 3;
 // The read-out remembers nodes this far from the last ply and further; with
 // at most this many empty squares it runs on a plain list of them.
-constexpr int EndgameTableMinDepth = 6;
-constexpr int SmallEndgameEmpties = 6;
+constexpr int EndgameTableMinDepth = 7;
+constexpr int SmallEndgameEmpties = 5;
 
 // One corner with the squares around it that the positional score looks at.
 struct CornerShape {
@@ -94,6 +94,72 @@ constexpr NeighbourTable Neighbours{};
 // there, so near the end those moves are tried first.
 constexpr Set Quarter[4] = {0x000000000F0F0F0FULL, 0x00000000F0F0F0F0ULL, 0x0F0F0F0F00000000ULL,
                             0xF0F0F0F000000000ULL};
+
+// Every straight line of the board, by direction: rows, columns, and the two
+// kinds of diagonal (of two or more squares).
+struct LineTable {
+    Set rows[8]{}, columns[8]{}, falling[13]{}, rising[13]{};
+    constexpr LineTable()
+    {
+        for (int i = 0; i < 8; ++i)
+            for (int j = 1; j <= 8; ++j) {
+                rows[i] |= bits::At(j, i + 1);
+                columns[i] |= bits::At(i + 1, j);
+            }
+        // Falling: column - row constant; rising: column + row constant.
+        for (int k = 0; k < 13; ++k)
+            for (int column = 1; column <= 8; ++column)
+                for (int row = 1; row <= 8; ++row) {
+                    if (column - row == k - 6)
+                        falling[k] |= bits::At(column, row);
+                    if (column + row == k + 3)
+                        rising[k] |= bits::At(column, row);
+                }
+    }
+};
+constexpr LineTable Lines{};
+
+constexpr Set ColumnA = 0x0101010101010101ULL;
+constexpr Set ColumnH = 0x8080808080808080ULL;
+constexpr Set Row1 = 0x00000000000000FFULL;
+constexpr Set Row8 = 0xFF00000000000000ULL;
+constexpr Set Border = ColumnA | ColumnH | Row1 | Row8;
+
+// Discs of `own` that can never be turned: along each of the four lines
+// through it, the line is full, or it ends at the board's edge on one side,
+// or a neighbour on that line is itself such a disc.
+inline Set StableDiscs(Set own, Set other)
+{
+    const Set occupied = own | other;
+    Set fullRows = 0, fullColumns = 0, fullFalling = Border, fullRising = Border;
+    for (int i = 0; i < 8; ++i) {
+        if ((occupied & Lines.rows[i]) == Lines.rows[i])
+            fullRows |= Lines.rows[i];
+        if ((occupied & Lines.columns[i]) == Lines.columns[i])
+            fullColumns |= Lines.columns[i];
+    }
+    for (int k = 0; k < 13; ++k) {
+        if ((occupied & Lines.falling[k]) == Lines.falling[k])
+            fullFalling |= Lines.falling[k];
+        if ((occupied & Lines.rising[k]) == Lines.rising[k])
+            fullRising |= Lines.rising[k];
+    }
+    const Set rowsDone = fullRows | ColumnA | ColumnH;
+    const Set columnsDone = fullColumns | Row1 | Row8;
+    Set stable = own & rowsDone & columnsDone & fullFalling & fullRising;
+    if (!stable)
+        return 0;
+    for (;;) {
+        const Set along = rowsDone | ((stable << 1) & ~ColumnA) | ((stable >> 1) & ~ColumnH);
+        const Set down = columnsDone | (stable << 8) | (stable >> 8);
+        const Set falling = fullFalling | ((stable << 9) & ~ColumnA) | ((stable >> 9) & ~ColumnH);
+        const Set rising = fullRising | ((stable << 7) & ~ColumnH) | ((stable >> 7) & ~ColumnA);
+        const Set grown = stable | (own & along & down & falling & rising);
+        if (grown == stable)
+            return stable;
+        stable = grown;
+    }
+}
 
 inline std::uint64_t Hash(Set mover, Set other, bool computer)
 {
@@ -241,7 +307,7 @@ private:
             const int base = DiscDifference(mover, other) + 1;
             int mostFlips = -1;
             for (Set m = moves; m; m &= m - 1) {
-                const int flips = Isa::Count(bits::Flips(bits::Lowest(m), mover, other));
+                const int flips = Isa::Count(Isa::Flips(bits::Lowest(m), mover, other));
                 ++s_.nodes;
                 if (flips > mostFlips) {
                     mostFlips = flips;
@@ -261,7 +327,7 @@ private:
             for (Set group : order)
                 for (Set m = group; m; m &= m - 1) {
                     const int square = bits::Lowest(m);
-                    const Set flips = bits::Flips(square, mover, other);
+                    const Set flips = Isa::Flips(square, mover, other);
                     ++s_.nodes;
                     const int v = Leaf<Mode, Computer>(mover | flips | bits::Bit(square), other ^ flips);
                     if (v > best) {
@@ -325,7 +391,7 @@ private:
         for (Set m = moves; m; m &= m - 1) {
             const int square = bits::Lowest(m);
             const Set bit = bits::Bit(square);
-            const Set flips = bits::Flips(square, mover, other);
+            const Set flips = Isa::Flips(square, mover, other);
             Set replies = 0;
             int score = 0;
             if (sortByReplies) {
@@ -390,6 +456,18 @@ private:
             return SmallEndgameStart(mover, other, depth, alpha, beta, empty);
 
         Tick();
+        // The other side's stable discs stay theirs: the mover can at best
+        // have all the rest.
+        if (alpha >= 64 - 2 * Isa::Count(other)) {
+            const int ceiling = 64 - 2 * Isa::Count(StableDiscs(other, mover));
+            if (ceiling <= alpha)
+                return ceiling;
+        }
+        if (beta <= 2 * Isa::Count(mover) - 64) {
+            const int floor = 2 * Isa::Count(StableDiscs(mover, other)) - 64;
+            if (floor >= beta)
+                return floor;
+        }
         const Set moves = Isa::Moves(mover, other);
         if (!moves) {
             if (depth == 1 || !Isa::Moves(other, mover))
@@ -422,7 +500,7 @@ private:
         for (Set m = moves; m; m &= m - 1) {
             const int square = bits::Lowest(m);
             const Set bit = bits::Bit(square);
-            const Set flips = bits::Flips(square, mover, other);
+            const Set flips = Isa::Flips(square, mover, other);
             // Fastest first: the fewer replies the other side has, the better.
             int score = -16 * Isa::Count(Isa::Moves(other ^ flips, mover | flips | bit));
             if (bit & CornerSquares)
@@ -473,64 +551,68 @@ private:
     int SmallEndgameStart(Set mover, Set other, int depth, int alpha, int beta, Set empty)
     {
         // The empty squares as a list: corners first, the squares beside
-        // empty corners last.
+        // empty corners last; and which quarters hold an odd number of them.
         std::uint8_t squares[SmallEndgameEmpties];
         int count = 0;
+        unsigned parity = 0;
         const Set danger = DangerousSquares(~empty);
         const Set groups[3] = {empty & CornerSquares, empty & ~CornerSquares & ~danger, empty & danger};
         for (Set group : groups)
-            for (Set m = group; m; m &= m - 1)
-                squares[count++] = static_cast<std::uint8_t>(bits::Lowest(m));
-        return SmallEndgame(mover, other, depth, alpha, beta, squares, count);
+            for (Set m = group; m; m &= m - 1) {
+                const int square = bits::Lowest(m);
+                squares[count++] = static_cast<std::uint8_t>(square);
+                parity ^= QuarterBit(square);
+            }
+        return SmallEndgame(mover, other, depth, alpha, beta, squares, count, parity);
     }
 
-    int SmallEndgame(Set mover, Set other, int depth, int alpha, int beta, const std::uint8_t* squares, int count)
+    static unsigned QuarterBit(int square) { return 1u << ((square >> 2 & 1) | (square >> 4 & 2)); }
+
+    // A few empty squares, kept in `squares` (the array is reordered while a
+    // move is tried and put back after). `parity` has a bit set for each
+    // quarter with an odd number of them.
+    int SmallEndgame(Set mover, Set other, int depth, int alpha, int beta, std::uint8_t* squares, int count,
+                     unsigned parity)
     {
         Tick();
         if (depth == 1) {
             // The last ply: the move that turns most discs, or none.
-            int mostFlips = -1;
-            const int base = DiscDifference(mover, other) + 1;
+            int mostFlips = 0;
+            const int base = DiscDifference(mover, other);
             for (int i = 0; i < count; ++i) {
                 const int square = squares[i];
                 if (!(Neighbours.around[square] & other))
                     continue;
-                const int flips = Isa::Count(bits::Flips(square, mover, other));
-                if (flips && flips > mostFlips) {
+                const int flips = Isa::Count(Isa::Flips(square, mover, other));
+                if (flips > mostFlips) {
                     ++s_.nodes;
                     mostFlips = flips;
-                    if (base + 2 * flips >= beta)
+                    if (base + 2 * flips + 1 >= beta)
                         break;
                 }
             }
-            return mostFlips < 0 ? base - 1 : base + 2 * mostFlips;
+            return mostFlips == 0 ? base : base + 2 * mostFlips + 1;
         }
 
         // Moves in quarters with an odd number of empty squares first.
-        Set empty = 0;
-        for (int i = 0; i < count; ++i)
-            empty |= bits::Bit(squares[i]);
-        const Set odd = OddQuarters(empty);
-
         int best = -Infinity;
-        std::uint8_t rest[SmallEndgameEmpties];
         for (int pass = 0; pass < 2; ++pass)
             for (int i = 0; i < count; ++i) {
                 const int square = squares[i];
-                const Set bit = bits::Bit(square);
-                if (((bit & odd) != 0) != (pass == 0))
+                if (((parity & QuarterBit(square)) != 0) != (pass == 0))
                     continue;
                 if (!(Neighbours.around[square] & other))
                     continue;
-                const Set flips = bits::Flips(square, mover, other);
+                const Set flips = Isa::Flips(square, mover, other);
                 if (!flips)
                     continue;
-                int n = 0;
-                for (int j = 0; j < count; ++j)
-                    if (j != i)
-                        rest[n++] = squares[j];
-                const int v = -SmallEndgame(other ^ flips, mover | flips | bit, depth - 1, -beta,
-                                            -(alpha > best ? alpha : best), rest, n);
+                squares[i] = squares[count - 1];
+                squares[count - 1] = static_cast<std::uint8_t>(square);
+                const int v = -SmallEndgame(other ^ flips, mover | flips | bits::Bit(square), depth - 1, -beta,
+                                            -(alpha > best ? alpha : best), squares, count - 1,
+                                            parity ^ QuarterBit(square));
+                squares[count - 1] = squares[i];
+                squares[i] = static_cast<std::uint8_t>(square);
                 if (v > best) {
                     best = v;
                     if (best >= beta)
@@ -543,10 +625,10 @@ private:
         // No move: a pass, unless the other side cannot move either.
         bool otherCanMove = false;
         for (int i = 0; i < count && !otherCanMove; ++i)
-            otherCanMove = (Neighbours.around[squares[i]] & mover) && bits::Flips(squares[i], other, mover);
+            otherCanMove = (Neighbours.around[squares[i]] & mover) && Isa::Flips(squares[i], other, mover);
         if (!otherCanMove)
             return DiscDifference(mover, other);
-        return -SmallEndgame(other, mover, depth - 1, -beta, -alpha, squares, count);
+        return -SmallEndgame(other, mover, depth - 1, -beta, -alpha, squares, count, parity);
     }
 
     template <int Mode> int RootPass(RootMove* list, int count, Set own, Set opp, int depth)
@@ -618,7 +700,7 @@ private:
                 RootMove& m = list[count];
                 m.square = square;
                 m.scan = count;
-                m.flips = bits::Flips(square, own, opp);
+                m.flips = Isa::Flips(square, own, opp);
                 m.order = -16 * Isa::Count(Isa::Moves(opp ^ m.flips, own | m.flips | bit));
                 if (bit & CornerSquares)
                     m.order += 256;

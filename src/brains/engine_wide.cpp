@@ -46,6 +46,43 @@ struct WideIsa {
     }
 
     static int Count(bits::Set s) { return static_cast<int>(_mm_popcnt_u64(s)); }
+
+    // The four directions towards higher bits in one vector, the four
+    // towards lower bits in another; the same rule as bits::Flips.
+    static bits::Set Flips(int square, bits::Set own, bits::Set opp)
+    {
+        const auto& ray = bits::Rays.ray[square];
+        const __m256i ownV = _mm256_set1_epi64x(static_cast<long long>(own));
+        const __m256i oppV = _mm256_set1_epi64x(static_cast<long long>(opp));
+        const __m256i zero = _mm256_setzero_si256();
+        const __m256i one = _mm256_set1_epi64x(1);
+
+        // Towards higher bits: the nearest non-opponent square is the lowest bit.
+        const __m256i up = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&ray[0]));
+        const __m256i upStop = _mm256_andnot_si256(oppV, up);
+        const __m256i upFirst = _mm256_and_si256(upStop, _mm256_sub_epi64(zero, upStop));
+        const __m256i upTake = _mm256_cmpeq_epi64(_mm256_and_si256(upFirst, ownV), zero);
+        __m256i flips = _mm256_andnot_si256(upTake, _mm256_and_si256(up, _mm256_sub_epi64(upFirst, one)));
+
+        // Towards lower bits: the nearest is the highest bit; smear it down
+        // and keep the top.
+        const __m256i down = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&ray[4]));
+        __m256i smear = _mm256_andnot_si256(oppV, down);
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 1));
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 2));
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 4));
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 8));
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 16));
+        smear = _mm256_or_si256(smear, _mm256_srli_epi64(smear, 32));
+        const __m256i downFirst = _mm256_andnot_si256(_mm256_srli_epi64(smear, 1), smear);
+        const __m256i downTake = _mm256_cmpeq_epi64(_mm256_and_si256(downFirst, ownV), zero);
+        // Squares of the ray above the nearest: everything above its smear.
+        flips = _mm256_or_si256(flips, _mm256_andnot_si256(downTake, _mm256_andnot_si256(smear, down)));
+
+        __m128i folded = _mm_or_si128(_mm256_castsi256_si128(flips), _mm256_extracti128_si256(flips, 1));
+        folded = _mm_or_si128(folded, _mm_unpackhi_epi64(folded, folded));
+        return static_cast<bits::Set>(_mm_cvtsi128_si64(folded));
+    }
 };
 
 } // namespace
