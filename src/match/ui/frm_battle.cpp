@@ -97,13 +97,28 @@ void SetTextColour(QWidget* widget, QColor colour)
     KeepColoursWhenDisabled(widget);
 }
 
-// An ellipse in the bounds (x1, y1)-(x2, y2), right and bottom edges excluded,
-// with a 1-pixel grey outline.
+// An ellipse in the bounds (x1, y1)-(x2, y2), right and bottom edges excluded.
+// At one picture pixel per screen pixel it is drawn pixel-exact; on high-DPI
+// screens, where there are more pixels than the board's own, it is smoothed.
+void Ellipse(QPainter& painter, int x1, int y1, int x2, int y2)
+{
+    if (painter.testRenderHint(QPainter::Antialiasing))
+        painter.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    else
+        painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+// A disc's ellipse: its colour with a 1-pixel grey outline.
 void DiscEllipse(QPainter& painter, int x1, int y1, int x2, int y2, QColor fill)
 {
     painter.setPen(QPen(kGrey, 1));
     painter.setBrush(fill);
-    painter.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    Ellipse(painter, x1, y1, x2, y2);
+}
+
+void SmoothOnHighDpi(QPainter& painter, const QPixmap& canvas)
+{
+    painter.setRenderHint(QPainter::Antialiasing, canvas.devicePixelRatio() > 1.0);
 }
 
 } // namespace
@@ -291,13 +306,13 @@ void TfrmBattle::RedrawBoardBackground()
             painter.fillRect(QRect(margin, at, geometry.height - 2 * margin, 1), Qt::black);
         }
         // The four star points.
-        painter.setRenderHint(QPainter::Antialiasing);
+        SmoothOnHighDpi(painter, canvas);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::black);
         for (const auto& [line, lineY] : {std::pair{2, 2}, {6, 2}, {2, 6}, {6, 6}}) {
             const int cx = margin + pitch * line;
             const int cy = margin + pitch * lineY;
-            painter.drawEllipse(QRectF(cx - 1.5, cy - 1.5, 4, 4));
+            Ellipse(painter, cx - 2, cy - 2, cx + 3, cy + 3);
         }
     }
     imgBoard->update();
@@ -320,7 +335,7 @@ void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
             // A disc seen slightly from above: a rim, a thick lower edge and the
             // face lifted 5 pixels over them.
             const bool black = value == Black;
-            painter.setRenderHint(QPainter::Antialiasing);
+            SmoothOnHighDpi(painter, imgBoard->Canvas());
             DiscEllipse(painter, x0 + 8, y0 + 13, x0 + 42, y0 + 42, black ? kSilver : kGrey);
             DiscEllipse(painter, x0 + 8, y0 + 13, x0 + 42, y0 + 40, black ? QColor(Qt::black) : kSilver);
             DiscEllipse(painter, x0 + 8, y0 + 8, x0 + 42, y0 + 38, black ? QColor(Qt::black) : QColor(Qt::white));
@@ -354,7 +369,6 @@ void TfrmBattle::SetUpMatch(bool playerIsSecond, const QPixmap& playerPicture, c
     RedrawBoardBackground();
     setEnabled(false);
     show();
-    raise();
     activateWindow();
     DBoard->Board.Clear();
     PlayerIsSecond = playerIsSecond;

@@ -1,0 +1,146 @@
+#include "match/ui/match_fixture.h"
+
+using namespace match_test;
+
+using MatchSpeech = MatchScreen;
+
+TEST_F(MatchSpeech, MessageFilesAreReadAsShiftJisAndAnUnreadableOneChangesNothing)
+{
+    const auto lines = frmBattle->OpponentMessage.Lines();
+    EXPECT_FALSE(frmBattle->LoadOpponentMessage(DataPath("/data/missing.dat")));
+    EXPECT_EQ(frmBattle->OpponentMessage.Lines(), lines);
+
+    folder.Write("msjp.dat", *ToShiftJis("こんにちは\r\n勝った！\r\n"));
+    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msjp.dat")));
+    EXPECT_EQ(frmBattle->OpponentMessage.Lines(), (std::vector<std::string>{"こんにちは", "勝った！"}));
+    SpeakAndWait("GREETING");
+    EXPECT_EQ(spoken, std::vector<std::string>{"こんにちは"});
+    // A file this short has nothing for a pass; the bubble stays closed.
+    SpeakAndWait("GIVE_PASS");
+    EXPECT_EQ(spoken.size(), 1u);
+    EXPECT_TRUE(frmBattle->shpMessage->isHidden());
+}
+
+TEST_F(MatchSpeech, BubbleShowsBesideTheOpponentAndCloses)
+{
+    StartMatch(false);
+    LetSpeechEnd();
+    // What the bubble looks like after each tick of its timer.
+    struct Look {
+        bool label;
+        bool shape;
+        QString text;
+        int interval;
+        bool active;
+    };
+    std::vector<Look> looks;
+    QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [&] {
+        looks.push_back({!frmBattle->lblMessage->isHidden(), !frmBattle->shpMessage->isHidden(),
+                         frmBattle->lblMessage->text(), frmBattle->timMessage->Interval(),
+                         frmBattle->timMessage->isActive()});
+    });
+    frmBattle->Speak("GET_PASS");
+    EXPECT_TRUE(frmBattle->timMessage->isActive());
+    EXPECT_TRUE(frmBattle->lblMessage->isHidden());
+    LetSpeechEnd();
+    ASSERT_EQ(looks.size(), 2u);
+    EXPECT_TRUE(looks[0].label && looks[0].shape);
+    EXPECT_EQ(looks[0].text, QStringLiteral("L8"));
+    EXPECT_EQ(looks[0].interval, 2000);
+    EXPECT_TRUE(looks[0].active);
+    EXPECT_FALSE(looks[1].label || looks[1].shape);
+    EXPECT_EQ(looks[1].interval, 100);
+    EXPECT_FALSE(looks[1].active);
+    // The text sits inside the bubble, beside the opponent on the right.
+    EXPECT_TRUE(frmBattle->shpMessage->geometry().contains(frmBattle->lblMessage->geometry()));
+    EXPECT_TRUE(frmBattle->shpMessage->geometry().intersects(QRect(466, 0, 138, 88)));
+}
+
+TEST_F(MatchSpeech, RandomRemarksRunLineByLineAndNeverRepeat)
+{
+    // The generator is seeded from the clock at every remark, so keep asking
+    // for a while until the two-line entry has come up.
+    bool sawTwoLines = false;
+    int previous = frmBattle->Memory.LastRandomEntry;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 30 || (!sawTwoLines && clock.elapsed() < 3000); ++i) {
+        spoken.clear();
+        SpeakAndWait("RANDOM");
+        const int entry = frmBattle->Memory.LastRandomEntry;
+        ASSERT_NE(entry, previous);
+        previous = entry;
+        const std::vector<std::vector<std::string>> expected{{"R1"}, {"R2a", "R2b"}, {"R3"}};
+        ASSERT_EQ(spoken, expected.at(static_cast<std::size_t>(entry)));
+        sawTwoLines = sawTwoLines || entry == 1;
+    }
+    EXPECT_TRUE(sawTwoLines);
+}
+
+TEST_F(MatchSpeech, OddRandomListsNeitherHangNorReadPastTheFile)
+{
+    folder.Write("msone.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "**\r\nonly\r\n*END\r\n*MesEnd\r\n");
+    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msone.dat")));
+    frmBattle->Memory.LastRandomEntry = 0;
+    SpeakAndWait("RANDOM");
+    SpeakAndWait("RANDOM");
+    EXPECT_EQ(spoken, (std::vector<std::string>{"only", "only"}));
+
+    spoken.clear();
+    folder.Write("msnone.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "*MesEnd\r\n");
+    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msnone.dat")));
+    frmBattle->Speak("RANDOM");
+    EXPECT_FALSE(frmBattle->timMessage->isActive());
+
+    // No end markers at all: the remark ends with the file.
+    folder.Write("msopen.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "**\r\nx1\r\nx2");
+    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msopen.dat")));
+    SpeakAndWait("RANDOM");
+    EXPECT_EQ(spoken, (std::vector<std::string>{"x1", "x2"}));
+}
+
+TEST_F(MatchSpeech, CornersTakenEarlyAreCommentedFirstAndAgain)
+{
+    StartMatch(false);
+    SetPosition({".OX.....",
+                 "........",
+                 "........",
+                 "...OX...",
+                 "...XO...",
+                 ".....X..",
+                 "......O.",
+                 "........"});
+    LetSpeechEnd();
+    spoken.clear();
+    PressSquare(1, 1);
+    EXPECT_TRUE(frmBattle->PlayerTookCorner);
+    ASSERT_FALSE(spoken.empty());
+    EXPECT_EQ(spoken[0], "L12");
+    LetSpeechEnd();
+    ASSERT_TRUE(DBoard->Board.CanPlace(8, 8, Black));
+    spoken.clear();
+    PressSquare(8, 8);
+    ASSERT_FALSE(spoken.empty());
+    EXPECT_EQ(spoken[0], "L13");
+}
+
+TEST_F(MatchSpeech, ComputerCornerIsCommented)
+{
+    StartMatch(false);
+    // White's only answer to Black's one move is the corner (8,8).
+    SetPosition({"XO......",
+                 "........",
+                 "........",
+                 "........",
+                 "........",
+                 "........",
+                 "........",
+                 ".....OX."});
+    LetSpeechEnd();
+    spoken.clear();
+    PressSquare(3, 1);
+    EXPECT_TRUE(frmBattle->ComputerTookCorner);
+    LetSpeechEnd();
+    // The corner remark, then the last word on the 3 : 3 draw.
+    EXPECT_EQ(spoken, (std::vector<std::string>{"L14", "L3"}));
+}
