@@ -2,7 +2,7 @@
 # play.sh and test.sh, which install whatever is missing.
 ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
   libsdl2-mixer-dev fonts-ipafont-gothic)
-ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file)
 
 ensure_packages() {
   local missing=()
