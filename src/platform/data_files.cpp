@@ -50,10 +50,16 @@ std::optional<std::string> ReadRawFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
+    // A read that fails half-way (the name is a folder, a bad disk) throws
+    // from the stream buffer: the file counts as one that cannot be read.
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad())
+            return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
         return std::nullopt;
-    return bytes;
+    }
 }
 
 std::optional<std::string> ReadStoredFile(const std::string& path)
@@ -95,6 +101,9 @@ void SyncFolderOf(const std::filesystem::path& file)
 bool WriteStoredFileAtomically(const std::string& path, std::string_view data)
 {
     const std::filesystem::path target{path};
+    // A file the player may not write (made read-only, say) is not replaced.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return false;
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)

@@ -26,7 +26,7 @@ TEST(FuzzFindings, ANameCutToTenBytesHasNoBlanksAtItsEnd)
     EXPECT_EQ(record.GetPlayerName(), "Taro");
     record.SetPlayerName("abcdefghi jk");
     EXPECT_EQ(record.GetPlayerName(), "abcdefghi");
-    record.SetChickName("  Piyo     piyo  ");
+    record.SetChickName("  Piyo      xyz  ");
     EXPECT_EQ(record.GetChickName(), "Piyo");
     // A name of exactly ten bytes is kept whole, inner blanks included.
     record.SetPlayerName(" ab  cdefgh ");

@@ -1,0 +1,162 @@
+// Damaged save files and data files, read by the game's own readers: what
+// each kind of damage does to the record, what a continued game would then
+// show, and that a file that cannot be read is reported, never thrown.
+#include "frontend/slot_rules.h"
+#include "platform/data_files.h"
+#include "profile/player_record.h"
+#include "profile/slot_index.h"
+#include "support/game_folder.h"
+#include "support/recording_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+PlayerRecord Patterned()
+{
+    PlayerRecord record;
+    std::memset(static_cast<void*>(&record), 0x5A, sizeof record);
+    return record;
+}
+
+class DamagedFiles : public ::testing::Test {
+protected:
+    GameFolder folder;
+    RecordingPlatform platform;
+};
+
+} // namespace
+
+TEST_F(DamagedFiles, ShortAndLongUserFilesFillOnlyTheRecord)
+{
+    // Short: only its bytes change.
+    folder.Write("user01.usr", "Hana");
+    PlayerRecord record = Patterned();
+    record.LoadRecord(1);
+    EXPECT_EQ(record.Image(), "Hana" + std::string(52, '\x5A'));
+    EXPECT_EQ(record.GetPlayerName(), "Hana" + std::string(7, '\x5A')) << "no NUL: the whole field, never past it";
+
+    // Empty: nothing changes, and nothing is said.
+    folder.Write("user01.usr", "");
+    record = Patterned();
+    record.LoadRecord(1);
+    EXPECT_EQ(record.Image(), std::string(56, '\x5A'));
+
+    // Long: the first 56 bytes (after the line ends are undone) make the
+    // record, the rest is ignored.
+    std::string image(56, '\0');
+    image.replace(0, 4, "Taro");
+    image[52] = 2;
+    folder.Write("user01.usr", ToStoredForm(image + "\n\n" + std::string(4000, 'z')));
+    record = Patterned();
+    record.LoadRecord(1);
+    EXPECT_EQ(record.Image(), image);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DamagedFiles, LineFeedAndEndOfFileBytesAreJustData)
+{
+    // A file of nothing but 0x0A bytes (no 0x0D before them), and one of 0x1A
+    // bytes, which other systems take for an end-of-file mark.
+    for (const char filler : {'\x0A', '\x1A'}) {
+        folder.Write("user02.usr", std::string(80, filler));
+        PlayerRecord record = Patterned();
+        record.LoadRecord(2);
+        EXPECT_EQ(record.Image(), std::string(56, filler));
+        const std::int32_t expected = static_cast<std::int32_t>(0x01010101u * static_cast<unsigned char>(filler));
+        EXPECT_EQ(record.GetNutrition(), expected);
+        EXPECT_EQ(record.GetPlayerName(), std::string(11, filler));
+        // What a continued game would show for it.
+        const frontend::ContinuePlan plan = frontend::PlanContinue(record);
+        EXPECT_EQ(plan.levelCaption, "～ 難しい ～");
+        EXPECT_TRUE(plan.crosses.empty()) << "a byte other than 1 is not a beaten opponent";
+        EXPECT_EQ(plan.selectPlace, 0);
+        EXPECT_FALSE(plan.cleared);
+        EXPECT_EQ(plan.score, std::to_string(expected));
+    }
+    // Mixed with pairs: 0x0D 0x0A reads as one 0x0A, a lone 0x0D stays.
+    folder.Write("user02.usr", std::string("\r\n\r\r\n\x1A\r", 7));
+    PlayerRecord record = Patterned();
+    record.LoadRecord(2);
+    EXPECT_EQ(record.Image().substr(0, 5), std::string("\n\r\n\x1A\r", 5));
+    EXPECT_EQ(record.Image().substr(5), std::string(51, '\x5A'));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DamagedFiles, AForeignFigureAndLevelReadAsTheGirlAndTheHardestLevel)
+{
+    TDUser user;
+    PlayerRecord saved = user.Record;
+    saved.SetPlayerName("Mika");
+    saved.SetPlayerCharacter(2);
+    saved.SetLevel(7);
+    folder.Write("user03.usr", ToStoredForm(saved.Image()));
+    PlayerRecord record = Patterned();
+    record.LoadRecord(3);
+    EXPECT_EQ(record.GetPlayerCharacter(), 2);
+    EXPECT_EQ(record.GetLevel(), 7);
+    const frontend::ContinuePlan plan = frontend::PlanContinue(record);
+    EXPECT_EQ(plan.playerPicture, "imgHeroine");
+    EXPECT_EQ(plan.levelCaption, "～ 難しい ～");
+    EXPECT_EQ(plan.playerName, "Mika");
+}
+
+TEST_F(DamagedFiles, AUserFileThatCannotBeReadIsReportedNotThrown)
+{
+    // A folder where the user file should be opens, then fails on the first
+    // read: it is a file that cannot be read.
+    std::filesystem::create_directory(folder.Data() / "user01.usr");
+    PlayerRecord record = Patterned();
+    EXPECT_NO_THROW(record.LoadRecord(1));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "ダメ");
+    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + (folder.Data() / "user01.usr").string());
+    EXPECT_EQ(record.Image(), std::string(56, '\x5A'));
+    EXPECT_FALSE(ReadRawFile((folder.Data() / "user01.usr").string()));
+}
+
+TEST_F(DamagedFiles, AnIndexThatCannotBeReadIsReportedAtTheSaveNotThrown)
+{
+    std::filesystem::create_directory(folder.Data() / "index.dat");
+    EXPECT_FALSE(ReadSlotIndex());
+    TDUser user;
+    PlayerRecord record = user.Record;
+    record.SetPlayerName("Ken");
+    record.SetSlotNumber(2);
+    EXPECT_NO_THROW(record.SaveRecord());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "エラー");
+    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません r\n" + (folder.Data() / "index.dat").string());
+    EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Data() / "index.dat"));
+}
+
+TEST_F(DamagedFiles, ShortIndexFilesSaveIntoTheColumnsTheyHave)
+{
+    // An index of 15 bytes: slot 1 is covered, slots 2 and 3 read as empty,
+    // and a save writes a whole 33-byte index with the slot's name.
+    folder.Write("index.dat", std::string("Ichiro\0\0\0\0\0Jir", 15));
+    TDUser user;
+    PlayerRecord record = user.Record;
+    record.SetPlayerName("Saburo");
+    record.SetSlotNumber(3);
+    record.SaveRecord();
+    EXPECT_TRUE(platform.messages.empty());
+    const SlotIndex after = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
+    EXPECT_EQ(FromStoredForm(folder.Read("index.dat")).size(), SlotIndex::kSize);
+    EXPECT_EQ(after.Name(1), "Ichiro");
+    EXPECT_TRUE(after.IsEmpty(2));
+    EXPECT_EQ(after.Name(3), "Saburo");
+
+    // An empty index file: every slot is empty, and a save fills in one.
+    folder.Write("index.dat", "");
+    record.SetSlotNumber(1);
+    record.SaveRecord();
+    const SlotIndex second = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
+    EXPECT_EQ(second.Name(1), "Saburo");
+    EXPECT_TRUE(second.IsEmpty(2));
+    EXPECT_TRUE(second.IsEmpty(3));
+}
