@@ -1,0 +1,149 @@
+// What the match screen looks like at its moments: the window is painted into a
+// picture and checked for the marks it must show. With ZUMORU_SCREENSHOTS set
+// to a folder the pictures are also saved there as PNG files.
+#include "match/ui/match_fixture.h"
+
+#include <QDir>
+
+using namespace match_test;
+
+namespace {
+
+void Save(const QImage& shot, const char* name)
+{
+    const QByteArray folder = qgetenv("ZUMORU_SCREENSHOTS");
+    if (!folder.isEmpty())
+        shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
+}
+
+QImage Shot()
+{
+    return frmBattle->grab().toImage();
+}
+
+// The colour the window shows at a point of a widget inside it.
+QColor OnScreen(const QImage& shot, QWidget* widget, QPoint at)
+{
+    const QPoint p = widget->mapTo(frmBattle, at) * shot.devicePixelRatio();
+    return shot.pixelColor(p);
+}
+
+// How many pure red pixels the window shows inside a widget.
+int RedPixels(const QImage& shot, QWidget* widget)
+{
+    int red = 0;
+    for (int y = 0; y < widget->height(); ++y)
+        for (int x = 0; x < widget->width(); ++x)
+            if (OnScreen(shot, widget, {x, y}) == QColor(255, 0, 0))
+                ++red;
+    return red;
+}
+
+} // namespace
+
+class MatchLooks : public MatchScreen {
+protected:
+    void SetUp() override
+    {
+        MatchScreen::SetUp();
+        ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/ms01.dat")));
+        // A shot of the first moment the bubble shows a line.
+        QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [this] {
+            if (!frmBattle->lblMessage->isHidden() && bubbleShot.isNull())
+                bubbleShot = Shot();
+        });
+    }
+    QImage bubbleShot;
+};
+
+TEST_F(MatchLooks, MidGameWithTheOpponentSpeakingOnTheRight)
+{
+    StartMatch(false);
+    for (int i = 0; i < 6; ++i) {
+        const Square square = StrongMove(Black);
+        PressSquare(square.column, square.row);
+    }
+    LetSpeechEnd();
+    bubbleShot = QImage();
+    frmBattle->Speak("RANDOM");
+    LetSpeechEnd();
+    ASSERT_FALSE(bubbleShot.isNull());
+    EXPECT_EQ(bubbleShot.size() / bubbleShot.devicePixelRatio(), QSize(604, 350));
+    // The bubble's outline above the right-hand face, the red plate on the left.
+    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->shpMessage, {60, 1}), QColor(0, 0, 0));
+    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->Shape6, {6, 20}), QColor(255, 0, 0));
+    // The board: a teal square and the discs in play.
+    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->imgBoard, {1, 1}), QColor(0, 128, 128));
+    Save(bubbleShot, "match-playing.png");
+}
+
+TEST_F(MatchLooks, OpponentOnTheLeftSpeaksBelowItsFace)
+{
+    DUser->Record.SetPlayerCharacter(0);
+    frmBattle->SetUpMatch(true, frmData->Picture("imgHeroine"), QStringLiteral("はなこ"),
+                          frmData->Picture("imgChar01"), QStringLiteral("ズモル玉ねぎ"));
+    ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+    ASSERT_FALSE(bubbleShot.isNull());  // the greeting
+    EXPECT_EQ(frmBattle->shpMessage->pos(), QPoint(8, 232));
+    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->shpMessage, {60, 1}), QColor(0, 0, 0));
+    Save(bubbleShot, "match-bubble-left.png");
+}
+
+TEST_F(MatchLooks, PassNoticeOverTheBoard)
+{
+    StartMatch(false);
+    // Black's move on the top edge leaves White nothing to answer.
+    SetPosition({"XO.....X",
+                 ".......O",
+                 "..XXXX..",
+                 "..XXXX..",
+                 "..XXXX..",
+                 "..XXXX..",
+                 "........",
+                 "XO......"});
+    QImage noticeShot;
+    platform.onPause = [&](int ms) {
+        if (ms == 1000 && noticeShot.isNull())
+            noticeShot = Shot();
+    };
+    PressSquare(3, 1);
+    ASSERT_FALSE(noticeShot.isNull());
+    EXPECT_GT(RedPixels(noticeShot, frmBattle->lblWinner), 100);
+    Save(noticeShot, "match-pass.png");
+}
+
+TEST_F(MatchLooks, ResultWithTheCountLayout)
+{
+    StartMatch(false);
+    for (int i = 0; i < 4; ++i) {
+        const Square square = StrongMove(Black);
+        PressSquare(square.column, square.row);
+    }
+    // Black's last move on the corner fills the board 36 : 28.
+    SetPosition({"XXXXXOOO",
+                 "XXXXXOOO",
+                 "XXXXXOOO",
+                 "XXXXXOOO",
+                 "XXXXOOOO",
+                 "XXXXOOOO",
+                 "XXXOOOXX",
+                 "OOOOOXO."});
+    LetSpeechEnd();
+    PressSquare(8, 8);
+    ASSERT_TRUE(ResultShown());
+    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +8"));
+    LetSpeechEnd();
+    // Let "対局終了" show its hint.
+    ASSERT_TRUE(RunUntil([] { return frmBattle->lblFinish->text() == QStringLiteral("対局終了\nクリック!"); }));
+    const QImage shot = Shot();
+    EXPECT_GT(RedPixels(shot, frmBattle->lblWinner), 200);
+    EXPECT_GT(RedPixels(shot, frmBattle->lblScore), 20);
+    // Black's block fills the top row, White's the bottom row.
+    for (int column = 1; column <= 8; ++column) {
+        EXPECT_EQ(OnScreen(shot, frmBattle->imgBoard, {38 * (column - 1) + 31, 28}), QColor(0, 0, 0)) << column;
+        EXPECT_EQ(OnScreen(shot, frmBattle->imgBoard, {38 * (column - 1) + 31, 38 * 7 + 28}),
+                  QColor(255, 255, 255))
+            << column;
+    }
+    Save(shot, "match-result.png");
+}
