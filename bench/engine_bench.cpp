@@ -1,4 +1,4 @@
-// zumoru-bench [--games N] [--sample K] [--limit NODES] [--no-reference]
+// zumoru-bench [--games N] [--sample K] [--limit NODES] [--no-reference] [--slowest N]
 //
 // Plays N self-play games (default 20) from a fixed seed: the first 8 moves
 // at random, the rest by the computer at 5/5/9 for both sides. Every position
@@ -9,7 +9,8 @@
 // search then runs on every K-th position (default 10) for the strengths it
 // can follow, giving up on a position after NODES nodes (default 3,000,000);
 // the speed-up is its total time over the engine's on the positions it
-// finished, both measured in this run.
+// finished, both measured in this run. --slowest N also lists the N slowest
+// positions at 7/11/15 as zumoru-think input lines.
 #include "board/board.h"
 #include "brains/brains.h"
 #include "brains/position_text.h"
@@ -172,6 +173,7 @@ int main(int argc, char** argv)
     int games = 20, sample = 10;
     std::uint64_t limit = 3'000'000;
     bool reference = true;
+    int slowest = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--games" && i + 1 < argc)
@@ -182,8 +184,11 @@ int main(int argc, char** argv)
             limit = std::strtoull(argv[++i], nullptr, 10);
         else if (arg == "--no-reference")
             reference = false;
+        else if (arg == "--slowest" && i + 1 < argc)
+            slowest = std::atoi(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: zumoru-bench [--games N] [--sample K] [--limit NODES] [--no-reference]\n");
+            std::fprintf(stderr, "usage: zumoru-bench [--games N] [--sample K] [--limit NODES] [--no-reference] "
+                                 "[--slowest N]\n");
             return 2;
         }
     }
@@ -217,6 +222,21 @@ int main(int argc, char** argv)
                     Name(strongest).c_str(), suite.size(), Median(t.wallMs), Largest(t.wallMs), Largest(t.cpuMs),
                     static_cast<unsigned long long>(Median(t.nodes)),
                     static_cast<unsigned long long>(Largest(t.nodes)));
+    }
+
+    if (slowest > 0) {
+        const auto at = std::find(strengths.begin(), strengths.end(), StrengthParams{7, 11, 15, false});
+        const Timing& t = timings[static_cast<std::size_t>(at - strengths.begin())];
+        std::vector<std::size_t> order(suite.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return t.cpuMs[a] > t.cpuMs[b]; });
+        std::printf("\nSlowest positions at 7/11/15 (cpu ms, empty squares, position):\n");
+        for (int i = 0; i < slowest && i < static_cast<int>(order.size()); ++i) {
+            const Position& p = suite[order[static_cast<std::size_t>(i)]];
+            std::printf("%8.3f %2d %s\n", t.cpuMs[order[static_cast<std::size_t>(i)]], p.empties,
+                        FormatPositionLine(p.cells, p.side).c_str());
+        }
     }
 
     if (!reference)

@@ -408,6 +408,18 @@ private:
             list[count++] = Candidate{flips, replies, square, score};
         }
 
+        // A reply already known, from another order of the same moves, to
+        // be good enough ends the node before anything is searched.
+        if (depth >= 4 && sortByReplies)
+            for (int i = 0; i < count; ++i) {
+                const Set nextMover = other ^ list[i].flips;
+                const Set nextOther = mover | list[i].flips | bits::Bit(list[i].square);
+                const detail::TableEntry& e = *Probe(nextMover, nextOther, !Computer);
+                if (Holds(e, nextMover, nextOther, !Computer) && e.depth == depth - 1 && e.mode == Mode
+                    && -e.upper >= beta)
+                    return -e.upper;
+            }
+
         const int alphaAtEntry = alpha;
         int best = -Infinity;
         int bestSquare = -1;
@@ -511,6 +523,17 @@ private:
                 score += 1 << 20;
             list[count++] = Candidate{flips, square, score};
         }
+
+        // A reply already known to be good enough ends the node at once.
+        if (depth > EndgameTableMinDepth)
+            for (int i = 0; i < count; ++i) {
+                const Set nextMover = other ^ list[i].flips;
+                const Set nextOther = mover | list[i].flips | bits::Bit(list[i].square);
+                const detail::TableEntry& e = *Probe(nextMover, nextOther, true);
+                if (Holds(e, nextMover, nextOther, true) && e.depth == depth - 1 && e.mode == DiscDifferenceMode
+                    && -e.upper >= beta)
+                    return -e.upper;
+            }
 
         const int alphaAtEntry = alpha;
         int best = -Infinity;
