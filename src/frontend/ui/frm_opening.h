@@ -4,15 +4,13 @@
 
 class GameTimer;
 class QLineEdit;
-class TButton;
 class TImage;
 class TLabel;
+class TPanel;
 namespace frontend {
 class TNextButton;
 struct StoryStep;
 }
-class TPanel;
-
 
 // The opening window: name and figure, the game level and the story of the
 // mysterious egg; at the end of the campaign the hatching, the naming of the

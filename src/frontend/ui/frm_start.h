@@ -3,7 +3,6 @@
 #include <array>
 
 class GameTimer;
-class QLineEdit;
 class TButton;
 class TImage;
 class TLabel;
