@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,19 +45,27 @@ std::string FromStoredForm(std::string_view stored)
 
 std::optional<std::string> ReadRawFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Plain POSIX reads: a folder or an unreadable file in the way is simply a
+    // file that cannot be opened, never an exception.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    // A read that fails half-way (the name is a folder, a bad disk) throws
-    // from the stream buffer: the file counts as one that cannot be read.
-    try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad())
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ::close(fd);
             return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    ::close(fd);
+    return bytes;
 }
 
 std::optional<std::string> ReadStoredFile(const std::string& path)
