@@ -44,14 +44,14 @@ bool Affordable(int evalMode, int depth, std::size_t index)
             return true;
         if (depth <= 10)
             return index % 7 == 0;
-        if (depth <= 12)
-            return index % 41 == 0;
+        if (depth == 11)
+            return index % 53 == 0;
         return false;
     }
     if (depth <= 3)
         return true;
     if (depth == 5)
-        return index % 47 == 0;
+        return index % 31 == 0;
     return false;
 }
 
