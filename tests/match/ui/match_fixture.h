@@ -118,6 +118,10 @@ protected:
         });
         // What the notice over the board says while the game pauses for it.
         platform.onPause = [this](int ms) {
+            // Every wait on the match screen is part of a move or an animation,
+            // during which the screen takes no input.
+            if (frmBattle->isVisible() && frmBattle->isEnabled())
+                ++pausesWhileEnabled;
             if (ms == 1000 && !frmBattle->lblWinner->isHidden())
                 notices.push_back(frmBattle->lblWinner->text().toStdString());
         };
@@ -266,6 +270,7 @@ protected:
     std::array<FilePlayer, 5> players;
     std::vector<std::string> spoken;   // the bubble's lines, in order
     std::vector<std::string> notices;  // the notices shown over the board during a pause
+    int pausesWhileEnabled = 0;
     bool bubbleWasVisible = false;
     std::string lastLine;
 };

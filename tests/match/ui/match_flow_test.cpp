@@ -72,6 +72,7 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
 {
     StartMatch(false);
     PlayToTheEnd(StrongMove);
+    EXPECT_EQ(pausesWhileEnabled, 0);
 
     // The count layout holds the final result.
     const int black = DBoard->Board.CountDiscs(Black);
@@ -146,6 +147,7 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     EXPECT_EQ(RightPlate(), kRed);
 
     PlayToTheEnd(FirstMove);
+    EXPECT_EQ(pausesWhileEnabled, 0);
     const int black = DBoard->Board.CountDiscs(Black);
     const int white = DBoard->Board.CountDiscs(White);
     ASSERT_GT(black, white) << "the careless player should lose to the deep computer";
@@ -252,6 +254,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     ASSERT_EQ(DBoard->Board.CountMoves(Black), 1);
     PressSquare(1, 3);
     ASSERT_TRUE(ResultShown());
+    EXPECT_EQ(pausesWhileEnabled, 0);
     ASSERT_GE(notices.size(), 2u);
     for (const std::string& notice : notices)
         EXPECT_EQ(notice, "パスです!");
@@ -312,27 +315,12 @@ TEST_F(MatchScreen, SecondMatchStartsAtTheSlowerPace)
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 58);
 }
 
-TEST_F(MatchScreen, RepeatedWinScoresZeroAndIsNotRecordedAgain)
+TEST_F(MatchScreen, WipeOutScoresSixtyFourAndAWinAgainScoresZero)
 {
-    DUser->Record.SetOpponentKnockDown(0, 1, 1);
-    DUser->Record.AddNutrition(20);
+    const std::array<const char*, 8> wipeOut{"XO......", "........", "........", "........",
+                                             "........", "........", "........", "........"};
     StartMatch(false);
-    // Black wipes White out.
-    SetPosition({"XO......", "........", "........", "........", "........", "........", "........", "........"});
-    PressSquare(3, 1);
-    ASSERT_TRUE(ResultShown());
-    EXPECT_TRUE(frmBattle->PlayerWon);
-    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +0"));
-    EXPECT_EQ(DUser->Record.GetNutrition(), 20);
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
-    EXPECT_FALSE(frmCharSelect->timDes->isActive());
-    EXPECT_TRUE(frmCharSelect->isEnabled());
-}
-
-TEST_F(MatchScreen, FirstWipeOutWinScoresSixtyFour)
-{
-    StartMatch(false);
-    SetPosition({"XO......", "........", "........", "........", "........", "........", "........", "........"});
+    SetPosition(wipeOut);
     PressSquare(3, 1);
     ASSERT_TRUE(ResultShown());
     EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +64"));
@@ -341,6 +329,23 @@ TEST_F(MatchScreen, FirstWipeOutWinScoresSixtyFour)
     EXPECT_EQ(DBoard->Board.CountDiscs(Black), 3);
     EXPECT_EQ(DBoard->Board.At(3, 1), Black);
     EXPECT_EQ(DBoard->Board.CountDiscs(White), 0);
+    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 1);
+    ASSERT_TRUE(RunUntil([] { return !frmCharSelect->timDes->isActive(); }));
+
+    // The same opponent beaten again in the same run feeds nothing, and the
+    // score line says so rather than repeating the first win's amount.
+    StartMatch(false);
+    SetPosition(wipeOut);
+    PressSquare(3, 1);
+    ASSERT_TRUE(ResultShown());
+    EXPECT_TRUE(frmBattle->PlayerWon);
+    EXPECT_FALSE(frmBattle->lblScore->isHidden());
+    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +0"));
+    EXPECT_EQ(DUser->Record.GetNutrition(), 64);
+    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    EXPECT_FALSE(frmCharSelect->timDes->isActive());
+    EXPECT_TRUE(frmCharSelect->isEnabled());
 }
 
 TEST_F(MatchScreen, ColosseumIsSilentAndScoresNothing)
