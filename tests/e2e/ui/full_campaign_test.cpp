@@ -1,0 +1,500 @@
+// The whole game as a player gets it, through the real screens only: the
+// title, a new game in slot 2, the opening and the egg story, all twelve
+// opponents beaten by presses on the board, the hatching, the chick's name and
+// the game clear with its save; then the program started again in the same
+// folder, the cleared game continued on the colosseum and the chick played.
+#include "e2e/ui/player_at_the_screens.h"
+
+#include "app/screens.h"
+#include "campaign/ui/frm_char_select.h"
+#include "campaign/ui/frm_turn_select.h"
+#include "frontend/ui/frm_opening.h"
+#include "frontend/ui/frm_start.h"
+#include "match/ui/frm_battle.h"
+#include "media/sound_bank.h"
+#include "media/ui/frm_data.h"
+#include "platform/game_random.h"
+#include "platform/ui/timing.h"
+#include "platform/ui/widgets.h"
+#include "profile/player_record.h"
+#include "support/game_folder.h"
+#include "support/recording_players.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <algorithm>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <numeric>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace e2e;
+
+QString Utf(const char* text) { return QString::fromUtf8(text); }
+
+// "太郎" and "ピヨ" in Shift-JIS, written out by hand.
+const std::string kTaroSjis("\x91\xBE\x98\x59", 4);
+const std::string kPiyoSjis("\x83\x73\x83\x88", 4);
+
+// How the scripted player sets its search, weakest first: a match it does not
+// win is played again at the next setting (a draw counts as not won). Each
+// looks at least as far ahead as any opponent at "普通" and reads the last
+// squares out further than they do.
+const StrengthParams kPlayerStrengths[] = {
+    {5, 7, 12, false},
+    {6, 8, 14, false},
+    {7, 9, 16, false},
+};
+
+// The stored form of data files: each 0x0A is written as 0x0D 0x0A.
+std::string StoredForm(const std::string& image)
+{
+    std::string stored;
+    for (const char byte : image) {
+        if (byte == '\x0A')
+            stored += '\x0D';
+        stored += byte;
+    }
+    return stored;
+}
+
+void PutInt(std::string& image, std::size_t offset, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i)
+        image[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+}
+
+// The 56 bytes the cleared game must be saved as, from the all-zero template:
+// the names with their NULs, the boy, the nutrition, slot 2, all twelve
+// opponents beaten, cleared, level 1 ("普通").
+std::string ExpectedClearedRecord(std::int32_t nutrition)
+{
+    std::string image(56, '\0');
+    image.replace(0, kTaroSjis.size(), kTaroSjis);
+    image.replace(11, kPiyoSjis.size(), kPiyoSjis);
+    image[22] = '\x01';
+    PutInt(image, 24, nutrition);
+    PutInt(image, 28, 2);
+    for (std::size_t opponent = 0; opponent < 12; ++opponent)
+        image[32 + opponent] = '\x01';
+    image[48] = '\x01';
+    PutInt(image, 52, 1);
+    return image;
+}
+
+struct Verdict {
+    int strength;
+    const char* line1;
+    const char* line2;
+    const char* stars;
+};
+
+// What the hatching announces for the nutrition gathered.
+Verdict VerdictFor(std::int32_t nutrition)
+{
+    if (nutrition > 400)
+        return {5, "最高に元気なヒナが", "　　　かえったようです！", "強さ：★★★★★"};
+    if (nutrition > 300)
+        return {4, "元気なヒナが", "　かえったようです", "強さ：★★★★"};
+    if (nutrition > 200)
+        return {3, "無事にヒナが", "　かえったようです", "強さ：★★★"};
+    if (nutrition > 100)
+        return {2, "なんとかヒナは", "　かえったようです", "強さ：★★"};
+    return {1, "しかし、栄養は", "　イマイチだったようです", "強さ：★"};
+}
+
+const char* const kStageNames[] = {"迷いの森", "魔の山", "電脳立国"};
+
+class FullCampaign : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetTimeScale(0);
+        folder.CopyDeliveredData();
+    }
+
+    void TearDown() override
+    {
+        if (running_)
+            DestroyProgramObjects();
+    }
+
+    // The program starts: the nine objects in their order, our recording sound
+    // players, and the shared generator seeded so the computer's random play
+    // starts the same way every run (the title screen has just seeded it from
+    // the clock).
+    void StartTheProgram()
+    {
+        if (running_)
+            DestroyProgramObjects();
+        CreateProgramObjects();
+        running_ = true;
+        frmData->UsePlayers(sounds.Pointers());
+        GameRandom::Shared().Seed(20240611);
+    }
+    void EndTheProgram()
+    {
+        DestroyProgramObjects();
+        running_ = false;
+    }
+
+    // The title screen from its logo until the start button takes presses.
+    static void RunTheTitle()
+    {
+        frmStart->show();
+        ASSERT_TRUE(RunUntil([] { return frmStart->bitStart->isVisibleTo(frmStart) && frmStart->isEnabled(); }));
+    }
+
+    // How often PlayEffect(n) has started its sound.
+    int Effects(int n) const
+    {
+        const std::string tail = "/data/sdm0" + std::to_string(n - 1) + ".dat";
+        const auto& played = sounds.players[MultiSound].played;
+        return static_cast<int>(std::count_if(played.begin(), played.end(), [&](const std::string& path) {
+            return path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
+        }));
+    }
+
+    static bool ResultShown() { return frmBattle->pnlFinish->isVisible(); }
+
+    struct Match {
+        bool won = false;
+        int black = 0;          // the discs of the final count
+        int white = 0;
+        QString scoreLine;      // "Score +n" on the board, empty when hidden
+        int beepsBeforeLeaving = 0;
+        int unlockSoundsBeforeLeaving = 0;
+    };
+
+    // One match from a press on the opponent's portrait: "先手" in the turn
+    // dialog, the scripted player's moves pressed on the board until the
+    // result shows, then "対局終了".
+    void PlayMatch(QWidget* portrait, const StrengthParams& strength, const QString& opponentName, Match& match)
+    {
+        Press(portrait);
+        ASSERT_TRUE(frmTurnSelect->isVisible());
+        ASSERT_EQ(frmTurnSelect->grpChar->text(), opponentName);
+        ASSERT_TRUE(frmCharSelect->isVisible());
+        ASSERT_FALSE(frmCharSelect->isEnabled());
+
+        Press(Part(frmTurnSelect, "BitBtn1"));
+        ASSERT_TRUE(frmTurnSelect->isHidden());
+        ASSERT_TRUE(frmCharSelect->isHidden());
+        ASSERT_TRUE(frmBattle->isVisible());
+        ASSERT_FALSE(frmBattle->PlayerIsSecond);
+        ASSERT_EQ(frmBattle->lblChar2->text(), opponentName);
+        ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+
+        ScriptedPlayer player(strength);
+        for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
+            const Square square = player.Choose(DBoard->Board, Black);
+            ASSERT_TRUE(DBoard->Board.CanPlace(square.column, square.row, Black));
+            Press(frmBattle->imgBoard, SquareCentre(square.column, square.row));
+            ASSERT_TRUE(RunUntil([] { return ResultShown() || frmBattle->isEnabled(); }));
+        }
+        ASSERT_TRUE(ResultShown());
+        if (!screenshotOfAResult_) {
+            Screenshot(frmBattle, "match-result");
+            screenshotOfAResult_ = true;
+        }
+
+        // The board holds the final count, in two blocks.
+        match.black = DBoard->Board.CountDiscs(Black);
+        match.white = DBoard->Board.CountDiscs(White);
+        match.won = match.black > match.white;
+        EXPECT_EQ(frmBattle->PlayerWon, match.won);
+        match.scoreLine = frmBattle->lblScore->isVisible() ? frmBattle->lblScore->text() : QString();
+
+        // "対局終了" blinks in; the player presses it.
+        ASSERT_TRUE(RunUntil([] { return frmBattle->lblFinish->text().startsWith(Utf("対局終了")); }));
+        match.beepsBeforeLeaving = platform.beeps;
+        match.unlockSoundsBeforeLeaving = Effects(5);
+        Press(frmBattle->lblFinish);
+        ASSERT_TRUE(frmBattle->isHidden());
+        ASSERT_TRUE(frmCharSelect->isVisible());
+    }
+
+    // Beats the opponent at place 1..3, position 1..4 for the first time,
+    // playing again at a stronger setting after a match not won, and watches
+    // the defeat animation: the cross, the count-up and (after the fourth
+    // opponent of a stage) the next place's button. Returns through `margin`
+    // the nutrition the win brought.
+    void BeatOpponent(int place, int position, const char* name, int& margin)
+    {
+        SCOPED_TRACE(name);
+        const int stage = place - 1;
+        const int opponent = position - 1;
+        TImage* portrait = frmCharSelect->Portrait(place, position);
+        ASSERT_NE(portrait, nullptr);
+        ASSERT_EQ(frmCharSelect->PlaceIndex, stage);
+        EXPECT_FALSE(AnyCrossRed(portrait->Picture()));
+        const std::int32_t nutritionBefore = DUser->Record.GetNutrition();
+        EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutritionBefore));
+
+        Match match;
+        for (const StrengthParams& strength : kPlayerStrengths) {
+            ++matchesPlayed;
+            PlayMatch(portrait, strength, Utf(name), match);
+            if (HasFatalFailure() || match.won)
+                break;
+            // Lost or drawn: nothing is recorded, nothing is animated.
+            ++matchesNotWon;
+            std::cout << "[ e2e     ] " << name << ": not won " << match.black << "-" << match.white
+                      << ", playing again stronger\n";
+            EXPECT_EQ(DUser->Record.GetNutrition(), nutritionBefore);
+            EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 0);
+            EXPECT_FALSE(frmCharSelect->timDes->isActive());
+            EXPECT_TRUE(frmCharSelect->isEnabled());
+            EXPECT_FALSE(AnyCrossRed(portrait->Picture()));
+        }
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_TRUE(match.won) << "lost at every setting, last " << match.black << "-" << match.white;
+
+        margin = match.white == 0 ? 64 : match.black - match.white;
+        EXPECT_EQ(match.scoreLine, QStringLiteral("Score +%1").arg(margin));
+        EXPECT_EQ(DUser->Record.GetNutrition(), nutritionBefore + margin);
+        EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 1);
+
+        // The defeat animation: the screen takes no presses until it is over.
+        ASSERT_TRUE(frmCharSelect->timDes->isActive());
+        ASSERT_FALSE(frmCharSelect->isEnabled());
+        ASSERT_TRUE(RunUntil([] { return frmCharSelect->DesStep == 0 && !frmCharSelect->timDes->isActive(); }));
+        EXPECT_TRUE(CrossedOut(portrait->Picture()));
+        EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutritionBefore + margin));
+        EXPECT_EQ(platform.beeps - match.beepsBeforeLeaving, margin) << "one beep per unit counted up";
+
+        const bool stageDone = position == 4 && place < 3;
+        EXPECT_EQ(Effects(5) - match.unlockSoundsBeforeLeaving, stageDone ? 1 : 0);
+        if (place == 3 && position == 4)
+            return;  // the hatching follows
+        EXPECT_TRUE(frmCharSelect->isVisible());
+        EXPECT_TRUE(frmCharSelect->isEnabled());
+        // The place that was showing stays selected.
+        EXPECT_EQ(frmCharSelect->PlaceIndex, stage);
+        EXPECT_EQ(frmCharSelect->pnlPlace2->isVisible(), place > 1 || position == 4);
+        EXPECT_EQ(frmCharSelect->pnlPlace3->isVisible(), place > 2 || (place == 2 && position == 4));
+        EXPECT_FALSE(frmCharSelect->pnlPlace4->isVisible());
+    }
+
+    GameFolder folder;
+    PumpingPlatform platform;
+    RecordingPlayers sounds;
+    int matchesPlayed = 0;
+    int matchesNotWon = 0;
+
+private:
+    bool running_ = false;
+    bool screenshotOfAResult_ = false;
+};
+
+TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
+{
+    QElapsedTimer clock;
+    clock.start();
+
+    // ---- The first run: the title, a new game in slot 2. ----
+    StartTheProgram();
+    RunTheTitle();
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string indexBefore = folder.Read("index.dat");
+    Press(frmStart->bitStart);
+    ASSERT_TRUE(frmStart->Panel4->isVisible());
+    Press(frmStart->BitBtn1);  // はじめから
+    ASSERT_TRUE(frmStart->Panel3->isVisible());
+    EXPECT_EQ(frmStart->btnSave[1]->text(), QStringLiteral("no-file"));
+    Press(frmStart->btnSave[1]);
+    EXPECT_TRUE(platform.questions.empty()) << "an empty slot is taken without asking";
+    ASSERT_TRUE(frmStart->isHidden());
+    ASSERT_TRUE(frmOpening->isVisible());
+    ASSERT_TRUE(frmOpening->Panel1->isVisible());
+
+    // The opening: name, the boy, the level, the egg story.
+    ASSERT_EQ(frmOpening->focusWidget(), frmOpening->Edit1);
+    TypeText(frmOpening->Edit1, Utf("太郎"));
+    ASSERT_EQ(frmOpening->Edit1->text(), Utf("太郎"));
+    Press(Part(frmOpening, "Panel6"));  // the boy
+    ASSERT_TRUE(frmOpening->Panel2->isVisible());
+    Press(Part(frmOpening, "Button3"));  // 普通
+    ASSERT_TRUE(frmOpening->Panel3->isVisible());
+    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("ようこそ 太郎さん"));
+    for (const char* next : {"Button6", "Button7", "Button8", "Button9"}) {
+        SCOPED_TRACE(next);
+        QWidget* button = Part(frmOpening, next);
+        ASSERT_TRUE(button->isVisible());
+        Press(button);
+    }
+    ASSERT_TRUE(frmOpening->isHidden());
+    ASSERT_TRUE(frmCharSelect->isVisible());
+    EXPECT_TRUE(frmCharSelect->isEnabled());
+    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 普通 ～"));
+    EXPECT_EQ(frmCharSelect->lblName->text(), Utf("太郎"));
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("0"));
+    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
+    EXPECT_FALSE(frmCharSelect->pnlPlace2->isVisible());
+    EXPECT_FALSE(frmCharSelect->pnlPlace3->isVisible());
+    EXPECT_FALSE(frmCharSelect->pnlPlace4->isVisible());
+    EXPECT_FALSE(folder.Exists("user02.usr")) << "nothing is saved before the end";
+
+    // ---- Twelve opponents, stage by stage. ----
+    const char* const names[3][4] = {
+        {"ズモル蝸牛", "ズモル玉ねぎ", "ズモル羊", "ズモル蝶"},
+        {"ズモル三兄弟", "ズモルキノコ", "ズモルハロイン", "ズモル富士"},
+        {"ズモル棺桶", "ズモルステルス", "メタルズモル", "ズモル電子"},
+    };
+    std::vector<int> margins;
+    for (int place = 1; place <= 3; ++place) {
+        SCOPED_TRACE(kStageNames[place - 1]);
+        if (place > 1) {
+            // The place opened by the last stage: the player goes there.
+            TPanel* tab = place == 2 ? frmCharSelect->pnlPlace2 : frmCharSelect->pnlPlace3;
+            ASSERT_TRUE(tab->isVisible());
+            Press(tab);
+            ASSERT_EQ(frmCharSelect->PlaceIndex, place - 1);
+            ASSERT_TRUE(Part(frmCharSelect, place == 2 ? "Panel2" : "Panel3")->isVisible());
+            EXPECT_FALSE(Part(frmCharSelect, "Panel1")->isVisible());
+        }
+        for (int position = 1; position <= 4; ++position) {
+            int margin = 0;
+            BeatOpponent(place, position, names[place - 1][position - 1], margin);
+            ASSERT_FALSE(HasFatalFailure());
+            margins.push_back(margin);
+            if (place == 1 && position == 4)
+                Screenshot(frmCharSelect, "forest-beaten");
+        }
+    }
+
+    const std::int32_t nutrition = std::accumulate(margins.begin(), margins.end(), 0);
+    std::cout << "[ e2e     ] margins:";
+    for (const int margin : margins)
+        std::cout << ' ' << margin;
+    std::cout << " = nutrition " << nutrition << " in " << matchesPlayed << " matches (" << matchesNotWon
+              << " not won)\n";
+    EXPECT_EQ(DUser->Record.GetNutrition(), nutrition);
+
+    // ---- The twelfth first win: the egg hatches. ----
+    EXPECT_TRUE(frmCharSelect->isHidden());
+    EXPECT_EQ(DUser->Record.GetCleared(), 1);
+    ASSERT_TRUE(frmOpening->isVisible());
+    ASSERT_TRUE(frmOpening->Panel4->isVisible());
+    EXPECT_FALSE(frmOpening->Panel1->isVisible());
+    EXPECT_FALSE(frmOpening->Panel3->isVisible());
+    ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
+    EXPECT_TRUE(frmOpening->imgHina->isVisible());
+    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("おめでとうございます！"));
+    QWidget* verdictButton = Part(frmOpening, "Button10");
+    ASSERT_TRUE(verdictButton->isVisible());
+    Press(verdictButton);
+    const Verdict verdict = VerdictFor(nutrition);
+    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf(verdict.line1));
+    EXPECT_EQ(frmOpening->lblCMes2->text(), Utf(verdict.line2));
+    EXPECT_EQ(frmCharSelect->EggStrength, verdict.strength);
+    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(verdict.stars));
+    const QString chickPicture = QStringLiteral("imgEgg%1").arg(verdict.strength);
+
+    // The chick is named.
+    QWidget* nameButton = Part(frmOpening, "Button11");
+    ASSERT_TRUE(nameButton->isVisible());
+    Press(nameButton);
+    ASSERT_TRUE(frmOpening->Edit2->isVisible());
+    ASSERT_EQ(frmOpening->focusWidget(), frmOpening->Edit2);
+    TypeText(frmOpening->Edit2, Utf("ピヨ"));
+    ASSERT_EQ(frmOpening->Edit2->text(), Utf("ピヨ"));
+    Press(Part(frmOpening, "Button12"));
+    EXPECT_EQ(DUser->Record.GetChickName(), kPiyoSjis);
+
+    // The clear page.
+    ASSERT_TRUE(frmOpening->Panel5->isVisible());
+    EXPECT_FALSE(frmOpening->Panel4->isVisible());
+    ASSERT_TRUE(RunUntil([] { return frmOpening->Label3->isVisible(); }));
+    Screenshot(frmOpening, "game-clear");
+    auto* clearButton = Part<QPushButton>(frmOpening, "Button1");
+    ASSERT_NE(clearButton, nullptr);
+    EXPECT_EQ(clearButton->text(), Utf("Game Clear！"));
+    EXPECT_FALSE(folder.Exists("user02.usr"));
+    QSignalSpy ended(frmStart, &TfrmStart::Closed);
+    Press(clearButton);
+    EXPECT_EQ(ended.count(), 1) << "the game clear ends the program";
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The saved game, byte for byte, and slot 2's column of the index.
+    const std::string expectedRecord = ExpectedClearedRecord(nutrition);
+    const std::string userFile = folder.Read("user02.usr");
+    EXPECT_EQ(userFile, StoredForm(expectedRecord));
+    std::string expectedIndex = indexBefore;
+    expectedIndex.replace(11, 5, kTaroSjis + std::string(1, '\0'));
+    const std::string index = folder.Read("index.dat");
+    EXPECT_EQ(index, expectedIndex);
+    EXPECT_EQ(index.substr(11, 11), kTaroSjis + std::string("\0le\0\0\0\0", 7));
+    EXPECT_FALSE(folder.Exists("user01.usr"));
+    EXPECT_FALSE(folder.Exists("user03.usr"));
+
+    // ---- The second run: continue slot 2 on the colosseum. ----
+    EndTheProgram();
+    StartTheProgram();
+    RunTheTitle();
+    ASSERT_FALSE(HasFatalFailure());
+    Press(frmStart->bitStart);
+    Press(frmStart->BitBtn2);  // つづきから
+    ASSERT_TRUE(frmStart->Panel2->isVisible());
+    EXPECT_EQ(frmStart->btnLoad[1]->text(), Utf("太郎"));
+    Press(frmStart->btnLoad[1]);
+    ASSERT_TRUE(frmStart->isHidden());
+    ASSERT_TRUE(frmCharSelect->isVisible());
+    ASSERT_TRUE(frmCharSelect->isEnabled());
+    EXPECT_TRUE(frmCharSelect->pnlPlace2->isVisible());
+    EXPECT_TRUE(frmCharSelect->pnlPlace3->isVisible());
+    ASSERT_TRUE(frmCharSelect->pnlPlace4->isVisible());
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
+    EXPECT_TRUE(Part(frmCharSelect, "Panel4")->isVisible());
+    EXPECT_FALSE(frmCharSelect->pnlEgg->isVisible());
+    EXPECT_TRUE(frmCharSelect->pnlClear->isVisible());
+    EXPECT_EQ(frmCharSelect->lblName2->text(), Utf("太郎"));
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutrition));
+    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf("ピヨ"));
+    EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：") + QString::number(nutrition));
+    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(verdict.stars));
+    EXPECT_EQ(frmCharSelect->EggStrength, verdict.strength);
+    EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(chickPicture)));
+    for (int place = 1; place <= 3; ++place)
+        for (int position = 1; position <= 4; ++position)
+            EXPECT_TRUE(CrossedOut(frmCharSelect->Portrait(place, position)->Picture())) << place << "-" << position;
+    Screenshot(frmCharSelect, "colosseum");
+
+    // The chick, played to the end of a match: nothing is recorded.
+    const std::string recordBefore = DUser->Record.Image();
+    EXPECT_EQ(recordBefore, expectedRecord);
+    Match chickMatch;
+    ++matchesPlayed;
+    PlayMatch(frmCharSelect->imgCharEgg, kPlayerStrengths[0], Utf("ピヨ"), chickMatch);
+    ASSERT_FALSE(HasFatalFailure());
+    std::cout << "[ e2e     ] the chick's match: " << chickMatch.black << "-" << chickMatch.white << '\n';
+    EXPECT_TRUE(chickMatch.scoreLine.isEmpty()) << "the colosseum scores nothing";
+    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
+    EXPECT_FALSE(frmCharSelect->timDes->isActive());
+    EXPECT_TRUE(frmCharSelect->isEnabled());
+    EXPECT_EQ(platform.beeps, chickMatch.beepsBeforeLeaving);
+    EXPECT_EQ(DUser->Record.Image(), recordBefore);
+    EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutrition));
+    EXPECT_EQ(folder.Read("user02.usr"), userFile);
+
+    // Quitting saves the same game again.
+    platform.answers.push_back(true);
+    QSignalSpy quit(frmStart, &TfrmStart::Closed);
+    Press(Part(frmCharSelect, "Button1"));
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(folder.Read("user02.usr"), userFile);
+    EXPECT_EQ(folder.Read("index.dat"), expectedIndex);
+
+    std::cout << "[ e2e     ] the whole game took " << clock.elapsed() / 1000.0 << " s\n";
+}
+
+} // namespace
