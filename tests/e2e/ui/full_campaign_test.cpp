@@ -6,6 +6,7 @@
 #include "e2e/ui/player_at_the_screens.h"
 
 #include "app/screens.h"
+#include "brains/strength_table.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
 #include "frontend/ui/frm_opening.h"
@@ -161,6 +162,12 @@ protected:
         }));
     }
 
+    // What the computer opponent was set to for the last match.
+    static StrengthParams PlayedStrength()
+    {
+        return {DBrains->SearchDepth, DBrains->LateSearchDepth, DBrains->EndgameEmpties, DBrains->RandomPlay};
+    }
+
     static bool ResultShown() { return frmBattle->pnlFinish->isVisible(); }
 
     struct Match {
@@ -255,6 +262,11 @@ protected:
         }
         ASSERT_FALSE(HasFatalFailure());
         ASSERT_TRUE(match.won) << "lost at every setting, last " << match.black << "-" << match.white;
+
+        // The opponent played at its strength for "普通".
+        StrengthParams expected;
+        ASSERT_TRUE(StageOpponentStrength(stage, opponent, 1, expected));
+        EXPECT_EQ(PlayedStrength(), expected);
 
         margin = match.white == 0 ? 64 : match.black - match.white;
         EXPECT_EQ(match.scoreLine, QStringLiteral("Score +%1").arg(margin));
@@ -475,6 +487,9 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     PlayMatch(frmCharSelect->imgCharEgg, kPlayerStrengths[0], Utf("ピヨ"), chickMatch);
     ASSERT_FALSE(HasFatalFailure());
     std::cout << "[ e2e     ] the chick's match: " << chickMatch.black << "-" << chickMatch.white << '\n';
+    StrengthParams chickStrength;
+    ASSERT_TRUE(ChickStrength(verdict.strength, 1, chickStrength));
+    EXPECT_EQ(PlayedStrength(), chickStrength);
     EXPECT_TRUE(chickMatch.scoreLine.isEmpty()) << "the colosseum scores nothing";
     EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
     EXPECT_FALSE(frmCharSelect->timDes->isActive());
