@@ -293,6 +293,9 @@ void TfrmStart::ContinueSlotClick(int slot)
         return;
     PlayerRecord& record = DUser->Record;
     record.LoadRecord(slot);
+    // The progress goes back where it came from, whatever slot number a
+    // damaged or foreign file carries (it could even name the template).
+    record.SetSlotNumber(slot);
     const ContinuePlan plan = PlanContinue(record);
     TfrmCharSelect& select = *frmCharSelect;
     for (const auto& [place, position] : plan.crosses)
