@@ -3,7 +3,6 @@
 #include "platform/ui/desktop.h"
 #include "platform/ui/widgets.h"
 
-#include <QBitmap>
 #include <QPainter>
 
 namespace campaign {
@@ -11,15 +10,6 @@ namespace campaign {
 QColor Rgb(std::uint32_t rgb)
 {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-QPixmap WithoutGround(const QPixmap& picture)
-{
-    if (picture.isNull())
-        return picture;
-    QPixmap figure = picture.copy();
-    figure.setMask(QBitmap::fromImage(picture.toImage().createHeuristicMask(true)));
-    return figure;
 }
 
 namespace {

@@ -49,11 +49,6 @@ void BuildForm(QWidget* window, const FormItem (&items)[N])
 
 QColor Rgb(std::uint32_t rgb);
 
-// A catalogue picture drawn "transparent": the plain ground around the figure,
-// as far as it reaches from the corners, is left out, so the figure lies over
-// whatever is beneath it.
-QPixmap WithoutGround(const QPixmap& picture);
-
 // A raised frame drawn around a group of widgets; it takes no input.
 class TBevel : public QWidget {
     Q_OBJECT

@@ -168,7 +168,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     Button1 = findChild<TButton*>(QStringLiteral("Button1"));
 
     // The player carries the egg until it hatches.
-    imgEgg->SetPicture(WithoutGround(frmData->Picture(QStringLiteral("imgEgg"))));
+    imgEgg->SetPicture(frmData->Picture(QStringLiteral("imgEgg")));
     for (const char* background : {"Image1", "Image2", "Image3", "Image4"})
         findChild<TImage*>(QString::fromLatin1(background))->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
 

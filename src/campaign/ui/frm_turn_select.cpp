@@ -51,9 +51,9 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     findChild<TImage*>(QStringLiteral("imgBack"))->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
 
     // Black's disc stands left of "先手", White's right of "後手".
-    BitBtn1->setIcon(QIcon(WithoutGround(frmData->Picture(QStringLiteral("BitBtn1")))));
+    BitBtn1->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn1"))));
     BitBtn1->setIconSize(QSize(kDiscSize, kDiscSize));
-    BitBtn2->setIcon(QIcon(WithoutGround(frmData->Picture(QStringLiteral("BitBtn2")))));
+    BitBtn2->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn2"))));
     BitBtn2->setIconSize(QSize(kDiscSize, kDiscSize));
     BitBtn2->setLayoutDirection(Qt::RightToLeft);
 

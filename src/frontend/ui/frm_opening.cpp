@@ -5,9 +5,8 @@
 #include "frontend/name_rules.h"
 #include "frontend/opening_script.h"
 #include "frontend/ui/front_form.h"
-#include "frontend/ui/front_art.h"
-#include "frontend/ui/frm_start.h"
 #include "media/ui/frm_data.h"
+#include "frontend/ui/frm_start.h"
 #include "platform/services.h"
 #include "platform/shift_jis.h"
 #include "platform/ui/desktop.h"
@@ -122,11 +121,11 @@ TfrmOpening::TfrmOpening(QWidget* parent)
     Timer1 = new GameTimer(this, kCongratulationsIntervalMs, "Timer1");
 
     // Our own pictures: the two figures to pick, the eggs and the shell.
-    Part<TImage>(this, "Image5")->SetPicture(FrontArt(QStringLiteral("Image5")));
-    Part<TImage>(this, "Image6")->SetPicture(FrontArt(QStringLiteral("Image6")));
-    imgEgg->SetPicture(FrontArt(QStringLiteral("imgEgg")));
-    imgEggAnime->SetPicture(FrontArt(QStringLiteral("imgEggAnime")));
-    imgKara->SetPicture(FrontArt(QStringLiteral("imgKara")));
+    Part<TImage>(this, "Image5")->SetPicture(RenderArt(QStringLiteral("Image5")));
+    Part<TImage>(this, "Image6")->SetPicture(RenderArt(QStringLiteral("Image6")));
+    imgEgg->SetPicture(RenderArt(QStringLiteral("imgEgg")));
+    imgEggAnime->SetPicture(RenderArt(QStringLiteral("imgEggAnime")));
+    imgKara->SetPicture(RenderArt(QStringLiteral("imgKara")));
     QPixmap clear(imgEndEgg->size() * devicePixelRatioF());
     clear.setDevicePixelRatio(devicePixelRatioF());
     clear.fill(Qt::transparent);
@@ -278,7 +277,7 @@ void TfrmOpening::timEggTimer()
         imgKara->show();
         const int strength = EggStrength(DUser->Record.GetNutrition());
         // The chick stands free of its portrait's backdrop, between the shell halves.
-        imgHina->SetPicture(FrontArt(Qs(ChickPicture(strength)), true));
+        imgHina->SetPicture(RenderArt(Qs(ChickPicture(strength)), true));
         imgHina->show();
         lblCMes1->setText(Qs(kHatchedLine1));
         lblCMes2->setText(Qs(kHatchedLine2));

@@ -5,9 +5,8 @@
 #include "frontend/slot_rules.h"
 #include "frontend/title_sequence.h"
 #include "frontend/ui/front_form.h"
-#include "frontend/ui/front_art.h"
-#include "frontend/ui/frm_opening.h"
 #include "media/ui/frm_data.h"
+#include "frontend/ui/frm_opening.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
 #include "platform/ui/desktop.h"
@@ -129,12 +128,12 @@ TfrmStart::TfrmStart(QWidget* parent)
 
     // Our own pictures: the logo, the title picture and frame, the glyphs and
     // the start button.
-    Part<TImage>(this, "imgLogo")->SetPicture(FrontArt(QStringLiteral("imgLogo")));
-    Part<TImage>(this, "img1")->SetPicture(FrontArt(QStringLiteral("img1")));
-    Part<TImage>(this, "Image1")->SetPicture(FrontArt(QStringLiteral("Image1")));
+    Part<TImage>(this, "imgLogo")->SetPicture(RenderArt(QStringLiteral("imgLogo")));
+    Part<TImage>(this, "img1")->SetPicture(RenderArt(QStringLiteral("img1")));
+    Part<TImage>(this, "Image1")->SetPicture(RenderArt(QStringLiteral("Image1")));
     for (int glyph = 0; glyph < 7; ++glyph)
-        imgTitle[glyph]->SetPicture(FrontArt(QStringLiteral("imgTitle%1").arg(glyph + 1)));
-    bitStart->setIcon(QIcon(FrontArt(QStringLiteral("bitStart"))));
+        imgTitle[glyph]->SetPicture(RenderArt(QStringLiteral("imgTitle%1").arg(glyph + 1)));
+    bitStart->setIcon(QIcon(RenderArt(QStringLiteral("bitStart"))));
     bitStart->setIconSize(QSize(98, 21));
 
     connect(timLogo, &QTimer::timeout, this, &TfrmStart::timLogoTimer);

@@ -10,37 +10,56 @@
 
 static void InitialiseArt()
 {
+    // Loading the compiled-in art once; the title screen may draw before the
+    // catalogue exists.
 #ifdef ZUMORU_HAS_ART
-    Q_INIT_RESOURCE(art);
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(art);
+        return true;
+    }();
+    (void)loaded;
 #endif
 }
 
-QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio)
+QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio, bool figureOnly)
 {
+    InitialiseArt();
     QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(identifier));
     if (!renderer.isValid())
         return {};
     const QSize size = renderer.defaultSize();
     QPixmap picture(size * devicePixelRatio);
     picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(Qt::white);
+    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    const QString figure = QStringLiteral("figure");
+    if (figureOnly && renderer.elementExists(figure)) {
+        const QRectF box = renderer.viewBoxF();
+        painter.scale(size.width() / box.width(), size.height() / box.height());
+        renderer.render(&painter, figure, renderer.boundsOnElement(figure));
+    } else {
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
     return picture;
+}
+
+QPixmap RenderArt(const QString& identifier, bool figureOnly)
+{
+    return RenderArt(identifier, qApp ? qApp->devicePixelRatio() : 1.0, figureOnly);
 }
 
 TfrmData::TfrmData(QWidget* parent)
     : QWidget(parent)
 {
-    InitialiseArt();
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("データ集"));
+    InitialiseArt();
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     const QStringList files = QDir(QStringLiteral(":/art")).entryList({QStringLiteral("*.svg")});
     for (const QString& file : files) {
         const QString identifier = file.chopped(4);
-        const QPixmap picture = RenderArt(identifier, ratio);
+        const QPixmap picture = RenderArt(identifier, ratio, false);
         auto* image = new TImage(this, identifier.toLatin1().constData(),
                                  QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
         image->SetPicture(picture);

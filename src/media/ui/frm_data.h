@@ -41,5 +41,9 @@ private:
     std::unique_ptr<SoundBank> sounds_;
 };
 
-// Renders one of our SVG pictures at its own size and the given pixel density.
-QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio);
+// Renders one of our SVG pictures at its own size and the given pixel density
+// (the screen's, by default) on a transparent ground. With `figureOnly`, a
+// picture that has a backdrop of its own (a chick, a face) is drawn without it,
+// to lie over another picture.
+QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio, bool figureOnly);
+QPixmap RenderArt(const QString& identifier, bool figureOnly = false);

@@ -1,6 +1,6 @@
 #include "frontend/ui/front_fixture.h"
 
-#include "frontend/ui/front_art.h"
+#include "media/ui/frm_data.h"
 #include "platform/data_files.h"
 #include "platform/shift_jis.h"
 #include "profile/slot_index.h"
@@ -101,7 +101,7 @@ TEST_F(Hatching, EggRestsWobblesAndHatchesBeforeTheVerdictAppears)
     EXPECT_EQ(Effects(3), 1);
     EXPECT_EQ(AllSounds(), 3);
     // The chick of strength 3 stands free of its backdrop over the shell.
-    EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), frontend::FrontArt(QStringLiteral("imgEgg3"), true)));
+    EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), RenderArt(QStringLiteral("imgEgg3"), true)));
     EXPECT_EQ(PixelAt(frmOpening->imgHina->Picture(), 2, 2).alpha(), 0);
     Shoot(frmOpening, "frontend-hatching-hatched");
 }
@@ -112,7 +112,7 @@ TEST_F(Hatching, VerdictFollowsTheNutrition)
         SCOPED_TRACE(hatch.nutrition);
         HatchWith(hatch.nutrition);
         const QString chick = QStringLiteral("imgEgg%1").arg(hatch.strength);
-        EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), frontend::FrontArt(chick, true)));
+        EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), RenderArt(chick, true)));
         ForgetSounds();
         Click(Button("Button10"));
         EXPECT_EQ(Effects(6), 1);
