@@ -1,0 +1,41 @@
+#include "media/ui/frm_data.h"
+#include "platform/ui/widgets.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+TEST(MediaCatalogue, EveryPictureIdentifierYieldsItsPictureAtItsSize)
+{
+    TfrmData catalogue;
+    EXPECT_EQ(catalogue.windowTitle(), QStringLiteral("データ集"));
+    QStringList faces;
+    for (const char* stage : {"0", "1", "2"})
+        for (const char* opponent : {"0", "1", "2", "3"})
+            for (const char* kind : {"", "w", "l"})
+                faces << QStringLiteral("imgChar%1%2%3").arg(stage, opponent, kind);
+    faces << "imgHelo" << "imgHeloW" << "imgHeloL" << "imgHeroine" << "imgHeroineW" << "imgHeroineL";
+    for (int strength = 1; strength <= 5; ++strength)
+        faces << QStringLiteral("imgEgg%1").arg(strength);
+    for (const QString& face : faces) {
+        const QPixmap picture = catalogue.Picture(face);
+        ASSERT_FALSE(picture.isNull()) << face.toStdString();
+        const QSize expected = face == "imgChar23w" ? QSize(90, 89) : QSize(90, 90);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), expected) << face.toStdString();
+        // A face is a picture, not an empty square: its middle is opaque.
+        EXPECT_EQ(picture.toImage().pixelColor(45, 45).alpha(), 255) << face.toStdString();
+    }
+    EXPECT_EQ(catalogue.Picture("imgBack").deviceIndependentSize().toSize(), QSize(100, 100));
+    EXPECT_TRUE(catalogue.Picture("noSuchPicture").isNull());
+    EXPECT_NE(catalogue.Picture("imgChar00").toImage(), catalogue.Picture("imgChar00w").toImage());
+    EXPECT_EQ(catalogue.shpColorSample1->Brush(), QColor(Qt::red));
+    EXPECT_EQ(catalogue.shpColorSample2->Brush(), QColor(192, 192, 192));
+}
+
+TEST(MediaCatalogue, PicturesWithoutABackdropAreTransparentAroundTheFigure)
+{
+    const QImage disc = RenderArt("BitBtn1", 1.0, false).toImage();
+    EXPECT_EQ(disc.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(disc.pixelColor(20, 20).alpha(), 255);
+    const QImage chick = RenderArt("imgEgg3", 1.0, true).toImage();
+    EXPECT_EQ(chick.pixelColor(1, 1).alpha(), 0) << "the chick's backdrop is left out";
+}
