@@ -13,7 +13,7 @@ namespace {
 
 using Cells = std::array<std::int32_t, 100>;
 
-TEST(Brains, CreationSetsTheDesignedStartValues)
+TEST(Brains, CreationSetsTheStartValues)
 {
     TDBrains brains;
     brains.SearchDepth = 7;

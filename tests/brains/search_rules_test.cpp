@@ -250,7 +250,7 @@ TEST(SearchRules, OnePlyTakesTheBestScoringPosition)
     ExpectSame(answer, Reference(cells, Black, StrengthParams{1, 1, 3, false}));
 }
 
-// The positional score of the design's examples. The mobility term is the
+// Positional scores of typical corner shapes. The mobility term is the
 // computer's (Black's) legal moves, counted by the board's own rules.
 int Mobility(const Cells& cells)
 {

@@ -8,7 +8,7 @@
 
 namespace {
 
-// The table as the game's design writes it, one row per portrait, columns
+// The opponents' strengths, one row per portrait, columns
 // やさしい / 普通 / 難しい; "R" is corner-or-random play.
 const char* const StageRows[12][3] = {
     {"R", "R", "3/3/5"},       {"R", "1/1/3", "3/3/5"},   {"R", "1/3/5", "3/3/7"},   {"R", "1/3/5", "3/5/7"},
@@ -30,7 +30,7 @@ std::string Describe(const StrengthParams& p)
     return text;
 }
 
-TEST(StrengthTable, EveryStageOpponentMatchesTheDesignTable)
+TEST(StrengthTable, EveryStageOpponentHasItsStrength)
 {
     for (int stage = 0; stage < 3; ++stage)
         for (int opponent = 0; opponent < 4; ++opponent)
@@ -42,7 +42,7 @@ TEST(StrengthTable, EveryStageOpponentMatchesTheDesignTable)
             }
 }
 
-TEST(StrengthTable, EveryChickStrengthMatchesTheDesignTable)
+TEST(StrengthTable, EveryChickHasItsStrength)
 {
     for (int strength = 1; strength <= 5; ++strength)
         for (int level = 0; level < 3; ++level) {
