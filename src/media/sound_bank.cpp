@@ -55,7 +55,6 @@ void SoundBank::Play(SoundPlayerIndex index, int number)
         ok = player.Open(path);
     }
     ok = ok && player.Rewind() && player.Play();
-    // The device's complaint reaches the player; the game goes on without the sound.
-    if (!ok)
+    if (!ok && reported_.insert(path).second)
         Platform().ShowMessage(player.LastError(), "ズモルリバロ");
 }

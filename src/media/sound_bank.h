@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <set>
 #include <string>
 
 // One wave-audio player: holds at most one open sound at a time.
@@ -24,6 +25,8 @@ std::string SoundTail(SoundPlayerIndex player, int number);
 // The five players of the game and the rule that drives them: a repeated number
 // rewinds and restarts the sound already open; a changed number closes the
 // player and opens the new file, even when both numbers name the same file.
+// A sound that cannot be opened or played is skipped: the player is told once
+// per file in a run, and the move or animation that asked for it goes on.
 class SoundBank {
 public:
     explicit SoundBank(const std::array<WavePlayer*, 5>& players) : players_(players) {}
@@ -41,6 +44,7 @@ private:
 
     std::array<WavePlayer*, 5> players_;
     std::array<int, 5> lastNumber_{};
+    std::set<std::string> reported_;  // files whose failure the player has been told of
 };
 
 // The player's figure picks the first sound of each pair for the boy (1) and the

@@ -71,3 +71,38 @@ TEST(DeliveredData, EveryOpponentHasAMessageFile)
             EXPECT_NE(bytes->find("*MesEnd"), std::string::npos) << name;
         }
 }
+
+#include "match/speech.h"
+#include "platform/shift_jis.h"
+
+TEST(DeliveredData, SpeechFilesAreShiftJisInTheirLayout)
+{
+    for (const char* name : {"ms00", "ms01", "ms02", "ms03", "ms10", "ms11", "ms12", "ms13", "ms20", "ms21", "ms22", "ms23"}) {
+        const auto bytes = ReadRawFile((DeliveredData() / (std::string(name) + ".dat")).string());
+        ASSERT_TRUE(bytes) << name;
+        const std::string text = FromShiftJis(*bytes);
+        EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << name << " decodes as CP932";
+        const SpeechScript script(SpeechScript::SplitLines(text));
+        const auto& lines = script.Lines();
+        ASSERT_GT(lines.size(), 18u) << name;
+        for (int line = 0; line <= speech::kLastFixedLine; ++line)
+            EXPECT_FALSE(speech::IsMarker(lines[line]) || lines[line].empty()) << name << " line " << line;
+        const auto entries = script.RandomEntries();
+        EXPECT_GE(entries.size(), 6u) << name;
+        // Every entry closes with "*END" before the list ends with "*MesEnd".
+        bool inEntry = false;
+        bool ended = false;
+        for (std::size_t line = 18; line < lines.size() && !ended; ++line) {
+            if (lines[line] == speech::kEntryStart) {
+                EXPECT_FALSE(inEntry) << name << " line " << line;
+                inEntry = true;
+            } else if (lines[line] == speech::kEntryEnd) {
+                EXPECT_TRUE(inEntry) << name << " line " << line;
+                inEntry = false;
+            } else if (lines[line] == speech::kListEnd) {
+                ended = true;
+            }
+        }
+        EXPECT_TRUE(ended && !inEntry) << name;
+    }
+}

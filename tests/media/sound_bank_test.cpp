@@ -49,7 +49,7 @@ TEST(SoundBank, RepeatRestartsAndAChangedNumberReopensEvenTheSameFile)
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST(SoundBank, FailedOpenIsReportedAndTheSameNumberFailsAgainAtTheRewind)
+TEST(SoundBank, AFailingFileIsReportedOnceAndTheSameNumberFailsAgainAtTheRewind)
 {
     RecordingPlatform platform;
     RecordingPlayers five;
@@ -57,11 +57,13 @@ TEST(SoundBank, FailedOpenIsReportedAndTheSameNumberFailsAgainAtTheRewind)
     SoundBank bank(five.Pointers());
     bank.PlayEffect(2);
     bank.PlayEffect(2);
-    ASSERT_EQ(platform.messages.size(), 2u);
+    bank.PlayEffect(4);
+    bank.PlayEffect(2);
+    ASSERT_EQ(platform.messages.size(), 2u) << "once for sdm01, once for sdm03";
     EXPECT_EQ(platform.messages[0].text, "device error");
-    EXPECT_EQ(five.players[MultiSound].calls.back(), "rewind") << "a repeat skips the open";
+    EXPECT_EQ(five.players[MultiSound].calls[2], "rewind") << "a repeat skips the open and fails at the rewind";
     five.players[MultiSound].failOpen = false;
     bank.PlayEffect(3);
-    EXPECT_EQ(platform.messages.size(), 2u) << "a different number opens afresh";
-    EXPECT_EQ(five.players[MultiSound].played.back(), DataPath("/data/sdm02.dat"));
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(five.players[MultiSound].played.back(), DataPath("/data/sdm02.dat")) << "a different number opens afresh";
 }

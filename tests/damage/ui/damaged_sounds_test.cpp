@@ -48,13 +48,10 @@ TEST_F(DamagedGame, MissingSoundFilesAreReportedAndTheGameGoesOn)
     QuitGame();
 
     EXPECT_EQ(OtherThanSoundMessages(platform), "");
-    EXPECT_GE(MessagesNaming(platform, DataPath("/data/sdm01.dat")), 1) << Messages();
-    EXPECT_GE(MessagesNaming(platform, DataPath("/data/sdc09.dat")), 1) << Messages();
-    // A repeated request for a sound that failed fails at the rewind.
-    int nothingOpen = 0;
-    for (const auto& message : platform.messages)
-        nothingOpen += message.text == kNothingOpen;
-    EXPECT_GE(nothingOpen, 1);
+    // Each failing file is reported once in a run, however often it is asked for.
+    EXPECT_EQ(MessagesNaming(platform, DataPath("/data/sdm01.dat")), 1) << Messages();
+    EXPECT_EQ(MessagesNaming(platform, DataPath("/data/sdc09.dat")), 1) << Messages();
+    EXPECT_EQ(platform.messages.size(), 2u) << Messages();
     // The game was saved as usual.
     PlayerRecord saved;
     saved.Fill(FromStoredForm(folder.Read("user01.usr")));
@@ -83,7 +80,7 @@ TEST_F(DamagedGame, SoundFilesThatAreNotWaveAudioAreReportedAndTheGameGoesOn)
 
     EXPECT_EQ(OtherThanSoundMessages(platform), "");
     for (const char* tail : {"/data/sdp00.dat", "/data/sdm04.dat", "/data/sdc01.dat", "/data/sdc09.dat"})
-        EXPECT_GE(MessagesNaming(platform, DataPath(tail)), 1) << tail << "\n" << Messages();
+        EXPECT_EQ(MessagesNaming(platform, DataPath(tail)), 1) << tail << "\n" << Messages();
     PlayerRecord saved;
     saved.Fill(FromStoredForm(folder.Read("user02.usr")));
     EXPECT_EQ(saved.GetPlayerName(), "Hana");

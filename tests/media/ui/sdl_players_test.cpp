@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,15 @@ TEST(SdlPlayers, FiveEffectsSoundAtOnceAndNonWaveFilesAreRefused)
     ASSERT_TRUE(players[0]->Rewind());
     ASSERT_TRUE(players[0]->Play());
     EXPECT_EQ(Mix_Playing(0), 1);
+
+    // Every delivered sound loads as wave audio.
+    for (const auto& entry : std::filesystem::directory_iterator(DeliveredData())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("sd", 0) != 0)
+            continue;
+        SdlWavePlayer player(4);
+        EXPECT_TRUE(player.Open(entry.path().string())) << name << ": " << player.LastError();
+    }
 
     SdlWavePlayer speech(0);
     EXPECT_FALSE(speech.Open((DeliveredData() / "ms00.dat").string())) << "speech text is not wave audio";
