@@ -72,7 +72,7 @@ TEST_F(DamagedGame, AMissingTemplateIsReportedAndANewGameStartsFresh)
     EXPECT_EQ(saved.GetPlayerName(), "Taro");
     EXPECT_EQ(saved.GetLevel(), 2);
     EXPECT_EQ(saved.SlotNumber, 1);
-    EXPECT_EQ(SlotIndex::FromBytes(folder.Read("index.dat")).Name(1), "Taro");
+    EXPECT_EQ(SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat"))).Name(1), "Taro");
     EXPECT_FALSE(folder.Exists("user00.usr")) << "the game never writes the template";
 }
 
@@ -100,7 +100,7 @@ TEST_F(DamagedGame, AShortIndexBeepsAndIsWrittenWholeAtTheSave)
     PlayAMatch(1, 2);
     QuitGame();
     EXPECT_EQ(Messages(), "");
-    const SlotIndex after = SlotIndex::FromBytes(folder.Read("index.dat"));
+    const SlotIndex after = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
     EXPECT_EQ(folder.Read("index.dat").size(), SlotIndex::kSize);
     EXPECT_EQ(after.Name(1), "Ichiro");
     EXPECT_TRUE(after.IsEmpty(2));
@@ -128,7 +128,7 @@ TEST_F(DamagedGame, DamagedSaveFilesContinueAndPlayWithoutLosingTheOtherFiles)
         EXPECT_EQ(Messages(), "");
         EXPECT_EQ(folder.Read("user01.usr"), slot1);
         EXPECT_EQ(folder.Read("user03.usr"), slot3);
-        const SlotIndex index = SlotIndex::FromBytes(folder.Read("index.dat"));
+        const SlotIndex index = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
         EXPECT_EQ(index.Name(1), "One");
         EXPECT_EQ(index.Name(3), "Three");
     }
@@ -167,7 +167,7 @@ TEST_F(DamagedGame, AContinuedGameIsSavedBackIntoItsOwnSlot)
         EXPECT_EQ(folder.Read("user00.usr"), template_) << "the template was overwritten";
         const PlayerRecord saved = Saved(folder.Read("user02.usr"));
         EXPECT_EQ(saved.Image(), DUser->Record.Image()) << "the progress did not go back into slot 2";
-        EXPECT_EQ(SlotIndex::FromBytes(folder.Read("index.dat")).Name(2), name.substr(0, 10));
+        EXPECT_EQ(SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat"))).Name(2), name.substr(0, 10));
         std::string strays;
         for (const auto& entry : std::filesystem::directory_iterator(folder.Data())) {
             const std::string file = entry.path().filename().string();

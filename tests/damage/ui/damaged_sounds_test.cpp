@@ -56,7 +56,7 @@ TEST_F(DamagedGame, MissingSoundFilesAreReportedAndTheGameGoesOn)
     PlayerRecord saved;
     saved.Fill(FromStoredForm(folder.Read("user01.usr")));
     EXPECT_EQ(saved.GetPlayerName(), "Taro");
-    EXPECT_EQ(SlotIndex::FromBytes(folder.Read("index.dat")).Name(1), "Taro");
+    EXPECT_EQ(SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat"))).Name(1), "Taro");
 }
 
 TEST_F(DamagedGame, SoundFilesThatAreNotWaveAudioAreReportedAndTheGameGoesOn)
