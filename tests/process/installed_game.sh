@@ -37,17 +37,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   '$work/prefix/bin/zumoru' 2>'$work/second.err' & second=\$!
   for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
   grep -q 'アプリケーションはすでに実行されています' '$work/second.err' || { echo 'second copy not refused'; exit 1; }
-  # answer the refusal's OK (again, until it has gone: without a window
-  # manager the focus may not have reached the box the first time)
-  for i in \$(seq 1 40); do
-    kill -0 \$second 2>/dev/null || break
-    for window in \$(xdotool search --onlyvisible --pid \$second 2>/dev/null); do
-      timeout 2 xdotool windowfocus --sync \$window 2>/dev/null || true
-      timeout 2 xdotool key Return 2>/dev/null || true
-    done
-    sleep 0.25
-  done
-  if kill -0 \$second 2>/dev/null; then kill -9 \$second; echo 'the refusal was never dismissed'; exit 1; fi
+  source '$source_dir/tests/process/lib/refusal.sh'
+  dismiss_refusal \$second || exit 1
   wait \$second || { echo 'second copy exited non-zero'; exit 1; }
   kill -0 \$game || { echo 'the first copy did not survive'; exit 1; }
   kill \$game; wait \$game || true

@@ -28,17 +28,8 @@ run_under_x "
   for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
   sleep 1
   kill -0 \$first || { echo 'the first copy was disturbed'; exit 1; }
-  # answer the refusal's OK (again, until it has gone: without a window
-  # manager the focus may not have reached the box the first time)
-  for i in \$(seq 1 40); do
-    kill -0 \$second 2>/dev/null || break
-    for window in \$(xdotool search --onlyvisible --pid \$second 2>/dev/null); do
-      timeout 2 xdotool windowfocus --sync \$window 2>/dev/null || true
-      timeout 2 xdotool key Return 2>/dev/null || true
-    done
-    sleep 0.25
-  done
-  if kill -0 \$second 2>/dev/null; then kill -9 \$second; echo 'the refusal was never dismissed'; exit 1; fi
+  source '$source_dir/tests/process/lib/refusal.sh'
+  dismiss_refusal \$second || exit 1
   wait \$second && code=0 || code=\$?
   [ \$code -eq 0 ] || { echo \"second copy exited with \$code\"; exit 1; }
   grep -q 'アプリケーションはすでに実行されています' '$work/second.err' || { echo 'no refusal message'; exit 1; }
