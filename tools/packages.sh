@@ -1,8 +1,9 @@
 # Debian packages the game needs to build, run and be tested. Sourced by
 # play.sh and test.sh, which install whatever is missing.
 ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-  libsdl2-mixer-dev fonts-ipafont-gothic)
+  libsdl2-mixer-dev libxcb1-dev fonts-ipafont-gothic)
 ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file
+  openbox libx11-dev libxtst-dev
   clang-14 libclang-rt-14-dev)
 
 ensure_packages() {

@@ -1,13 +1,11 @@
+#include "app/game_application.h"
 #include "app/screens.h"
 #include "app/window_exits.h"
 #include "frontend/ui/frm_start.h"
 #include "platform/instance_lock.h"
 #include "platform/ui/desktop.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
-#include <exception>
 
 int main(int argc, char* argv[])
 {
@@ -15,29 +13,29 @@ int main(int argc, char* argv[])
     InstanceLock lock("ZumoruProgram");
     if (!lock.Acquire()) {
         std::fputs("アプリケーションはすでに実行されています\n", stderr);
-        QApplication refusal(argc, argv);
-        QMessageBox box(QMessageBox::NoIcon, QString(),
-                        QStringLiteral("アプリケーションはすでに実行されています"), QMessageBox::Ok);
-        box.exec();
+        GameApplication refusal(argc, argv);
+        ShowGameMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("アプリケーションはすでに実行されています"),
+                           QMessageBox::Ok);
         return 0;
     }
 
-    try {
-        QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("zumoru"));
-        QApplication::setApplicationDisplayName(QString::fromUtf8(kGameCaption));
-        DesktopServices desktop;
-        InstallPlatform(&desktop);
-        CreateProgramObjects();
-        WindowExits exits;
-        exits.WatchScreens();
-        frmStart->show();
-        app.exec();
-        DestroyProgramObjects();
-        InstallPlatform(nullptr);
-    } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(kGameCaption), QString::fromUtf8(error.what()));
-    }
+    // The application object outlives everything below, so that a failure at
+    // any point can still be shown in a message box.
+    GameApplication app(argc, argv);
+    DesktopServices desktop;
+    InstallPlatform(&desktop);
+    const bool ran = RunGuarded(
+        [] {
+            CreateProgramObjects();
+            WindowExits exits;
+            exits.WatchScreens();
+            frmStart->show();
+            QApplication::exec();
+        },
+        DestroyProgramObjects);
+    if (ran)
+        RunGuarded(DestroyProgramObjects);
+    InstallPlatform(nullptr);
     lock.Release();
     return 0;
 }

@@ -34,6 +34,7 @@ void CreateProgramObjects()
     DBrains = new TDBrains;
     DUser = new TDUser;
     frmBattle->AttachBoard();
+    frmTurnSelect->FloatOver(frmCharSelect);
 }
 
 void DestroyProgramObjects()

@@ -27,8 +27,16 @@ bool WindowExits::CloseFromWindowManager()
     if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", "ズモルリバロ"))
         return false;
     ending_ = true;
-    if (campaignBegun_)
+    if (campaignBegun_ && frmOpening->HatchingUnfinished()) {
+        // The chick has no name yet: the game is saved as it stood before
+        // the hatching, with its twelve wins, and the next continue of this
+        // slot hatches the egg again.
+        PlayerRecord beforeHatching = DUser->Record;
+        beforeHatching.SetCleared(0);
+        beforeHatching.SaveRecord();
+    } else if (campaignBegun_) {
         DUser->Record.SaveRecord();
+    }
     frmStart->close();  // the main window: its close ends the program
     QCoreApplication::quit();
     return true;

@@ -66,6 +66,7 @@ ContinuePlan PlanContinue(const PlayerRecord& record)
     plan.openPlace2 = StageBeaten(record, 0);
     plan.openPlace3 = StageBeaten(record, 1);
     plan.cleared = record.GetCleared() == 1;
+    plan.hatchingDue = record.GetCleared() == 0 && plan.crosses.size() == 12;
     if (plan.cleared) {
         plan.chickName = FromShiftJis(record.GetChickName());
         plan.nutritionCaption = NutritionCaption(record.GetNutrition());

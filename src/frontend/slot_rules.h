@@ -54,6 +54,9 @@ struct ContinuePlan {
     std::string chickPicture;     // "imgEgg1".."imgEgg5"
     // The furthest place reached, 2..4; 0 keeps the first place selected.
     int selectPlace = 0;
+    // All twelve beaten but the game not cleared: a game saved while the egg
+    // was hatching, before the chick had its name. It goes on at the hatching.
+    bool hatchingDue = false;
 };
 ContinuePlan PlanContinue(const PlayerRecord& record);
 

@@ -6,43 +6,43 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$source_dir/tests/process/lib/desktop.sh"
+source "$source_dir/tests/process/lib/refusal.sh"
+trap 'desktop_cleanup; rm -rf "$work"' EXIT
 mkdir -p "$work/game/data"
 cp "$source_dir"/data/* "$work/game/data/"
 export XDG_RUNTIME_DIR="$work"
-export SDL_AUDIODRIVER=dummy
+cd "$work/game"
 
-run_under_x() {
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$1"
-}
+start_desktop "$work"
+start_game "$binary"
+first=$game_pid
+wait_for_window 'ズモルリバロ' 60 || { echo 'first copy shows no window'; exit 1; }
 
-run_under_x "
-  set -e
-  cd '$work/game'
-  '$binary' & first=\$!
-  # wait until the first copy's window is up
-  for i in \$(seq 1 100); do xdotool search --name 'ズモルリバロ' >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool search --name 'ズモルリバロ' >/dev/null || { echo 'first copy shows no window'; exit 1; }
-  # the second copy shows its refusal and waits for OK
-  '$binary' 2>'$work/second.err' & second=\$!
-  for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
-  sleep 1
-  kill -0 \$first || { echo 'the first copy was disturbed'; exit 1; }
-  source '$source_dir/tests/process/lib/refusal.sh'
-  dismiss_refusal \$second || exit 1
-  wait \$second && code=0 || code=\$?
-  [ \$code -eq 0 ] || { echo \"second copy exited with \$code\"; exit 1; }
-  grep -q 'アプリケーションはすでに実行されています' '$work/second.err' || { echo 'no refusal message'; exit 1; }
-  # killed outright: the lock goes with the process
-  kill -9 \$first; wait \$first || true
-  '$binary' & third=\$!
-  sleep 2
-  kill -0 \$third || { echo 'a new copy could not start after SIGKILL'; exit 1; }
-  # a clean exit releases it too
-  kill -TERM \$third; wait \$third || true
-  '$binary' & fourth=\$!
-  sleep 2
-  kill -0 \$fourth || { echo 'a new copy could not start after the first ended'; exit 1; }
-  kill -9 \$fourth
-"
+# The second copy shows its refusal and waits for OK.
+start_game "$binary" 2>"$work/second.err"
+second=$game_pid
+for _ in $(seq 1 600); do grep -q 'すでに実行' "$work/second.err" && break; sleep 0.1; done
+sleep 1
+running "$first" || { echo 'the first copy was disturbed'; exit 1; }
+dismiss_refusal "$second" || exit 1
+wait "$second" && code=0 || code=$?
+[ "$code" -eq 0 ] || { echo "second copy exited with $code"; exit 1; }
+grep -q 'アプリケーションはすでに実行されています' "$work/second.err" || { echo 'no refusal message'; exit 1; }
+
+# Killed outright: the lock goes with the process.
+kill -9 "$first"
+wait "$first" || true
+start_game "$binary"
+third=$game_pid
+wait_for_window 'ズモルリバロ' 60 || { echo 'a new copy could not start after SIGKILL'; exit 1; }
+running "$third" || { echo 'a new copy could not start after SIGKILL'; exit 1; }
+
+# A clean exit releases it too.
+kill -TERM "$third"
+wait_for_exit "$third" 20 || { echo 'the game ignored SIGTERM'; exit 1; }
+start_game "$binary"
+fourth=$game_pid
+wait_for_window 'ズモルリバロ' 60 || { echo 'a new copy could not start after the first ended'; exit 1; }
+running "$fourth" || { echo 'a new copy could not start after the first ended'; exit 1; }
 echo "single instance guard: ok"

@@ -1,9 +1,9 @@
-// The screen tests' entry point: one application object for every test, Qt on
+// The screen tests' entry point: the game's application object for every test, Qt on
 // the offscreen platform unless told otherwise, and every wait and animation
 // interval scaled to nothing.
+#include "app/game_application.h"
 #include "platform/ui/timing.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication application(argc, argv);
+    GameApplication application(argc, argv);
     SetTimeScale(0);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

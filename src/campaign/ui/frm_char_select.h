@@ -30,6 +30,9 @@ public:
     // others raised and hidden, PlaceIndex = place - 1), with or without the
     // click sound.
     void SelectPlace(int place, bool withSound);
+    // The twelfth stage opponent has fallen (or a game saved during the
+    // hatching is continued): the game is cleared and the egg hatches.
+    void ClearGame();
 
     // Widgets the opening, the continue path and the hatching fill in.
     TLabel* lblDificulty = nullptr;
@@ -65,7 +68,6 @@ private:
     void QuitClicked();
     void timDesTimer();
     void CountNutritionUp();
-    void ClearGame();
     void OpenNextPlaces();
     void DrawStroke(TImage* portrait, int x1, int y1, int x2, int y2);
 

@@ -10,6 +10,8 @@
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
 
+#include <QWindow>
+
 using namespace campaign;
 
 namespace {
@@ -37,7 +39,7 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmTurnSelect"));
-    SetUpGameWindow(this, kClientWidth, kClientHeight);
+    SetUpToolWindow(this, kClientWidth, kClientHeight);
     BuildForm(this, kLayout);
     grpChar = findChild<TLabel*>(QStringLiteral("grpChar"));
     Label2 = findChild<TLabel*>(QStringLiteral("Label2"));
@@ -63,6 +65,15 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     connect(BitBtn1, &TButton::clicked, this, [this] { StartMatch(false); });
     connect(BitBtn2, &TButton::clicked, this, [this] { StartMatch(true); });
     connect(Button3, &TButton::clicked, this, [this] { Cancel(); });
+}
+
+void TfrmTurnSelect::FloatOver(QWidget* owner)
+{
+    // Owned by the selection screen: the window manager keeps the dialog
+    // above it, even when the disabled screen behind is clicked.
+    owner->winId();
+    winId();
+    windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 void TfrmTurnSelect::Cancel()

@@ -12,6 +12,10 @@ class TfrmTurnSelect : public QWidget {
 public:
     explicit TfrmTurnSelect(QWidget* parent = nullptr);
 
+    // Makes the dialog a tool window owned by `owner` (the selection screen),
+    // which it always stays above.
+    void FloatOver(QWidget* owner);
+
     TLabel* grpChar;     // the opponent's name
     TLabel* Label2;      // the opponent's strength caption
     TImage* imgChar;     // the opponent's portrait

@@ -252,6 +252,7 @@ void TfrmOpening::StartHatching()
     Panel4->show();
     show();
     activateWindow();
+    hatching_ = true;
     timEgg->start();
 }
 
@@ -334,6 +335,7 @@ void TfrmOpening::AcceptChickNameClick()
         return;
     frmData->PlayEffect(6);
     DUser->Record.SetChickName(NameBytes(Edit2->text().toStdString()));
+    hatching_ = false;
     frmCharSelect->lblEggName->setText(Edit2->text());
     Panel4->hide();
     imgEndHelo->SetPicture(frmData->Picture(DUser->Record.GetPlayerCharacter() == 1 ? QStringLiteral("imgHeloW")

@@ -25,6 +25,8 @@ public:
     void ShowForNewGame();
     // The game clear hand-off: shows the hatching page and starts its animation.
     void StartHatching();
+    // From the start of the hatching until the chick's name is accepted.
+    bool HatchingUnfinished() const { return hatching_; }
 
     int EggStep = 0;
 
@@ -68,4 +70,5 @@ private:
 
     bool blinkOn_ = false;
     bool congratulationsOn_ = false;
+    bool hatching_ = false;
 };

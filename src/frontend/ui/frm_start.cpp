@@ -326,5 +326,9 @@ void TfrmStart::ContinueSlotClick(int slot)
     if (plan.selectPlace > 0)
         select.SelectPlace(plan.selectPlace, false);
     hide();
+    if (plan.hatchingDue) {
+        select.ClearGame();
+        return;
+    }
     select.show();
 }

@@ -404,7 +404,7 @@ void TfrmBattle::timStartTimer()
     case 40:
         frmData->PlayPlayerPut(1);
         board.PutDisc(5, 4, Black);
-        if (!PlayerIsSecond)
+        if (!PlayerIsSecond && !moveInProgress_)
             setEnabled(true);
         StartStep = 50;
         break;
@@ -420,7 +420,12 @@ void TfrmBattle::timStartTimer()
     default:
         timStart->stop();
         StartStep = 0;
+        // A player who moved early is still in the middle of that move (the
+        // computer may be replying): the move enables the screen when it ends.
+        if (moveInProgress_)
+            break;
         if (PlayerIsSecond) {
+            const MoveInProgress computerMoving(moveInProgress_);
             Platform().Pause(500);
             Platform().PumpEvents();
             ComputerMove(Black);
@@ -459,7 +464,7 @@ void TfrmBattle::ShowPassNotice()
 
 void TfrmBattle::imgBoardMouseDown(QPoint position)
 {
-    if (!isEnabled())
+    if (!isEnabled() || moveInProgress_)
         return;
     const auto square = SquareAt({imgBoard->width(), imgBoard->height()}, position.x(), position.y());
     if (!square)
@@ -470,6 +475,9 @@ void TfrmBattle::imgBoardMouseDown(QPoint position)
     if (!board.CanPlace(square->column, square->row, player))
         return;
 
+    // From here until the player's turn comes back the screen stays disabled,
+    // whatever the start sequence's timer does meanwhile.
+    const MoveInProgress moving(moveInProgress_);
     if (player == Black)
         IndicatorTo(Black);
     setEnabled(false);
@@ -532,8 +540,12 @@ void TfrmBattle::imgBoardMouseDown(QPoint position)
 
 void TfrmBattle::btmGiveUpClick()
 {
-    if (!Platform().AskYesNo("投了してよろしいですか？", "投了"))
+    if (moveInProgress_ || !Platform().AskYesNo("投了してよろしいですか？", "投了"))
         return;
+    // Giving up before the four discs are down ends the start sequence too,
+    // so the next match starts from its first step.
+    timStart->stop();
+    StartStep = 0;
     frmCharSelect->show();
     frmCharSelect->activateWindow();
     hide();

@@ -116,5 +116,19 @@ private:
     int PlaceIndex() const;
     int CharIndex() const;
 
+    // Marks a move sequence (a player's move with the computer's answers, or
+    // the computer's opening move) for as long as it runs.
+    class MoveInProgress {
+    public:
+        explicit MoveInProgress(bool& flag) : flag_(flag) { flag_ = true; }
+        ~MoveInProgress() { flag_ = false; }
+        MoveInProgress(const MoveInProgress&) = delete;
+        MoveInProgress& operator=(const MoveInProgress&) = delete;
+
+    private:
+        bool& flag_;
+    };
+
     BoardView* boardView_;
+    bool moveInProgress_ = false;
 };

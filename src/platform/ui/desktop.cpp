@@ -1,28 +1,45 @@
 #include "platform/ui/desktop.h"
 
+#include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
+#include "platform/ui/window_frame.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFont>
-#include <QMessageBox>
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
 
+QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                               QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title.isEmpty() ? QString::fromUtf8(kGameCaption) : title, text, buttons);
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [button, caption] : captions)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(caption));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void DesktopServices::ShowMessage(const std::string& text, const std::string& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, Qs(title), Qs(text), QMessageBox::Ok);
-    box.exec();
+    ShowGameMessageBox(QMessageBox::NoIcon, Qs(title), Qs(text), QMessageBox::Ok);
 }
 
 bool DesktopServices::AskYesNo(const std::string& text, const std::string& title)
 {
-    QMessageBox box(QMessageBox::Question, Qs(title), Qs(text), QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ShowGameMessageBox(QMessageBox::Question, Qs(title), Qs(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
-void DesktopServices::Beep() { QApplication::beep(); }
+void DesktopServices::Beep()
+{
+    // Most desktops mute the X bell; the game's own audio is heard.
+    if (!SdlWavePlayer::PlayBeep())
+        QApplication::beep();
+}
 
 void DesktopServices::Pause(int ms)
 {
@@ -31,7 +48,25 @@ void DesktopServices::Pause(int ms)
         QThread::msleep(static_cast<unsigned long>(scaled));
 }
 
-void DesktopServices::PumpEvents() { QCoreApplication::processEvents(); }
+void DesktopServices::PumpEvents()
+{
+    QCoreApplication::processEvents();
+    PaintPendingUpdates();
+}
+
+void PaintPendingUpdates()
+{
+    // Qt 6 paints a changed window on its next frame, a few milliseconds
+    // later; a blocking wait would hold that frame back for its whole length.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        QEvent paintNow(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window, &paintNow);
+    }
+    // Hand the drawing to the display before returning.
+    QGuiApplication::sync();
+}
 
 void CentreOnScreen(QWidget* window)
 {
@@ -43,13 +78,32 @@ void CentreOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
-void SetUpGameWindow(QWidget* window, int clientWidth, int clientHeight)
+namespace {
+
+void SetUpWindow(QWidget* window, Qt::WindowType type, bool sizeable, int clientWidth, int clientHeight)
 {
     window->setWindowTitle(QString::fromUtf8(kGameCaption));
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    window->setFixedSize(clientWidth, clientHeight);
+    window->setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    if (sizeable)
+        window->setMinimumSize(clientWidth, clientHeight);
+    else
+        window->setFixedSize(clientWidth, clientHeight);
+    window->resize(clientWidth, clientHeight);
     window->setFont(GameFont(12));
+    AskForFrameWithoutButtons(window, sizeable);
     CentreOnScreen(window);
+}
+
+} // namespace
+
+void SetUpGameWindow(QWidget* window, int clientWidth, int clientHeight)
+{
+    SetUpWindow(window, Qt::Window, false, clientWidth, clientHeight);
+}
+
+void SetUpToolWindow(QWidget* window, int clientWidth, int clientHeight)
+{
+    SetUpWindow(window, Qt::Tool, true, clientWidth, clientHeight);
 }
 
 QFont GameFont(int pixelSize, bool bold)

@@ -3,9 +3,56 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 namespace {
+
 bool deviceOpen = false;
+// The device we asked for did not open and the game fell back to silence.
+bool silentFallback = false;
+
+// Channels 0..4 belong to the five players; the beep has the next one.
+constexpr int kPlayerChannels = 5;
+constexpr int kBeepChannel = kPlayerChannels;
+
+// A short, soft tone: short enough that the count-up's beep per unit, ten
+// milliseconds apart, still sounds as separate ticks.
+constexpr double kBeepHz = 1320.0;
+constexpr double kBeepSeconds = 0.008;
+constexpr double kBeepLevel = 0.35;
+
+std::vector<std::int16_t> beepSamples;
+Mix_Chunk* beepChunk = nullptr;
+
+// The tone in the device's own format (signed 16-bit, as the device was
+// opened), its rate and channel count, with a smooth start and end so that
+// it does not click.
+Mix_Chunk* BeepChunk()
+{
+    if (beepChunk)
+        return beepChunk;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) == 0 || format != AUDIO_S16SYS || channels < 1)
+        return nullptr;
+    const int frames = static_cast<int>(rate * kBeepSeconds);
+    beepSamples.assign(static_cast<std::size_t>(frames * channels), 0);
+    for (int i = 0; i < frames; ++i) {
+        const double envelope = std::sin(M_PI * i / frames);
+        const double value = kBeepLevel * envelope * std::sin(2.0 * M_PI * kBeepHz * i / rate);
+        const auto sample = static_cast<std::int16_t>(std::lround(value * 32767.0));
+        for (int c = 0; c < channels; ++c)
+            beepSamples[static_cast<std::size_t>(i * channels + c)] = sample;
+    }
+    beepChunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(beepSamples.data()),
+                                  static_cast<Uint32>(beepSamples.size() * sizeof(std::int16_t)));
+    return beepChunk;
 }
+
+} // namespace
 
 void SdlWavePlayer::OpenDevice()
 {
@@ -20,8 +67,9 @@ void SdlWavePlayer::OpenDevice()
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
             return;
+        silentFallback = true;
     }
-    Mix_AllocateChannels(5);
+    Mix_AllocateChannels(kPlayerChannels + 1);
     deviceOpen = true;
 }
 
@@ -30,6 +78,10 @@ void SdlWavePlayer::CloseDevice()
     if (!deviceOpen)
         return;
     Mix_HaltChannel(-1);
+    if (beepChunk) {
+        Mix_FreeChunk(beepChunk);
+        beepChunk = nullptr;
+    }
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     deviceOpen = false;
@@ -87,4 +139,17 @@ bool SdlWavePlayer::Play()
         return false;
     }
     return true;
+}
+
+bool SdlWavePlayer::PlayBeep()
+{
+    OpenDevice();
+    if (!deviceOpen || silentFallback)
+        return false;
+    Mix_Chunk* chunk = BeepChunk();
+    if (!chunk)
+        return false;
+    // Each beep restarts the tone, as each unit of a count-up asks for one.
+    Mix_HaltChannel(kBeepChannel);
+    return Mix_PlayChannel(kBeepChannel, chunk, 0) >= 0;
 }

@@ -21,6 +21,11 @@ public:
     static void OpenDevice();
     static void CloseDevice();
 
+    // The system beep, played through the game's own audio on a channel of
+    // its own (the five players keep theirs). False when no sound device
+    // could be opened: the caller rings the desktop's bell instead.
+    static bool PlayBeep();
+
 private:
     int channel_;
     Mix_Chunk* chunk_ = nullptr;

@@ -1,3 +1,4 @@
+#include "app/game_application.h"
 #include "app/screens.h"
 #include "app/window_exits.h"
 #include "campaign/ui/frm_char_select.h"
@@ -13,6 +14,9 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTimer>
+#include <new>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +47,9 @@ TEST_F(ProgramObjects, EveryScreenHasTheCaptionItsSizeAndNoTitleBarButtons)
     for (const auto& [screen, width, height] : screens) {
         EXPECT_EQ(screen->windowTitle(), QStringLiteral("ズモルリバロ")) << screen->metaObject()->className();
         EXPECT_EQ(screen->size(), QSize(width, height)) << screen->metaObject()->className();
-        EXPECT_EQ(screen->minimumSize(), screen->maximumSize()) << "fixed size";
+        // All fixed but the turn dialog, a tool window with a sizeable border.
+        EXPECT_EQ(screen->minimumSize() == screen->maximumSize(), screen != frmTurnSelect);
+        EXPECT_EQ(screen->minimumSize(), QSize(width, height));
         const Qt::WindowFlags flags = screen->windowFlags();
         EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
@@ -113,4 +119,28 @@ TEST_F(ProgramObjects, ClosesFromTheGameItselfAreNotQuestioned)
     frmTurnSelect->show();
     frmTurnSelect->close();  // as the game's own code does: not from the window manager
     EXPECT_TRUE(platform.questions.empty());
+}
+
+TEST_F(ProgramObjects, FailuresAreShownAndTheGameGoesOn)
+{
+    // An exception out of an event handler is shown; the message loop goes on
+    // with the events after it.
+    bool later = false;
+    QTimer::singleShot(0, [] { throw std::runtime_error("壊れたファイル"); });
+    QTimer::singleShot(0, [&later] { later = true; });
+    for (int pass = 0; pass < 5 && !later; ++pass)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(later);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "壊れたファイル");
+    EXPECT_EQ(platform.messages[0].title, "ズモルリバロ");
+
+    // A failure at start-up gives back what was made before it is shown.
+    bool released = false;
+    EXPECT_FALSE(RunGuarded([] { throw std::bad_alloc(); }, [&released] { released = true; }));
+    EXPECT_TRUE(released);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "メモリが足りません");
+    EXPECT_TRUE(RunGuarded([] {}));
+    EXPECT_EQ(platform.messages.size(), 2u);
 }

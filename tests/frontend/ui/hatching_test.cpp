@@ -1,5 +1,7 @@
 #include "frontend/ui/front_fixture.h"
 
+#include "app/window_exits.h"
+
 #include "media/ui/frm_data.h"
 #include "platform/data_files.h"
 #include "platform/shift_jis.h"
@@ -228,4 +230,45 @@ TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
     EXPECT_EQ(index.substr(0, 11), indexBefore.substr(0, 11));
     EXPECT_EQ(index.substr(11, 5), std::string("Taro\0", 5));
     EXPECT_EQ(index.substr(16), indexBefore.substr(16));
+}
+
+TEST_F(Hatching, AWindowManagerCloseBeforeTheNamingKeepsTheWinsAndTheNextRunHatchesAgain)
+{
+    HatchWith(250);
+    WindowExits exits;
+    exits.WatchScreens();
+    frmCharSelect->show();  // the campaign had begun before the hatching
+    QCoreApplication::processEvents();
+    frmCharSelect->hide();
+    Click(Button("Button10"));
+    platform.answers = {true};
+    ASSERT_TRUE(exits.CloseFromWindowManager());
+
+    // Saved as it stood before the hatching: twelve wins, the nutrition, no chick yet.
+    PlayerRecord saved;
+    saved.LoadRecord(2);
+    EXPECT_EQ(saved.GetCleared(), 0);
+    EXPECT_EQ(saved.GetNutrition(), 250);
+    for (int stage = 0; stage < 3; ++stage)
+        for (int opponent = 0; opponent < 4; ++opponent)
+            EXPECT_EQ(saved.OpponentKnockDown(stage, opponent), 1);
+    EXPECT_EQ(DUser->Record.GetCleared(), 1) << "the running game is left as it was";
+
+    // The next run continues the slot straight into the hatching, and the
+    // game clear saves the chick's name.
+    StartProgram();
+    ASSERT_TRUE(RunTitle());
+    Click(frmStart->bitStart);
+    Click(frmStart->BitBtn2);
+    Click(frmStart->btnLoad[1]);
+    EXPECT_TRUE(frmStart->isHidden());
+    EXPECT_TRUE(frmCharSelect->isHidden());
+    EXPECT_TRUE(frmOpening->Panel4->isVisible());
+    ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
+    NameTheChick(Utf("ピヨ"));
+    Click(Button("Button1"));
+    PlayerRecord cleared;
+    cleared.LoadRecord(2);
+    EXPECT_EQ(cleared.GetCleared(), 1);
+    EXPECT_EQ(FromShiftJis(cleared.GetChickName()), "ピヨ");
 }

@@ -368,3 +368,61 @@ TEST_F(MatchScreen, ColosseumIsSilentAndScoresNothing)
         for (int opponent = 0; opponent < 4; ++opponent)
             EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 0);
 }
+
+TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
+{
+    // Right after the fourth disc (step 40 of the start sequence) the window
+    // system delivers a press: first the player's move, in the next match a
+    // press on "投了", while the rest of the start sequence still runs.
+    std::function<void()> atTheFourthDisc;
+    QObject::connect(frmBattle->timStart, &QTimer::timeout, frmBattle, [&] {
+        if (frmBattle->StartStep == 50 && atTheFourthDisc)
+            QMetaObject::invokeMethod(frmBattle, std::exchange(atTheFourthDisc, nullptr), Qt::QueuedConnection);
+    });
+    const auto setUp = [] {
+        frmBattle->SetUpMatch(false, frmData->Picture(PlayerPicture()), QStringLiteral("たろう"),
+                              frmData->Picture(QStringLiteral("imgChar01")), QStringLiteral("ズモル玉ねぎ"));
+    };
+
+    // While the computer answers, the player goes on pressing every square
+    // it could take and "投了": none of it is taken.
+    platform.answers = {true, true, true};
+    int pressesDuringTheAnswer = 0;
+    platform.onPause = [fixtureHook = platform.onPause, &pressesDuringTheAnswer](int ms) {
+        fixtureHook(ms);
+        if (DBoard->Board.CountDiscs(White) == 1)
+            return;  // still the player's own move
+        for (int column = 1; column <= 8; ++column)
+            for (int row = 1; row <= 8; ++row)
+                if (DBoard->Board.CanPlace(column, row, Black)) {
+                    QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, SquareCentre(column, row));
+                    ++pressesDuringTheAnswer;
+                }
+        QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    };
+    atTheFourthDisc = [] { QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, SquareCentre(3, 4)); };
+    setUp();
+    ASSERT_TRUE(RunUntil([] { return DBoard->Board.CountDiscs(Empty) == 58 && frmBattle->isEnabled(); }));
+    EXPECT_GT(pressesDuringTheAnswer, 0);
+    EXPECT_EQ(pausesWhileEnabled, 0);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_EQ(DBoard->Board.At(3, 4), Black);
+    EXPECT_EQ(DBoard->Board.CountDiscs(White) + DBoard->Board.CountDiscs(Black), 6) << "one move each";
+    EXPECT_FALSE(frmBattle->timStart->isActive());
+    EXPECT_EQ(frmBattle->StartStep, 0);
+    EXPECT_EQ(LeftPlate(), kRed) << "the indicator is back on the player";
+
+    // Giving up between the fourth disc and the greeting ends that start
+    // sequence too: the next match starts from its first step.
+    platform.onPause = nullptr;
+    platform.answers = {true, true};
+    QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    ASSERT_TRUE(frmBattle->isHidden());
+    atTheFourthDisc = [] { QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton); };
+    setUp();
+    ASSERT_TRUE(RunUntil([] { return frmBattle->isHidden(); }));
+    EXPECT_FALSE(frmBattle->timStart->isActive());
+    EXPECT_EQ(frmBattle->StartStep, 0);
+    StartMatch(false);
+    EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 60);
+}

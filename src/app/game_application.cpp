@@ -1,0 +1,73 @@
+#include "app/game_application.h"
+
+#include "platform/services.h"
+#include "platform/ui/desktop.h"
+
+#include <cstdio>
+#include <exception>
+#include <new>
+#include <string>
+
+namespace {
+
+std::string Describe(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return "メモリが足りません";
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "原因不明のエラーが起きました";
+    }
+}
+
+// Shows the failure; when even the message box cannot be built, the player
+// still finds the reason on the terminal.
+void Report(std::exception_ptr failure)
+{
+    const std::string text = Describe(failure);
+    try {
+        Platform().ShowMessage(text, kGameCaption);
+    } catch (...) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+} // namespace
+
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("zumoru"));
+    setApplicationDisplayName(QString::fromUtf8(kGameCaption));
+}
+
+bool GameApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        Report(std::current_exception());
+    }
+    return false;
+}
+
+bool RunGuarded(const std::function<void()>& step, const std::function<void()>& release)
+{
+    try {
+        step();
+        return true;
+    } catch (...) {
+        const std::exception_ptr failure = std::current_exception();
+        if (release) {
+            try {
+                release();
+            } catch (...) {
+                // Nothing more can be given back.
+            }
+        }
+        Report(failure);
+        return false;
+    }
+}

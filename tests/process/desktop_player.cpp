@@ -1,0 +1,529 @@
+// A player at a real X desktop: finds the game's windows, presses with the
+// X test extension and reads the board back from the display, at full speed.
+//
+//   desktop_player SHOTS_DIR
+//
+// It goes from the title to the selection screen, checks the window frames
+// and the turn dialog staying above the selection screen, plays one match as
+// the first mover and one as the second, pressing the board the moment the
+// fourth start disc shows and every 50 ms while the computer replies, and
+// checks every change on the board: each new disc is a legal move by the side
+// to move, placed after the previous move has finished turning its discs, and
+// each pass shows the red notice over the board. It ends by asking the window
+// manager to close the selection screen (answered No) and quitting with the
+// game's own button (answered Yes). Exit code 0 when all held.
+#include "board/board.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Display* display = nullptr;
+std::string shots;
+int failures = 0;
+
+void Fail(const std::string& what)
+{
+    std::printf("FAIL: %s\n", what.c_str());
+    ++failures;
+}
+
+void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// A screenshot of the whole display; in the background while a match is
+// watched, so that no change of the board is missed meanwhile.
+void Shot(const char* name, bool background = false)
+{
+    const std::string command =
+        "import -window root '" + shots + "/" + name + ".png'" + (background ? " &" : "");
+    if (std::system(command.c_str()) != 0)
+        Fail(std::string("screenshot ") + name);
+}
+
+Atom A(const char* name) { return XInternAtom(display, name, False); }
+
+std::vector<unsigned long> Property(Window window, const char* name, Atom type)
+{
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(display, window, A(name), 0, 1024, False, type, &actual, &format, &count, &after, &data) ==
+            Success && data && format == 32)
+        values.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + count);
+    if (data)
+        XFree(data);
+    return values;
+}
+
+std::string Title(Window window)
+{
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, A("_NET_WM_NAME"), 0, 256, False, A("UTF8_STRING"), &actual, &format,
+                           &count, &after, &data) == Success && data)
+        title.assign(reinterpret_cast<char*>(data), count);
+    if (data)
+        XFree(data);
+    return title;
+}
+
+// A visible top-level client window of the given title and client size; with
+// a size of 0 x 0, one of a size that none of the game's screens has (a
+// message box).
+struct Found {
+    Window id = 0;
+};
+
+// Where a window's client area lies on the screen now (the window manager
+// may move it when it changes the frame).
+struct Point {
+    int x, y;
+};
+Point Origin(const Found& window)
+{
+    Point origin{0, 0};
+    Window child;
+    XTranslateCoordinates(display, window.id, DefaultRootWindow(display), 0, 0, &origin.x, &origin.y, &child);
+    return origin;
+}
+
+bool ScreenSize(int width, int height)
+{
+    const int sizes[][2] = {{265, 185}, {271, 185}, {271, 202}, {510, 333}, {604, 350}};
+    for (const auto& size : sizes)
+        if (width == size[0] && height == size[1])
+            return true;
+    return false;
+}
+
+std::optional<Found> FindWindow(const std::string& title, int width, int height)
+{
+    for (const unsigned long id : Property(DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW)) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, id, &attributes) || attributes.map_state != IsViewable ||
+            Title(id) != title)
+            continue;
+        if (width ? attributes.width != width || attributes.height != height
+                  : ScreenSize(attributes.width, attributes.height))
+            continue;
+        return Found{id};
+    }
+    return std::nullopt;
+}
+
+Found WaitWindow(const std::string& title, int width, int height, double seconds = 30)
+{
+    const auto start = Clock::now();
+    while (Since(start) < seconds) {
+        if (auto found = FindWindow(title, width, height))
+            return *found;
+        Sleep(20);
+    }
+    Fail("no window " + title + " of " + std::to_string(width) + "x" + std::to_string(height));
+    std::exit(1);
+}
+
+bool Gone(const std::string& title, int width, int height, double seconds)
+{
+    const auto start = Clock::now();
+    while (Since(start) < seconds) {
+        if (!FindWindow(title, width, height))
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+void Press(const Found& window, int x, int y)
+{
+    const Point origin = Origin(window);
+    XTestFakeMotionEvent(display, -1, origin.x + x, origin.y + y, 0);
+    XTestFakeButtonEvent(display, 1, True, 0);
+    XTestFakeButtonEvent(display, 1, False, 0);
+    XFlush(display);
+}
+
+void Key(KeySym symbol)
+{
+    const KeyCode code = XKeysymToKeycode(display, symbol);
+    XTestFakeKeyEvent(display, code, True, 0);
+    XTestFakeKeyEvent(display, code, False, 0);
+    XFlush(display);
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+// What the display shows in a rectangle of a window, pixel by pixel.
+class Grab {
+public:
+    Grab(const Found& window, int x, int y, int width, int height)
+    {
+        const Point origin = Origin(window);
+        image_ = XGetImage(display, DefaultRootWindow(display), origin.x + x, origin.y + y, width, height, AllPlanes,
+                           ZPixmap);
+    }
+    ~Grab() { XDestroyImage(image_); }
+    Rgb At(int x, int y) const
+    {
+        const unsigned long p = XGetPixel(image_, x, y);
+        return {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
+    }
+
+private:
+    XImage* image_ = nullptr;
+};
+
+// ---------------------------------------------------------------- the match
+
+constexpr int kBoardX = 141, kBoardY = 13, kPitch = 38;  // imgBoard in the match screen
+constexpr int kNoticeX = 143, kNoticeY = 88, kNoticeW = 313, kNoticeH = 137;  // lblWinner
+
+// The board as the display shows it; a square hidden under a notice's red
+// letters keeps the value it had.
+void ReadBoard(const Found& match, TBoard& board)
+{
+    const Grab grab(match, kBoardX, kBoardY, 8 * kPitch, 8 * kPitch);
+    for (int c = 1; c <= 8; ++c)
+        for (int r = 1; r <= 8; ++r) {
+            const Rgb p = grab.At((c - 1) * kPitch + 25, (r - 1) * kPitch + 23);
+            if (p.r < 40 && p.g < 40 && p.b < 40)
+                board.Cells[CellIndex(c, r)] = Black;
+            else if (p.r > 215 && p.g > 215 && p.b > 215)
+                board.Cells[CellIndex(c, r)] = White;
+            else if (p.r < 40 && p.g > 100 && p.g < 160 && p.b > 100 && p.b < 160)
+                board.Cells[CellIndex(c, r)] = Empty;
+        }
+}
+
+bool NoticeShowing(const Found& match)
+{
+    const Grab grab(match, kNoticeX, kNoticeY, kNoticeW, kNoticeH);
+    int red = 0;
+    for (int y = 0; y < kNoticeH; y += 2)
+        for (int x = 0; x < kNoticeW; x += 2) {
+            const Rgb p = grab.At(x, y);
+            red += p.r > 200 && p.g < 60 && p.b < 60;
+        }
+    return red > 40;
+}
+
+std::set<int> Flips(const TBoard& before, int column, int row, std::int32_t side)
+{
+    TBoard after = before;
+    after.PlaceAndFlip(column, row, side, false);
+    std::set<int> flipped;
+    for (int cell = 11; cell <= 88; ++cell)
+        if (before.Cells[cell] == -side && after.Cells[cell] == side)
+            flipped.insert(cell);
+    return flipped;
+}
+
+// The player's choice: the move that leaves the computer fewest answers (a
+// pass when it can), then the one that turns most.
+int ChooseSquare(const TBoard& board, std::int32_t side)
+{
+    int best = 0, bestAnswers = 99, bestFlips = -1;
+    for (int c = 1; c <= 8; ++c)
+        for (int r = 1; r <= 8; ++r) {
+            if (!board.CanPlace(c, r, side))
+                continue;
+            TBoard after = board;
+            after.PlaceAndFlip(c, r, side, false);
+            const int answers = after.CountMoves(-side);
+            const int flips = after.CountDiscs(side) - board.CountDiscs(side);
+            if (answers < bestAnswers || (answers == bestAnswers && flips > bestFlips)) {
+                best = CellIndex(c, r);
+                bestAnswers = answers;
+                bestFlips = flips;
+            }
+        }
+    return best;
+}
+
+void PressSquare(const Found& match, int cell)
+{
+    Press(match, kBoardX + (cell / 10 - 1) * kPitch + 24, kBoardY + (cell % 10 - 1) * kPitch + 24);
+}
+
+struct MatchReport {
+    int moves = 0;
+    int passes = 0;
+    int noticesSeen = 0;
+};
+
+// Plays one match from the set-up to the counted result and checks every
+// change of the board on the way.
+MatchReport PlayMatch(const Found& match, std::int32_t player)
+{
+    MatchReport report;
+    TBoard model;   // the position after every move seen, fully turned
+    TBoard shown;   // what the display showed last
+    std::set<int> turning;       // discs of the last move still to turn over
+    std::int32_t toMove = Black;
+    std::int32_t lastMover = Empty;
+    auto lastPress = Clock::now();
+    std::optional<Clock::time_point> noticeDue;  // a pass was made: the notice must show
+    bool noticeSeen = false;
+    bool pressedAfterStart = false;
+    const auto start = Clock::now();
+
+    while (Since(start) < 240) {
+        TBoard screen = shown;
+        ReadBoard(match, screen);
+        const bool notice = NoticeShowing(match);
+        if (noticeDue && notice && !noticeSeen) {
+            noticeSeen = true;
+            ++report.noticesSeen;
+            if (report.noticesSeen == 1)
+                Shot("desktop-pass-notice", true);
+        }
+        if (noticeDue && !noticeSeen && Since(*noticeDue) > 3) {
+            Fail("a pass without \"パスです!\" on the display");
+            noticeDue.reset();
+        }
+
+        const int discs = 64 - screen.CountDiscs(Empty);
+        if (report.moves == 0 && discs <= 4) {
+            // The start sequence: the four discs, then the first move.
+            if (discs == 4 && player == Black && !pressedAfterStart) {
+                PressSquare(match, ChooseSquare(screen, player));
+                pressedAfterStart = true;
+                lastPress = Clock::now();
+            }
+            if (discs == 4)
+                model = screen;
+            shown = screen;
+            Sleep(5);
+            continue;
+        }
+
+        // What changed since the last look: the last move's discs turning
+        // over, then new discs (the side to move first, should two show at
+        // once); anything else is a fault.
+        std::vector<int> placed, changed;
+        for (int cell = 11; cell <= 88; ++cell)
+            if (screen.Cells[cell] != shown.Cells[cell])
+                (shown.Cells[cell] == Empty ? placed : changed).push_back(cell);
+        for (const int cell : changed)
+            if (turning.count(cell) && screen.Cells[cell] == lastMover)
+                turning.erase(cell);
+        if (placed.size() > 1 && screen.Cells[placed[1]] == toMove)
+            std::swap(placed[0], placed[1]);
+        for (const int cell : placed) {
+            const std::int32_t side = screen.Cells[cell];
+            const int c = cell / 10, r = cell % 10;
+            if (!turning.empty())
+                Fail("a disc at " + std::to_string(cell) + " while the previous move was still turning");
+            if (side != toMove)
+                Fail("a disc at " + std::to_string(cell) + " out of turn");
+            if (!model.CanPlace(c, r, side))
+                Fail("an illegal disc at " + std::to_string(cell));
+            turning.clear();
+            for (const int flipped : Flips(model, c, r, side))
+                if (screen.Cells[flipped] != side)
+                    turning.insert(flipped);
+            model.PlaceAndFlip(c, r, side, false);
+            lastMover = side;
+            ++report.moves;
+            toMove = model.CountMoves(-side) > 0 ? -side : side;
+            if (toMove == side && !model.IsMatchOver()) {
+                ++report.passes;
+                noticeDue = Clock::now();
+                noticeSeen = false;
+            }
+        }
+        for (const int cell : changed)
+            if (screen.Cells[cell] != model.Cells[cell] || (shown.Cells[cell] != Empty && screen.Cells[cell] == Empty))
+                Fail("an unexplained change at " + std::to_string(cell));
+        shown = screen;
+        if (model.IsMatchOver() && turning.empty())
+            break;
+
+        // The player presses at full speed: its move when its turn has come,
+        // and meanwhile, every 50 ms, any square it could take on the board
+        // as it stands, which must do nothing while the computer plays.
+        if (Clock::now() - lastPress > std::chrono::milliseconds(50)) {
+            const int square = ChooseSquare(toMove == player && turning.empty() ? model : screen, player);
+            if (square) {
+                PressSquare(match, square);
+                lastPress = Clock::now();
+            }
+        }
+        Sleep(5);
+    }
+    if (!model.IsMatchOver())
+        Fail("the match did not end in time");
+    if (noticeDue && !noticeSeen)
+        Fail("the last pass showed no notice");
+    std::printf("match as %s: %d moves, %d passes, %d notices seen, %d:%d\n", player == Black ? "Black" : "White",
+                report.moves, report.passes, report.noticesSeen, model.CountDiscs(Black), model.CountDiscs(White));
+
+    // The count and the result, then "対局終了".
+    const auto end = Clock::now();
+    while (!NoticeShowing(match) && Since(end) < 20)
+        Sleep(50);
+    if (!NoticeShowing(match))
+        Fail("no result over the board");
+    Sleep(300);
+    Press(match, 480 + 56, 288 + 20);
+    return report;
+}
+
+// ---------------------------------------------------------------- the desktop
+
+const std::string kCaption = "ズモルリバロ";
+
+// The window manager shows no title-bar buttons: where it would offer to
+// close or minimise it draws no title bar, and a fixed-size window cannot be
+// maximised.
+void CheckFrame(const Found& window, const char* name, bool sizeable = false)
+{
+    const std::vector<unsigned long> allowed = Property(window.id, "_NET_WM_ALLOWED_ACTIONS", XA_ATOM);
+    for (const char* action : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
+        for (const unsigned long atom : allowed)
+            if (atom == A(action) && !sizeable)
+                Fail(std::string(name) + " can be maximised");
+    const std::vector<unsigned long> hints = Property(window.id, "_MOTIF_WM_HINTS", A("_MOTIF_WM_HINTS"));
+    if (hints.size() < 3 || (hints[0] & 3) != 3 || (hints[1] & ~6ul) != 0 || (hints[2] & ~14ul) != 0)
+        Fail(std::string(name) + " does not ask for a frame without buttons");
+    const std::vector<unsigned long> extents = Property(window.id, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    const bool titled = extents.size() == 4 && extents[2] > extents[0] + 2;
+    const bool offersButtons = [&] {
+        for (const unsigned long atom : allowed)
+            if (atom == A("_NET_WM_ACTION_CLOSE") || atom == A("_NET_WM_ACTION_MINIMIZE"))
+                return true;
+        return false;
+    }();
+    if (titled && offersButtons)
+        Fail(std::string(name) + " has a title bar with buttons");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
+        std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
+        return 2;
+    }
+    shots = argv[1];
+
+    // The title, the menu, a new game in slot 1.
+    const Found title = WaitWindow(kCaption, 265, 185);
+    CheckFrame(title, "the title window");
+    const auto started = Clock::now();
+    while (FindWindow(kCaption, 265, 185) && Since(started) < 30) {
+        Press(title, 134, 162);  // the start button, once the title has built up
+        Sleep(300);
+        // Inside "はじめから": a grey button face, where the title's frame is cream.
+        const Rgb menu = Grab(title, 100, 78, 1, 1).At(0, 0);
+        if (menu.r > 230 && std::abs(menu.r - menu.g) < 4 && std::abs(menu.g - menu.b) < 4)
+            break;
+    }
+    Shot("desktop-title");
+    Press(title, 132, 78);     // はじめから
+    Sleep(300);
+    Press(title, 140, 76);     // slot 1, empty: no question
+    const Found opening = WaitWindow(kCaption, 271, 185);
+    CheckFrame(opening, "the opening window");
+    for (const KeySym key : {XK_t, XK_a, XK_r, XK_o})
+        Key(key);
+    Sleep(200);
+    Press(opening, 80, 120);   // the boy
+    Sleep(300);
+    Press(opening, 133, 111);  // 普通
+    for (int step = 0; step < 4; ++step) {
+        Sleep(300);
+        Press(opening, 242, 162);  // "▼"
+    }
+
+    // The selection screen; the turn dialog stays above it when it is pressed.
+    const Found select = WaitWindow(kCaption, 510, 333);
+    CheckFrame(select, "the selection screen");
+    Sleep(300);
+    Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
+    const Found dialog = WaitWindow(kCaption, 271, 202);
+    CheckFrame(dialog, "the turn dialog", true);
+    Sleep(300);
+    Press(select, 40, 300);  // the disabled screen behind, away from the dialog
+    Sleep(500);
+    const std::vector<unsigned long> stacking = Property(DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+    std::size_t selectAt = 0, dialogAt = 0;
+    for (std::size_t i = 0; i < stacking.size(); ++i) {
+        selectAt = stacking[i] == select.id ? i : selectAt;
+        dialogAt = stacking[i] == dialog.id ? i : dialogAt;
+    }
+    if (!FindWindow(kCaption, 271, 202) || dialogAt < selectAt)
+        Fail("the turn dialog went behind the selection screen");
+    Shot("desktop-turn-dialog");
+
+    // Two matches at full speed: first as Black, then as White.
+    int passes = 0, notices = 0;
+    for (const std::int32_t player : {Black, White}) {
+        const Found turn = WaitWindow(kCaption, 271, 202);
+        Sleep(300);
+        Press(turn, 192, player == Black ? 64 : 112);  // 先手 / 後手
+        const Found match = WaitWindow(kCaption, 604, 350);
+        CheckFrame(match, "the match screen");
+        const MatchReport report = PlayMatch(match, player);
+        passes += report.passes;
+        notices += report.noticesSeen;
+        // Back on the selection screen, after the defeat animation of a first win.
+        const Found back = WaitWindow(kCaption, 510, 333);
+        Sleep(6000);
+        if (player == Black)
+            Press(back, 123 + 45, 91 + 45);
+    }
+    std::printf("passes %d, notices seen %d\n", passes, notices);
+
+    // A close from the window manager asks first; No keeps the game.
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = select.id;
+    close.xclient.message_type = A("_NET_CLOSE_WINDOW");
+    close.xclient.format = 32;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+    XFlush(display);
+    const Found question = WaitWindow(kCaption, 0, 0);
+    (void)question;
+    Sleep(500);
+    Shot("desktop-question");
+    Key(XK_Escape);
+    if (Gone(kCaption, 510, 333, 2))
+        Fail("the game ended although the player said No");
+
+    // The game's own quit, answered Yes: saved, and the program ends.
+    Press(select, 428, 292);
+    Sleep(800);
+    Key(XK_Return);
+    if (!Gone(kCaption, 510, 333, 10))
+        Fail("the game did not end after Yes");
+    std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
+    XCloseDisplay(display);
+    return failures ? 1 : 0;
+}

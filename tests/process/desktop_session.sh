@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The installed game on a real desktop: Xvfb with the openbox window manager,
+# played from outside at full speed by desktop_player (X input, the board read
+# back from the display). Window frames without buttons, the turn dialog above
+# the selection screen, two whole matches with presses out of turn, the pass
+# notices on the display, a window-manager close that asks, and the quit that
+# saves: the slot holds the player afterwards and no game process is left.
+set -euo pipefail
+binary=$1
+source_dir=$2
+player=$3
+build_dir=$(dirname "$binary")
+work=$(mktemp -d)
+source "$source_dir/tests/process/lib/desktop.sh"
+trap 'desktop_cleanup; rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+for launcher in "$work"/prefix/games/zumoru "$work"/prefix/bin/zumoru; do [ -x "$launcher" ] && break; done
+export ZUMORU_HOME="$work/home/zumoru"
+export XDG_RUNTIME_DIR="$work"
+mkdir -p "$work/shots"
+
+start_desktop "$work" openbox
+start_game "$launcher"
+wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
+"$player" "$work/shots"
+wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
+wait "$game_pid" && code=0 || code=$?
+[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
+
+# Saved in slot 1 under the name typed, and the slot index names it.
+head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
+head -c 4 "$ZUMORU_HOME/data/index.dat" | grep -q '^taro$' || { echo 'the slot index does not name slot 1'; exit 1; }
+cp "$work"/shots/*.png "$build_dir/" 2>/dev/null || true
+echo "desktop session: ok"

@@ -1,0 +1,78 @@
+# A private X desktop for the process tests: Xvfb on a free display, with or
+# without a real window manager, and the game started in a process group of
+# its own. Everything started here is killed on every way out of the test
+# (call `desktop_cleanup` from the script's EXIT trap).
+#
+# The tests set the platform they test themselves: whatever the calling shell
+# exported, the game runs on X11 with SDL's silent audio unless told otherwise.
+export QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER_FOR_TEST:-dummy}
+unset QT_SCALE_FACTOR
+
+desktop_pids=()
+game_groups=()
+
+# start_desktop WORK_DIR [openbox]: exports DISPLAY.
+start_desktop() {
+  local work=$1 manager=${2:-}
+  : > "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  desktop_pids+=($!)
+  for _ in $(seq 1 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo 'Xvfb did not start'; return 1; }
+  export DISPLAY=":$(head -n1 "$work/display")"
+  if [ "$manager" = openbox ]; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    desktop_pids+=($!)
+    # The window manager is ready once it has announced itself on the root.
+    for _ in $(seq 1 300); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      sleep 0.1
+    done
+    echo 'openbox did not start'
+    return 1
+  fi
+}
+
+# start_game COMMAND...: runs it in a new process group; its pid is in $game_pid.
+start_game() {
+  setsid "$@" &
+  game_pid=$!
+  game_groups+=("$game_pid")
+}
+
+# wait_for_window TITLE [SECONDS]: a visible window of that title, with a
+# generous bound for a loaded machine.
+wait_for_window() {
+  local title=$1 seconds=${2:-60}
+  for _ in $(seq 1 $((seconds * 10))); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# running PID: the process lives (an ended child not yet waited for does not).
+running() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+  [[ "$state" != Z* ]]
+}
+
+# wait_for_exit PID SECONDS: true when the process has ended in time.
+wait_for_exit() {
+  local pid=$1 seconds=$2
+  for _ in $(seq 1 $((seconds * 10))); do
+    running "$pid" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+desktop_cleanup() {
+  local group
+  for group in "${game_groups[@]}"; do kill -KILL -- "-$group" 2>/dev/null || true; done
+  local pid
+  for pid in "${desktop_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${desktop_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
