@@ -437,15 +437,17 @@ int main(int argc, char** argv)
     const Found title = WaitWindow(kCaption, 265, 185);
     CheckFrame(title, "the title window");
     const auto started = Clock::now();
-    while (FindWindow(kCaption, 265, 185) && Since(started) < 30) {
-        Press(title, 134, 162);  // the start button, once the title has built up
+    for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
+        start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
+    Shot("desktop-title");
+    while (Since(started) < 30) {
+        Press(title, 134, 162);
         Sleep(300);
         // Inside "はじめから": a grey button face, where the title's frame is cream.
         const Rgb menu = Grab(title, 100, 78, 1, 1).At(0, 0);
         if (menu.r > 230 && std::abs(menu.r - menu.g) < 4 && std::abs(menu.g - menu.b) < 4)
             break;
     }
-    Shot("desktop-title");
     Press(title, 132, 78);     // はじめから
     Sleep(300);
     Press(title, 140, 76);     // slot 1, empty: no question
