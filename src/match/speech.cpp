@@ -1,5 +1,7 @@
 #include "match/speech.h"
 
+#include <algorithm>
+
 #include "platform/game_random.h"
 
 bool speech::IsMarker(std::string_view line)
@@ -9,18 +11,16 @@ bool speech::IsMarker(std::string_view line)
 
 std::vector<std::string> SpeechScript::SplitLines(std::string_view text)
 {
+    // As a text-mode line reader: CR LF, a lone LF or a lone CR ends a line.
+    // Neither byte is ever part of a Shift-JIS character.
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const bool last = end == std::string_view::npos;
-        if (last)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = last ? text.size() : end + 1;
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++start;
     }
     return lines;
 }

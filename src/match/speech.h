@@ -61,8 +61,8 @@ public:
     SpeechScript() = default;
     explicit SpeechScript(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
-    // Splits file bytes into lines (LF or CR LF ends); a last line without an
-    // end is kept.
+    // Splits file bytes into lines (CR LF, LF or a lone CR ends one); a last
+    // line without an end is kept.
     static std::vector<std::string> SplitLines(std::string_view text);
 
     const std::vector<std::string>& Lines() const { return lines_; }

@@ -214,11 +214,14 @@ TEST(SpeechBubble, MalformedFilesEndAtTheirLastLine)
     EXPECT_EQ(RunBubble(bubble, SpeechScript{}, 0), (std::vector<std::string>{}));
 }
 
-TEST(SpeechScript, SplitsLinesOfEitherEnding)
+TEST(SpeechScript, SplitsLinesOfAnyEnding)
 {
     EXPECT_EQ(SpeechScript::SplitLines("a\r\nb\n\r\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
     EXPECT_EQ(SpeechScript::SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
     EXPECT_EQ(SpeechScript::SplitLines(""), (std::vector<std::string>{}));
-    // A lone CR inside a line is text.
-    EXPECT_EQ(SpeechScript::SplitLines("a\rb\n"), (std::vector<std::string>{"a\rb"}));
+    // A lone CR ends a line as a text-mode reader takes it; CR CR LF is an
+    // empty line between.
+    EXPECT_EQ(SpeechScript::SplitLines("a\rb\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(SpeechScript::SplitLines("**\r*END\r\r\n*MesEnd\r"),
+              (std::vector<std::string>{"**", "*END", "", "*MesEnd"}));
 }

@@ -48,16 +48,6 @@ void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 
 double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-// A screenshot of the whole display; in the background while a match is
-// watched, so that no change of the board is missed meanwhile.
-void Shot(const char* name, bool background = false)
-{
-    const std::string command =
-        "import -window root '" + shots + "/" + name + ".png'" + (background ? " &" : "");
-    if (std::system(command.c_str()) != 0)
-        Fail(std::string("screenshot ") + name);
-}
-
 Atom A(const char* name) { return XInternAtom(display, name, False); }
 
 std::vector<unsigned long> Property(Window window, const char* name, Atom type)
@@ -198,6 +188,23 @@ private:
     XImage* image_ = nullptr;
 };
 
+// A screenshot of the display around a window and its frame; in the
+// background while a match is watched, so that no change of the board is
+// missed meanwhile.
+void Shot(const char* name, const Found& around, bool background = false)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, around.id, &attributes);
+    const Point origin = Origin(around);
+    constexpr int kMargin = 12;
+    const std::string command = "import -window root -crop " + std::to_string(attributes.width + 2 * kMargin) + "x" +
+                                std::to_string(attributes.height + 2 * kMargin) + "+" +
+                                std::to_string(origin.x - kMargin) + "+" + std::to_string(origin.y - kMargin) +
+                                " +repage '" + shots + "/" + name + ".png'" + (background ? " &" : "");
+    if (std::system(command.c_str()) != 0)
+        Fail(std::string("screenshot ") + name);
+}
+
 // ---------------------------------------------------------------- the match
 
 constexpr int kBoardX = 141, kBoardY = 13, kPitch = 38;  // imgBoard in the match screen
@@ -287,10 +294,20 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
     std::int32_t toMove = Black;
     std::int32_t lastMover = Empty;
     auto lastPress = Clock::now();
-    std::optional<Clock::time_point> noticeDue;  // a pass was made: the notice must show
+    bool noticeDue = false;  // a pass was made: the notice must show
+    Clock::time_point passedAt;
     bool noticeSeen = false;
     bool pressedAfterStart = false;
     const auto start = Clock::now();
+
+    // The window may be mapped before it is painted: the match begins on the
+    // empty board.
+    for (TBoard empty; Since(start) < 10; Sleep(10)) {
+        empty.Cells.fill(Black);
+        ReadBoard(match, empty);
+        if (empty.CountDiscs(Empty) == 64)
+            break;
+    }
 
     while (Since(start) < 240) {
         TBoard screen = shown;
@@ -300,11 +317,11 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
             noticeSeen = true;
             ++report.noticesSeen;
             if (report.noticesSeen == 1)
-                Shot("desktop-pass-notice", true);
+                Shot("match-pass", match, true);
         }
-        if (noticeDue && !noticeSeen && Since(*noticeDue) > 3) {
+        if (noticeDue && !noticeSeen && Since(passedAt) > 3) {
             Fail("a pass without \"パスです!\" on the display");
-            noticeDue.reset();
+            noticeDue = false;
         }
 
         const int discs = 64 - screen.CountDiscs(Empty);
@@ -349,11 +366,13 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
                     turning.insert(flipped);
             model.PlaceAndFlip(c, r, side, false);
             lastMover = side;
-            ++report.moves;
+            if (++report.moves == 24)
+                Shot("match-playing", match, true);
             toMove = model.CountMoves(-side) > 0 ? -side : side;
             if (toMove == side && !model.IsMatchOver()) {
                 ++report.passes;
-                noticeDue = Clock::now();
+                noticeDue = true;
+                passedAt = Clock::now();
                 noticeSeen = false;
             }
         }
@@ -390,6 +409,7 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
     if (!NoticeShowing(match))
         Fail("no result over the board");
     Sleep(300);
+    Shot("match-result", match);
     Press(match, 480 + 56, 288 + 20);
     return report;
 }
@@ -439,7 +459,7 @@ int main(int argc, char** argv)
     const auto started = Clock::now();
     for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
         start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
-    Shot("desktop-title");
+    Shot("frontend-title", title);
     while (Since(started) < 30) {
         Press(title, 134, 162);
         Sleep(300);
@@ -456,11 +476,15 @@ int main(int argc, char** argv)
     for (const KeySym key : {XK_t, XK_a, XK_r, XK_o})
         Key(key);
     Sleep(200);
+    Shot("frontend-opening-name", opening);
     Press(opening, 80, 120);   // the boy
     Sleep(300);
+    Shot("frontend-opening-level", opening);
     Press(opening, 133, 111);  // 普通
-    for (int step = 0; step < 4; ++step) {
+    for (int step = 1; step <= 4; ++step) {
         Sleep(300);
+        if (step != 4)
+            Shot(("frontend-opening-story-" + std::to_string(step)).c_str(), opening);
         Press(opening, 242, 162);  // "▼"
     }
 
@@ -468,6 +492,7 @@ int main(int argc, char** argv)
     const Found select = WaitWindow(kCaption, 510, 333);
     CheckFrame(select, "the selection screen");
     Sleep(300);
+    Shot("campaign-forest", select);
     Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
     const Found dialog = WaitWindow(kCaption, 271, 202);
     CheckFrame(dialog, "the turn dialog", true);
@@ -482,7 +507,7 @@ int main(int argc, char** argv)
     }
     if (!FindWindow(kCaption, 271, 202) || dialogAt < selectAt)
         Fail("the turn dialog went behind the selection screen");
-    Shot("desktop-turn-dialog");
+    Shot("campaign-turn-after-a-press", select);
 
     // Two matches at full speed: first as Black, then as White.
     int passes = 0, notices = 0;
@@ -514,7 +539,7 @@ int main(int argc, char** argv)
     const Found question = WaitWindow(kCaption, 0, 0);
     (void)question;
     Sleep(500);
-    Shot("desktop-question");
+    Shot("desktop-window-manager-close", select);
     Key(XK_Escape);
     if (Gone(kCaption, 510, 333, 2))
         Fail("the game ended although the player said No");

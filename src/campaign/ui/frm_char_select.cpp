@@ -114,8 +114,8 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
         const FormItem items[] = {
             {Kind::Panel, tab.constData(), "", kTabSize.translated(0, kTabTops[p]), place.caption, 13,
              Bold | (place.visibleAtFirst ? Plain : Hidden), place.colour, place.captionColour, 2},
-            {Kind::Panel, panel.constData(), "", kOpponentPanel, "", 12, (colosseum ? Framed : Plain) | Hidden,
-             place.colour, 0x000000, colosseum ? 5 : 1},
+            {Kind::Panel, panel.constData(), "", kOpponentPanel, "", 12, Plain | Hidden, place.colour, 0x000000,
+             colosseum ? 5 : 1},
         };
         BuildForm(this, items);
         placeTabs_[p] = findChild<TPanel*>(QString::fromLatin1(tab));
@@ -167,8 +167,6 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     imgCharEgg = findChild<TImage*>(QStringLiteral("imgCharEgg"));
     Button1 = findChild<TButton*>(QStringLiteral("Button1"));
 
-    // The player carries the egg until it hatches.
-    imgEgg->SetPicture(frmData->Picture(QStringLiteral("imgEgg")));
     for (const char* background : {"Image1", "Image2", "Image3", "Image4"})
         findChild<TImage*>(QString::fromLatin1(background))->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
 

@@ -23,7 +23,7 @@ constexpr int kDiscSize = 40;
 const FormItem kLayout[] = {
     {Kind::StretchImage, "imgBack", "", {-64, 0, 337, 201}},
     {Kind::Label, "Label1", "", {16, 8, 233, 28}, "手番を選んでください", 24, Centred},
-    {Kind::Label, "grpChar", "", {8, 48, 105, 20}, "", 12, Bold | Centred},
+    {Kind::Label, "grpChar", "", {8, 48, 105, 20}, "", 12, Bold},
     {Kind::Label, "Label2", "", {8, 72, 105, 17}, "", 12, Bold | Centred, kNoColour, 0x806000},
     {Kind::Image, "imgChar", "", {15, 95, 90, 90}},
     {Kind::Image, "imgComWin", "", {15, 95, 90, 90}, "", 12, Hidden},

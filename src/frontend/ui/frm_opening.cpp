@@ -52,8 +52,8 @@ constexpr FormRow kLayout[] = {
     // The egg story.
     {Kind::Page, "Panel3", nullptr, kPage, nullptr, 0, Hidden, kWhite},
     {Kind::Image, "Image2", "Panel3", kPage, nullptr, 0, Stretch},
-    {Kind::Label, "lblMes1", "Panel3", {15, 7, 242, 22}, nullptr, 19, kText | Hidden, kBlack},
-    {Kind::Label, "lblMes2", "Panel3", {15, 28, 242, 22}, nullptr, 19, kText, kBlack},
+    {Kind::Label, "lblMes1", "Panel3", {15, 9, 242, 19}, nullptr, 19, kText | Hidden, kBlack},
+    {Kind::Label, "lblMes2", "Panel3", {15, 28, 242, 19}, nullptr, 19, kText, kBlack},
     {Kind::Image, "imgHelo", "Panel3", {114, 72, 90, 90}},
     {Kind::Image, "imgEgg", "Panel3", {80, 120, 33, 41}, nullptr, 0, Stretch | Hidden},
     {Kind::Next, "Button6", "Panel3", kStoryNext, "▼"},
@@ -64,8 +64,8 @@ constexpr FormRow kLayout[] = {
     // Hatching and naming the chick.
     {Kind::Page, "Panel4", nullptr, kPage, nullptr, 0, Hidden, kWhite},
     {Kind::Image, "Image4", "Panel4", kPage, nullptr, 0, Stretch},
-    {Kind::Label, "lblCMes1", "Panel4", {16, 7, 241, 22}, nullptr, 19, kText, kBlack},
-    {Kind::Label, "lblCMes2", "Panel4", {15, 34, 242, 22}, nullptr, 19, kText, kBlack},
+    {Kind::Label, "lblCMes1", "Panel4", {16, 9, 241, 19}, nullptr, 19, kText, kBlack},
+    {Kind::Label, "lblCMes2", "Panel4", {15, 36, 242, 19}, nullptr, 19, kText, kBlack},
     {Kind::Image, "imgEggAnime", "Panel4", {104, 96, 58, 73}},
     {Kind::Image, "imgKara", "Panel4", {48, 96, 170, 77}, nullptr, 0, Stretch | Hidden},
     {Kind::Image, "imgHina", "Panel4", {88, 72, 90, 90}, nullptr, 0, Hidden},
@@ -77,7 +77,7 @@ constexpr FormRow kLayout[] = {
     // Game clear.
     {Kind::Page, "Panel5", nullptr, kPage, nullptr, 0, Hidden, kWhite},
     {Kind::Image, "Image3", "Panel5", kPage, nullptr, 0, Stretch},
-    {Kind::Label, "Label3", "Panel5", {32, 10, 217, 30}, "Congratulations!", 27, Bold | Italic, kBlue},
+    {Kind::Label, "Label3", "Panel5", {32, 10, 217, 27}, "Congratulations!", 27, Bold | Italic, kBlue},
     {Kind::Image, "imgEndHelo", "Panel5", {130, 45, 90, 90}},
     {Kind::Image, "imgEndEgg", "Panel5", {53, 53, 90, 90}},
     {Kind::Button, "Button1", "Panel5", {80, 144, 121, 33}, "Game Clear！", 16, Bold | Italic},

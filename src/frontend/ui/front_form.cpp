@@ -3,9 +3,9 @@
 #include "frontend/name_rules.h"
 #include "platform/ui/desktop.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QHash>
 #include <QKeyEvent>
+#include <QMetaMethod>
 
 namespace frontend {
 
@@ -38,13 +38,6 @@ QWidget* MakeWidget(QWidget* window, QWidget* parent, const FormRow& row)
         palette.setColor(QPalette::WindowText, QColor::fromRgb(row.colour));
         label->setPalette(palette);
         label->setAlignment((row.look & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-        if (row.look & Shadowed) {
-            auto* shadow = new QGraphicsDropShadowEffect(label);
-            shadow->setOffset(1.5, 1.5);
-            shadow->setBlurRadius(3);
-            shadow->setColor(QColor(0, 0, 40, 220));
-            label->setGraphicsEffect(shadow);
-        }
         return label;
     }
     case Kind::Button:
@@ -83,8 +76,9 @@ void BuildForm(QWidget* window, std::span<const FormRow> rows)
 
 void TNextButton::keyPressEvent(QKeyEvent* event)
 {
-    // Any key that types a character counts; a held key moves on only once.
-    if (event->text().isEmpty()) {
+    // On a story button any key that types a character counts, a held key
+    // moving on only once; the other "▼" buttons answer keys as every button.
+    if (event->text().isEmpty() || !isSignalConnected(QMetaMethod::fromSignal(&TNextButton::KeyPress))) {
         TButton::keyPressEvent(event);
         return;
     }

@@ -31,7 +31,6 @@ enum Look : unsigned {
     Centred = 1u << 2,
     Hidden = 1u << 3,
     Stretch = 1u << 4,
-    Shadowed = 1u << 5,  // a label with a soft dark shadow, readable over pictures
 };
 
 struct FormRow {
@@ -58,7 +57,8 @@ T* Part(QWidget* window, const char* name)
     return widget;
 }
 
-// A "▼" button: a click, or any character key while it has the focus, moves on.
+// A "▼" button: a click moves on; on a story button (one whose `KeyPress` is
+// connected) so does any character key while it has the focus.
 class TNextButton : public TButton {
     Q_OBJECT
 public:

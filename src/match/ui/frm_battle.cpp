@@ -54,8 +54,8 @@ const WidgetRow kLayout[] = {
     // The board in its frame, with the notices over it.
     {Kind::Panel, "pnlBoard", nullptr, {136, 8, 330, 330}, "", 0, false, {}, false},
     {Kind::Image, "imgBoard", "pnlBoard", {5, 5, kBoardSize, kBoardSize}, "", 0, false, {}, false},
-    {Kind::Label, "lblWinner", "pnlBoard", {7, 80, 313, 137}, "", 34, true, kCentred, true},
-    {Kind::Label, "lblScore", "pnlBoard", {8, 232, 313, 33}, "", 28, false, kCentred, true},
+    {Kind::Label, "lblWinner", "pnlBoard", {7, 80, 313, 137}, "", 40, true, kCentred, true},
+    {Kind::Label, "lblScore", "pnlBoard", {8, 232, 313, 33}, "", 33, false, kCentred, true},
     // The left side: the first mover, Black.
     {Kind::RoundRect, "Shape6", nullptr, {8, 32, 121, 41}, "", 0, false, {}, false},
     {Kind::Label, "Label1", nullptr, {32, 39, 52, 27}, "先手", 20, true, kLeftMiddle, false},
@@ -77,24 +77,11 @@ const WidgetRow kLayout[] = {
     {Kind::Label, "lblFinish", "pnlFinish", {2, 2, 109, 37}, "対局終了", 15, true, kCentred, false},
 };
 
-// A disabled screen ignores input but keeps its looks: the disabled colours are
-// the active ones.
-void KeepColoursWhenDisabled(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto r = static_cast<QPalette::ColorRole>(role);
-        palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
-    }
-    widget->setPalette(palette);
-}
-
 void SetTextColour(QWidget* widget, QColor colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-    KeepColoursWhenDisabled(widget);
 }
 
 // An ellipse in the bounds (x1, y1)-(x2, y2), right and bottom edges excluded.
@@ -200,7 +187,6 @@ void TfrmBattle::BuildWidgets()
             label->setFont(GameFont(row.fontPx, row.bold));
             label->setAlignment(row.alignment);
             label->setWordWrap(true);
-            KeepColoursWhenDisabled(label);
             widget = label;
             break;
         }
@@ -217,7 +203,6 @@ void TfrmBattle::BuildWidgets()
         case Kind::Button: {
             auto* button = new TButton(parent, row.name, row.geometry, QString::fromUtf8(row.caption));
             button->setFont(GameFont(row.fontPx, row.bold));
-            KeepColoursWhenDisabled(button);
             widget = button;
             break;
         }
@@ -253,7 +238,7 @@ void TfrmBattle::BuildWidgets()
 
     // What the table does not say.
     pnlBoard->SetColour(kTeal);
-    pnlBoard->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::Lowered, 4);
+    pnlBoard->SetBevels(TPanel::Bevel::Raised, TPanel::Bevel::None, 6);
     SetTextColour(lblWinner, Qt::red);
     SetTextColour(lblScore, Qt::red);
     // The notices lie over the board without taking its clicks.

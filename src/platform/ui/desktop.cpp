@@ -90,6 +90,14 @@ void SetUpWindow(QWidget* window, Qt::WindowType type, bool sizeable, int client
         window->setFixedSize(clientWidth, clientHeight);
     window->resize(clientWidth, clientHeight);
     window->setFont(GameFont(12));
+    // A screen disabled for an animation or a dialog ignores input but keeps
+    // its looks: its widgets inherit disabled colours equal to the active ones.
+    QPalette palette = window->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = static_cast<QPalette::ColorRole>(role);
+        palette.setColor(QPalette::Disabled, colourRole, palette.color(QPalette::Active, colourRole));
+    }
+    window->setPalette(palette);
     AskForFrameWithoutButtons(window, sizeable);
     CentreOnScreen(window);
 }

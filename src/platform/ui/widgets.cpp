@@ -111,11 +111,12 @@ void DrawBevel(QPainter& painter, QRect area, TPanel::Bevel bevel, int width)
 
 void TPanel::paintEvent(QPaintEvent*)
 {
+    // Both bevels are as wide as the bevel width, the inner one inside the outer.
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
-    DrawBevel(painter, rect(), outer_, 1);
-    if (inner_ != Bevel::None)
-        DrawBevel(painter, rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_), inner_, 1);
+    DrawBevel(painter, rect(), outer_, bevelWidth_);
+    const int inset = outer_ == Bevel::None ? 0 : bevelWidth_;
+    DrawBevel(painter, rect().adjusted(inset, inset, -inset, -inset), inner_, bevelWidth_);
     if (!caption_.isEmpty()) {
         painter.setPen(textColour_);
         painter.setFont(font());
@@ -140,6 +141,17 @@ void TButton::mousePressEvent(QMouseEvent* event)
 {
     emit MouseDown(event->button());
     QPushButton::mousePressEvent(event);
+}
+
+void TButton::keyPressEvent(QKeyEvent* event)
+{
+    // Qt presses a button on Enter only in dialogs; the game's windows are not.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 TShape::TShape(QWidget* parent, const char* name, QRect geometry, Kind kind, QColor brush, QColor pen,

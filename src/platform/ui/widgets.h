@@ -61,6 +61,7 @@ public:
     QColor Colour() const { return colour_; }
     void SetCaption(const QString& caption, QColor textColour = Qt::black);
     QString Caption() const { return caption_; }
+    QColor CaptionColour() const { return textColour_; }
     void SetBevels(Bevel outer, Bevel inner, int width = 1);
     Bevel OuterBevel() const { return outer_; }
     Bevel InnerBevel() const { return inner_; }
@@ -82,6 +83,7 @@ private:
 };
 
 // A push button (optionally with a picture); `MouseDown` comes before `clicked`.
+// With the keyboard focus, Space and Enter press it as a click does.
 class TButton : public QPushButton {
     Q_OBJECT
 public:
@@ -90,6 +92,7 @@ signals:
     void MouseDown(Qt::MouseButton button);
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A plain shape: a rectangle, a rounded rectangle or an ellipse with a pen and an

@@ -272,3 +272,26 @@ TEST_F(Hatching, AWindowManagerCloseBeforeTheNamingKeepsTheWinsAndTheNextRunHatc
     EXPECT_EQ(cleared.GetCleared(), 1);
     EXPECT_EQ(FromShiftJis(cleared.GetChickName()), "ピヨ");
 }
+
+TEST_F(Hatching, AKeyboardPlayerGoesOnWithSpaceAndEnter)
+{
+    HatchWith(150);
+    const auto press = [](QWidget* button, Qt::Key key) {
+        ASSERT_TRUE(button->isVisible());
+        button->setFocus();
+        QTest::keyClick(button, key);
+    };
+    press(Button("Button10"), Qt::Key_Space);
+    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("なんとかヒナは"));
+    press(Button("Button11"), Qt::Key_Return);
+    ASSERT_TRUE(frmOpening->Edit2->isVisible());
+    Type(frmOpening->Edit2, Utf("ピヨ"));
+    press(Button("Button12"), Qt::Key_Enter);
+    ASSERT_TRUE(frmOpening->Panel5->isVisible());
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    press(Button("Button1"), Qt::Key_Space);
+    EXPECT_EQ(closed.count(), 1);
+    PlayerRecord saved;
+    saved.LoadRecord(2);
+    EXPECT_EQ(FromShiftJis(saved.GetChickName()), "ピヨ");
+}
