@@ -12,12 +12,12 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-for file in bin/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch share/zumoru/data/user00.usr \
+for file in games/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch share/zumoru/data/user00.usr \
             share/zumoru/data/index.dat share/zumoru/data/ms23.dat share/zumoru/data/sdm01.dat \
-            share/applications/zumoru.desktop share/icons/hicolor/scalable/apps/zumoru.svg; do
+            share/applications/io.github.zumoru.zumoru.desktop share/icons/hicolor/scalable/apps/zumoru.svg; do
   [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
-grep -q '^Exec=zumoru$' "$work/prefix/share/applications/zumoru.desktop"
+grep -q '^Exec=zumoru$' "$work/prefix/share/applications/io.github.zumoru.zumoru.desktop"
 
 export ZUMORU_HOME="$work/home/zumoru"
 export XDG_RUNTIME_DIR="$work"
@@ -27,14 +27,14 @@ export SDL_DISKAUDIODELAY=10
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   set -e
-  '$work/prefix/bin/zumoru' & game=\$!
+  '$work/prefix/games/zumoru' & game=\$!
   for i in \$(seq 1 100); do xdotool search --name 'ズモルリバロ' >/dev/null 2>&1 && break; sleep 0.1; done
   xdotool search --name 'ズモルリバロ' >/dev/null || { echo 'no window captioned ズモルリバロ'; exit 1; }
   sleep 4
   import -window root '$work/shot.png'
   deviation=\$(convert '$work/shot.png' -format '%[fx:standard_deviation]' info:)
   awk -v d=\"\$deviation\" 'BEGIN { exit !(d > 0.01) }' || { echo \"blank screen (deviation \$deviation)\"; exit 1; }
-  '$work/prefix/bin/zumoru' 2>'$work/second.err' & second=\$!
+  '$work/prefix/games/zumoru' 2>'$work/second.err' & second=\$!
   for i in \$(seq 1 100); do grep -q 'すでに実行' '$work/second.err' && break; sleep 0.1; done
   grep -q 'アプリケーションはすでに実行されています' '$work/second.err' || { echo 'second copy not refused'; exit 1; }
   source '$source_dir/tests/process/lib/refusal.sh'
