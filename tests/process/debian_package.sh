@@ -122,14 +122,15 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   trap "kill -KILL -- -$game 2>/dev/null; wait $game 2>/dev/null || true" EXIT
   window=
   for _ in $(seq 1 200); do
-    window=$(xdotool search --name "ズモルリバロ" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --all --pid "$game" --name "ズモルリバロ" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     kill -0 "$game" 2>/dev/null || break
     sleep 0.1
   done
   [ -n "$window" ] || { echo "no window captioned ズモルリバロ within 20 s:"; cat "$work/game.log"; exit 1; }
   [ "$(ps -o pgid= -p "$game" | tr -d " ")" = "$game" ] || { echo "the game is not in a process group of its own"; exit 1; }
-  [ "$(readlink "/proc/$game/exe")" = /usr/libexec/zumoru/zumoru ] \
-    || { echo "the window is not the installed game: $(readlink "/proc/$game/exe")"; exit 1; }
+  exe=$(readlink "/proc/$game/exe" || true)
+  [ "$exe" = /usr/libexec/zumoru/zumoru ] \
+    || { echo "the window is not the installed game'"'"'s (${exe:-the game has ended}):"; cat "$work/game.log"; exit 1; }
   classes=$(for w in $(xdotool search --pid "$game" 2>/dev/null); do xprop -id "$w" WM_CLASS 2>/dev/null; done)
   grep -q "\"$wm_class\"" <<< "$classes" \
     || { echo "no window of class $wm_class (StartupWMClass in the desktop entry): $classes"; exit 1; }
