@@ -15,7 +15,7 @@ source "$source_dir/tests/process/lib/desktop.sh"
 trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-for launcher in "$work"/prefix/games/zumoru "$work"/prefix/bin/zumoru; do [ -x "$launcher" ] && break; done
+launcher="$work/prefix/games/zumoru"
 export ZUMORU_HOME="$work/home/zumoru"
 export XDG_RUNTIME_DIR="$work"
 mkdir -p "$work/shots"
