@@ -317,7 +317,7 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
             noticeSeen = true;
             ++report.noticesSeen;
             if (report.noticesSeen == 1)
-                Shot("match-pass", match, true);
+                Shot("desktop-pass-notice", match, true);
         }
         if (noticeDue && !noticeSeen && Since(passedAt) > 3) {
             Fail("a pass without \"パスです!\" on the display");
@@ -367,7 +367,7 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
             model.PlaceAndFlip(c, r, side, false);
             lastMover = side;
             if (++report.moves == 24)
-                Shot("match-playing", match, true);
+                Shot("desktop-match", match, true);
             toMove = model.CountMoves(-side) > 0 ? -side : side;
             if (toMove == side && !model.IsMatchOver()) {
                 ++report.passes;
@@ -409,7 +409,7 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
     if (!NoticeShowing(match))
         Fail("no result over the board");
     Sleep(300);
-    Shot("match-result", match);
+    Shot("desktop-match-result", match);
     Press(match, 480 + 56, 288 + 20);
     return report;
 }
@@ -459,7 +459,7 @@ int main(int argc, char** argv)
     const auto started = Clock::now();
     for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
         start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
-    Shot("frontend-title", title);
+    Shot("desktop-title", title);
     while (Since(started) < 30) {
         Press(title, 134, 162);
         Sleep(300);
@@ -476,15 +476,11 @@ int main(int argc, char** argv)
     for (const KeySym key : {XK_t, XK_a, XK_r, XK_o})
         Key(key);
     Sleep(200);
-    Shot("frontend-opening-name", opening);
     Press(opening, 80, 120);   // the boy
     Sleep(300);
-    Shot("frontend-opening-level", opening);
     Press(opening, 133, 111);  // 普通
     for (int step = 1; step <= 4; ++step) {
         Sleep(300);
-        if (step != 4)
-            Shot(("frontend-opening-story-" + std::to_string(step)).c_str(), opening);
         Press(opening, 242, 162);  // "▼"
     }
 
@@ -492,7 +488,6 @@ int main(int argc, char** argv)
     const Found select = WaitWindow(kCaption, 510, 333);
     CheckFrame(select, "the selection screen");
     Sleep(300);
-    Shot("campaign-forest", select);
     Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
     const Found dialog = WaitWindow(kCaption, 271, 202);
     CheckFrame(dialog, "the turn dialog", true);
@@ -507,7 +502,7 @@ int main(int argc, char** argv)
     }
     if (!FindWindow(kCaption, 271, 202) || dialogAt < selectAt)
         Fail("the turn dialog went behind the selection screen");
-    Shot("campaign-turn-after-a-press", select);
+    Shot("desktop-turn-dialog", select);
 
     // Two matches at full speed: first as Black, then as White.
     int passes = 0, notices = 0;
@@ -539,7 +534,7 @@ int main(int argc, char** argv)
     const Found question = WaitWindow(kCaption, 0, 0);
     (void)question;
     Sleep(500);
-    Shot("desktop-window-manager-close", select);
+    Shot("desktop-close-question", select);
     Key(XK_Escape);
     if (Gone(kCaption, 510, 333, 2))
         Fail("the game ended although the player said No");

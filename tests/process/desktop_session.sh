@@ -31,6 +31,6 @@ wait "$game_pid" && code=0 || code=$?
 # Saved in slot 1 under the name typed, and the slot index names it.
 head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
 head -c 4 "$ZUMORU_HOME/data/index.dat" | grep -q '^taro$' || { echo 'the slot index does not name slot 1'; exit 1; }
-# The screenshots, for docs/ when ZUMORU_SHOTS names it.
-cp "$work"/shots/*.png "${ZUMORU_SHOTS:-$build_dir}/"
+# The screenshots, for docs/ when ZUMORU_SCREENSHOTS names it.
+cp "$work"/shots/*.png "${ZUMORU_SCREENSHOTS:-$build_dir}/"
 echo "desktop session: ok"

@@ -3,6 +3,7 @@
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/window_frame.h"
+#include "platform/ui/x11_display.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,16 +57,18 @@ void DesktopServices::PumpEvents()
 
 void PaintPendingUpdates()
 {
-    // Qt 6 paints a changed window on its next frame, a few milliseconds
-    // later; a blocking wait would hold that frame back for its whole length.
+    // Qt paints a changed window later, from a queued request (a widget just
+    // shown has first queued a note to mark its area); a blocking wait would
+    // hold that back for its whole length. Mark, paint, and see the display
+    // take it, without running anything else.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())
             continue;
         QEvent paintNow(QEvent::UpdateRequest);
         QCoreApplication::sendEvent(window, &paintNow);
     }
-    // Hand the drawing to the display before returning.
-    QGuiApplication::sync();
+    WaitUntilDisplayed();
 }
 
 void CentreOnScreen(QWidget* window)

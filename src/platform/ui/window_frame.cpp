@@ -1,5 +1,7 @@
 #include "platform/ui/window_frame.h"
 
+#include "platform/ui/x11_display.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QHash>
@@ -27,12 +29,6 @@ constexpr std::uint32_t kDecorBorder = 1u << 1;
 constexpr std::uint32_t kDecorResizeHandle = 1u << 2;
 constexpr std::uint32_t kDecorTitle = 1u << 3;
 
-xcb_connection_t* Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
@@ -54,7 +50,7 @@ public:
 
     void Ask(QWidget* window, bool sizeable)
     {
-        xcb_connection_t* connection = Connection();
+        xcb_connection_t* connection = X11Connection();
         if (!connection)
             return;
         if (!installed_) {
@@ -82,7 +78,7 @@ public:
             // This window manager does not take buttons off a title bar: no
             // title bar, then, on any of our windows.
             borderOnly_ = true;
-            xcb_connection_t* connection = Connection();
+            xcb_connection_t* connection = X11Connection();
             for (auto it = windows_.cbegin(); it != windows_.cend(); ++it)
                 if (it.value().widget)
                     Apply(connection, it.key(), it.value().sizeable);
@@ -113,7 +109,7 @@ private:
     // window whose hints ask for neither.
     bool KeepsButtons(xcb_window_t window) const
     {
-        xcb_connection_t* connection = Connection();
+        xcb_connection_t* connection = X11Connection();
         xcb_get_property_reply_t* reply = xcb_get_property_reply(
             connection, xcb_get_property(connection, 0, window, allowedActions_, XCB_ATOM_ATOM, 0, 64), nullptr);
         bool keeps = false;

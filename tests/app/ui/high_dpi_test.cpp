@@ -4,6 +4,7 @@
 #include "match/ui/frm_battle.h"
 #include "media/ui/frm_data.h"
 #include "platform/shift_jis.h"
+#include "ui_support/screenshots.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
@@ -29,13 +30,6 @@ bool RunUntil(const std::function<bool()>& done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
-}
-
-void SaveScreenshot(QWidget* window, const char* name)
-{
-    const QByteArray folder = qgetenv("ZUMORU_SCREENSHOTS");
-    if (!folder.isEmpty())
-        window->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
 }
 
 } // namespace

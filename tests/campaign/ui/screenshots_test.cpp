@@ -6,27 +6,17 @@
 
 #include "platform/shift_jis.h"
 
+#include "ui_support/screenshots.h"
+
 #include <QDir>
 
 namespace {
-
-void Save(const QImage& shot, const char* name)
-{
-    const QByteArray folder = qgetenv("ZUMORU_SCREENSHOTS");
-    if (!folder.isEmpty())
-        shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
-}
 
 // The colour the window shows at a point of a widget inside it.
 QColor OnScreen(const QImage& shot, QWidget* widget, QPoint at)
 {
     const QPoint p = widget->mapTo(widget->window(), at) * shot.devicePixelRatio();
     return shot.pixelColor(p);
-}
-
-QImage Shot(QWidget* window)
-{
-    return window->grab().toImage();
 }
 
 void Cross(int place, std::initializer_list<int> positions)
@@ -51,13 +41,13 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     // The forest with two opponents beaten.
     Cross(1, {1, 3});
     frmCharSelect->lblScore->setText(QStringLiteral("57"));
-    QImage shot = Shot(frmCharSelect);
+    QImage shot = Capture(frmCharSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(510, 333));
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(1, 1), {45, 45})));
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(1, 3), {20, 70})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(1, 2), {45, 45})));
     EXPECT_EQ(OnScreen(shot, frmCharSelect->pnlPlace1, {36, 10}), QColor(0xB6, 0xCF, 0xB1));
-    Save(shot, "campaign-forest.png");
+    SaveScreenshot(shot, "campaign-forest.png");
 
     // The mountain, opened, with one more beaten.
     Cross(1, {2, 4});
@@ -65,11 +55,11 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     frmCharSelect->pnlPlace2->show();
     frmCharSelect->SelectPlace(2, false);
     frmCharSelect->lblScore->setText(QStringLiteral("148"));
-    shot = Shot(frmCharSelect);
+    shot = Capture(frmCharSelect);
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(2, 2), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(2, 1), {45, 45})));
     EXPECT_EQ(OnScreen(shot, frmCharSelect->pnlPlace2, {36, 10}), QColor(0xBF, 0xBF, 0xFF));
-    Save(shot, "campaign-mountain.png");
+    SaveScreenshot(shot, "campaign-mountain.png");
 
     // The cyber state, the last stage.
     Cross(2, {1, 3, 4});
@@ -77,17 +67,17 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     frmCharSelect->pnlPlace3->show();
     frmCharSelect->SelectPlace(3, false);
     frmCharSelect->lblScore->setText(QStringLiteral("263"));
-    shot = Shot(frmCharSelect);
+    shot = Capture(frmCharSelect);
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(3, 2), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, frmCharSelect->Portrait(3, 4), {45, 45})));
-    Save(shot, "campaign-cyber.png");
+    SaveScreenshot(shot, "campaign-cyber.png");
 
     // The turn dialog for メタルズモル.
     Press(frmCharSelect->Portrait(3, 3));
     ASSERT_TRUE(frmTurnSelect->isVisible());
-    shot = Shot(frmTurnSelect);
+    shot = Capture(frmTurnSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(271, 202));
-    Save(shot, "campaign-turn.png");
+    SaveScreenshot(shot, "campaign-turn.png");
     frmTurnSelect->findChild<QWidget*>(QStringLiteral("Button3"))->hide();
     frmTurnSelect->hide();
     frmCharSelect->setEnabled(true);
@@ -106,9 +96,9 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     frmCharSelect->lblTuyosa->setText(QStringLiteral("強さ：★★★★"));
     frmCharSelect->imgCharEgg->SetPicture(frmData->Picture(QStringLiteral("imgEgg4")));
     frmCharSelect->SelectPlace(4, false);
-    shot = Shot(frmCharSelect);
+    shot = Capture(frmCharSelect);
     EXPECT_EQ(OnScreen(shot, frmCharSelect->pnlPlace4, {36, 4}), QColor(0, 0, 0));
     EXPECT_EQ(OnScreen(shot, frmCharSelect->imgCharEgg, {45, 45}),
               PixelAt(frmData->Picture(QStringLiteral("imgEgg4")), 45, 45));
-    Save(shot, "campaign-bonus.png");
+    SaveScreenshot(shot, "campaign-bonus.png");
 }

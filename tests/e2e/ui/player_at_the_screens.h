@@ -7,6 +7,7 @@
 #include "brains/brains.h"
 #include "match/match_rules.h"
 #include "support/recording_platform.h"
+#include "ui_support/screenshots.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,16 +106,11 @@ inline bool SamePicture(const QPixmap& a, const QPixmap& b)
                               b.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// Saves a picture of a window as <folder>/e2e-<name>.png when the environment
-// variable ZUMORU_SCREENSHOTS names a folder; does nothing otherwise.
+// Saves a picture of a window as e2e-<name>.png (see ui_support/screenshots.h).
 inline void Screenshot(QWidget* window, const char* name)
 {
-    const QByteArray folder = qgetenv("ZUMORU_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
     QCoreApplication::processEvents();
-    const QString file = QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("e2e-%1.png").arg(name));
-    window->grab().save(file);
+    SaveScreenshot(window, ("e2e-" + std::string(name) + ".png").c_str());
 }
 
 // The scripted player: the game's own search, set stronger than the opponent.

@@ -15,6 +15,7 @@
 #include "support/game_folder.h"
 #include "support/recording_platform.h"
 #include "support/recording_players.h"
+#include "ui_support/screenshots.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,15 +156,11 @@ protected:
                                   b.toImage().convertToFormat(QImage::Format_ARGB32);
     }
 
-    // Saves a picture of the window when ZUMORU_SHOTS names a folder (for the
-    // screenshots in docs/); does nothing otherwise.
+    // Saves a picture of the window for docs/ (see ui_support/screenshots.h).
     static void Shoot(QWidget* window, const char* name)
     {
-        const QByteArray folder = qgetenv("ZUMORU_SHOTS");
-        if (folder.isEmpty())
-            return;
         QCoreApplication::processEvents();
-        window->grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name) + ".png"));
+        SaveScreenshot(window, (std::string(name) + ".png").c_str());
     }
 
     GameFolder folder;

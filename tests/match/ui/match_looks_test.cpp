@@ -3,23 +3,15 @@
 // to a folder the pictures are also saved there as PNG files.
 #include "match/ui/match_fixture.h"
 
+#include "ui_support/screenshots.h"
+
 #include <QDir>
 
 using namespace match_test;
 
 namespace {
 
-void Save(const QImage& shot, const char* name)
-{
-    const QByteArray folder = qgetenv("ZUMORU_SCREENSHOTS");
-    if (!folder.isEmpty())
-        shot.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
-}
-
-QImage Shot()
-{
-    return frmBattle->grab().toImage();
-}
+QImage Shot() { return Capture(frmBattle); }
 
 // The colour the window shows at a point of a widget inside it.
 QColor OnScreen(const QImage& shot, QWidget* widget, QPoint at)
@@ -74,7 +66,7 @@ TEST_F(MatchLooks, MidGameWithTheOpponentSpeakingOnTheRight)
     EXPECT_EQ(OnScreen(bubbleShot, frmBattle->Shape6, {6, 20}), QColor(255, 0, 0));
     // The board: a teal square and the discs in play.
     EXPECT_EQ(OnScreen(bubbleShot, frmBattle->imgBoard, {1, 1}), QColor(0, 128, 128));
-    Save(bubbleShot, "match-playing.png");
+    SaveScreenshot(bubbleShot, "match-playing.png");
 }
 
 TEST_F(MatchLooks, OpponentOnTheLeftSpeaksBelowItsFace)
@@ -86,7 +78,7 @@ TEST_F(MatchLooks, OpponentOnTheLeftSpeaksBelowItsFace)
     ASSERT_FALSE(bubbleShot.isNull());  // the greeting
     EXPECT_EQ(frmBattle->shpMessage->pos(), QPoint(8, 232));
     EXPECT_EQ(OnScreen(bubbleShot, frmBattle->shpMessage, {60, 1}), QColor(0, 0, 0));
-    Save(bubbleShot, "match-bubble-left.png");
+    SaveScreenshot(bubbleShot, "match-bubble-left.png");
 }
 
 TEST_F(MatchLooks, PassNoticeOverTheBoard)
@@ -109,7 +101,7 @@ TEST_F(MatchLooks, PassNoticeOverTheBoard)
     PressSquare(3, 1);
     ASSERT_FALSE(noticeShot.isNull());
     EXPECT_GT(RedPixels(noticeShot, frmBattle->lblWinner), 100);
-    Save(noticeShot, "match-pass.png");
+    SaveScreenshot(noticeShot, "match-pass.png");
 }
 
 TEST_F(MatchLooks, ResultWithTheCountLayout)
@@ -145,5 +137,5 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
                   QColor(255, 255, 255))
             << column;
     }
-    Save(shot, "match-result.png");
+    SaveScreenshot(shot, "match-result.png");
 }

@@ -1,0 +1,16 @@
+#pragma once
+// Pictures of the screens as the player sees them. On a real X display the
+// picture is read back from the display itself (so a test that looks at it
+// checks what reached the screen); elsewhere it is the window's own rendering.
+#include <QImage>
+
+class QWidget;
+
+// The window's client area now, at the window's pixel density.
+QImage Capture(QWidget* window);
+
+// Saves `picture` as `file` (a name like "match-result.png") in the folder the
+// environment variable ZUMORU_SCREENSHOTS names; does nothing without it.
+void SaveScreenshot(const QImage& picture, const char* file);
+// The same for a window as it is now.
+void SaveScreenshot(QWidget* window, const char* file);
