@@ -28,8 +28,26 @@ export XDG_RUNTIME_DIR="$work"
 export SDL_DISKAUDIOFILE="$work/audio.raw"
 export SDL_DISKAUDIODELAY=10
 
-grep -q '^Exec=zumoru$' "$work/prefix/share/applications/io.github.zumoru.zumoru.desktop"
-launcher="$work/prefix/games/zumoru"
+start_desktop "$work"
+start_game "$launcher"
+game=$game_pid
+wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
+sleep 4
+import -window root "$work/shot.png"
+deviation=$(convert "$work/shot.png" -format '%[fx:standard_deviation]' info:)
+awk -v d="$deviation" 'BEGIN { exit !(d > 0.01) }' || { echo "blank screen (deviation $deviation)"; exit 1; }
+
+# A second copy shows its refusal and ends with 0; the first goes on.
+start_game "$launcher" 2>"$work/second.err"
+second=$game_pid
+for _ in $(seq 1 600); do grep -q 'すでに実行' "$work/second.err" && break; sleep 0.1; done
+grep -q 'アプリケーションはすでに実行されています' "$work/second.err" || { echo 'second copy not refused'; exit 1; }
+dismiss_refusal "$second" || exit 1
+wait "$second" || { echo 'second copy exited non-zero'; exit 1; }
+running "$game" || { echo 'the first copy did not survive'; exit 1; }
+kill "$game"
+wait_for_exit "$game" 20 || { echo 'the game ignored SIGTERM'; exit 1; }
+
 [ -s "$work/audio.raw" ] || { echo "no sound was written"; exit 1; }
 sound_bytes=$(tr -d '\0' < "$work/audio.raw" | wc -c)
 [ "$sound_bytes" -gt 1000 ] || { echo "only silence was written"; exit 1; }
