@@ -3,8 +3,8 @@
 // translation) and keep the rest of the record; every text that a continued
 // game puts on the screen must be valid UTF-8; names stored back must keep
 // their limits; and the record must survive its own stored form unchanged.
+#include "campaign/selection.h"
 #include "frontend/name_rules.h"
-#include "frontend/slot_rules.h"
 #include "fuzz_support.h"
 #include "platform/data_files.h"
 #include "platform/services.h"
@@ -104,15 +104,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckName(record.GetChickName(), "chick name");
 
     // What continuing this save would put on the selection screen.
-    const frontend::ContinuePlan plan = frontend::PlanContinue(record);
+    const campaign::ContinuePlan plan = campaign::PlanContinue(record);
     FUZZ_CHECK(fuzz::IsUtf8(plan.playerName) && fuzz::IsUtf8(plan.chickName), "names on screen are UTF-8");
     FUZZ_CHECK(fuzz::IsUtf8(plan.levelCaption) && !plan.levelCaption.empty(), "level caption");
     FUZZ_CHECK(plan.crosses.size() <= 12, "at most twelve crosses");
-    FUZZ_CHECK(plan.eggStrength >= 1 && plan.eggStrength <= 5, "egg strength 1..5");
-    FUZZ_CHECK(plan.selectPlace == 0 || (plan.selectPlace >= 2 && plan.selectPlace <= 4), "place to select");
+    const campaign::ChickPanel chick = campaign::ChickPanelFor(plan.nutrition);
+    FUZZ_CHECK(chick.eggStrength >= 1 && chick.eggStrength <= 5, "egg strength 1..5");
+    FUZZ_CHECK(plan.selectPlace == -1 || (plan.selectPlace >= 1 && plan.selectPlace <= 3), "place to select");
     FUZZ_CHECK(plan.playerPicture == "imgHelo" || plan.playerPicture == "imgHeroine", "player picture");
-    if (plan.cleared)
-        FUZZ_CHECK(plan.chickPicture.size() == 7 && plan.chickPicture.compare(0, 6, "imgEgg") == 0, "chick picture");
+    FUZZ_CHECK(chick.picture.size() == 7 && chick.picture.compare(0, 6, "imgEgg") == 0, "chick picture");
     FUZZ_CHECK(EggStrength(record.GetNutrition()) >= 1 && EggStrength(record.GetNutrition()) <= 5, "egg strength");
 
     // The record survives its own stored form, whatever bytes it holds.

@@ -1,5 +1,6 @@
 #include "app/screens.h"
 
+#include "app/screen_flow.h"
 #include "board/board.h"
 #include "brains/brains.h"
 #include "campaign/ui/frm_char_select.h"
@@ -35,6 +36,7 @@ void CreateProgramObjects()
     DUser = new TDUser;
     frmBattle->AttachBoard();
     frmTurnSelect->FloatOver(frmCharSelect);
+    ConnectScreens();
 }
 
 void DestroyProgramObjects()

@@ -1,5 +1,7 @@
 #include "campaign/roster.h"
 
+#include <algorithm>
+
 namespace campaign {
 
 namespace {
@@ -68,7 +70,10 @@ std::optional<StrengthParams> ChickStrengthAt(int eggStrength, int level)
     return strength;
 }
 
-std::string ChickPictureId(int eggStrength) { return "imgEgg" + std::to_string(eggStrength); }
+std::string ChickPictureId(int eggStrength)
+{
+    return "imgEgg" + std::to_string(std::clamp(eggStrength, 1, 5));
+}
 
 std::string ChickStrengthCaption(int eggStrength)
 {

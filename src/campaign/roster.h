@@ -12,7 +12,7 @@ namespace campaign {
 constexpr int kStageCount = 3;          // 迷いの森, 魔の山, 電脳立国
 constexpr int kOpponentsPerStage = 4;   // top left, top right, bottom left, bottom right
 constexpr int kPlaceCount = 4;          // the three stages and the colosseum
-constexpr int kColosseumPlace = 3;           // the place index of the bonus stage
+constexpr int kColosseum = 3;           // the place index of the bonus stage
 
 // One place of the selection screen: its tab caption and the colour of its tab
 // and of its opponent panel (0xRRGGBB).

@@ -4,24 +4,6 @@
 
 namespace frontend {
 
-std::string OpeningLevelCaption(int level)
-{
-    switch (level) {
-    case 0: return "～ やさしい ～";
-    case 1: return "～ 普通 ～";
-    default: return "～ 難しい ～";
-    }
-}
-
-std::string ContinueLevelCaption(std::int32_t level)
-{
-    if (level == 0)
-        return "～ やさしい ～";
-    if (level == 1)
-        return "～普通 ～";
-    return "～ 難しい ～";
-}
-
 std::string Greeting(const std::string& name)
 {
     return "ようこそ " + name + "さん";
@@ -47,14 +29,5 @@ Verdict VerdictFor(int eggStrength)
     }
 }
 
-std::string ChickPicture(int eggStrength)
-{
-    return "imgEgg" + std::to_string(std::clamp(eggStrength, 1, 5));
-}
-
-std::string NutritionCaption(std::int32_t nutrition)
-{
-    return "栄養：" + std::to_string(nutrition);
-}
 
 } // namespace frontend

@@ -1,4 +1,6 @@
 #pragma once
+#include "media/sound_bank.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,11 +11,6 @@ namespace frontend {
 // the egg story behind the blinking "▼" buttons, the hatching animation, the
 // verdict on the chick and the clear page. All texts are UTF-8.
 
-// The level caption the opening puts on the selection screen (levels 0..2).
-std::string OpeningLevelCaption(int level);
-// The level caption a continued game shows. Its "普通" has no blank after the
-// first "～", unlike the opening's; any level other than 0 or 1 reads "難しい".
-std::string ContinueLevelCaption(std::int32_t level);
 
 // "ようこそ 太郎さん" for the stored name 太郎.
 std::string Greeting(const std::string& name);
@@ -21,7 +18,7 @@ std::string Greeting(const std::string& name);
 // One press of a "▼" button of the egg story (a click or a character key).
 struct StoryStep {
     const char* button;       // the button pressed
-    int sound;                // its effect number
+    Effect sound;             // its effect sound
     bool soundAfterChanges;   // the sound comes after the page has changed
     const char* line1;        // nullptr: the first line stays
     const char* line2Click;   // nullptr: the second line stays
@@ -32,12 +29,12 @@ struct StoryStep {
 
 // The story's second lines start with full-width spaces to sit under the first.
 inline constexpr std::array<StoryStep, 4> kStorySteps{{
-    {"Button6", 6, false, "あなたに不思議な", "　　　　卵が授けられました", "　　　　卵が授けられました", false,
+    {"Button6", Effect::Blip, false, "あなたに不思議な", "　　　　卵が授けられました", "　　　　卵が授けられました", false,
      "Button7"},
-    {"Button7", 5, true, nullptr, nullptr, nullptr, true, "Button8"},
-    {"Button8", 6, false, "栄養を与えて無事に", "　　　　かえしてあげましょう", "　　かえしてあげましょう", false,
+    {"Button7", Effect::Jingle, true, nullptr, nullptr, nullptr, true, "Button8"},
+    {"Button8", Effect::Blip, false, "栄養を与えて無事に", "　　　　かえしてあげましょう", "　　かえしてあげましょう", false,
      "Button9"},
-    {"Button9", 6, false, nullptr, nullptr, nullptr, false, nullptr},
+    {"Button9", Effect::Blip, false, nullptr, nullptr, nullptr, false, nullptr},
 }};
 
 // The "▼" buttons blink every 700 ms, all seven together.
@@ -91,10 +88,6 @@ struct Verdict {
 };
 Verdict VerdictFor(int eggStrength);
 
-// The picture identifier of the chick of a strength: "imgEgg1".."imgEgg5".
-std::string ChickPicture(int eggStrength);
-// "栄養：" and the nutrition in decimal.
-std::string NutritionCaption(std::int32_t nutrition);
 
 // The clear page: its blinking greeting (every 700 ms), its button, and the
 // pause between the naming and the clear page.

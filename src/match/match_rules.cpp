@@ -1,5 +1,7 @@
 #include "match/match_rules.h"
 
+#include "campaign/roster.h"
+
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
     const int margin = BoardGeometry::kMargin;
@@ -35,7 +37,7 @@ int WinMargin(int blackCount, int whiteCount)
 int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
                     bool opponentAlreadyBeaten)
 {
-    if (!outcome.playerWon || placeIndex == kColosseum || opponentAlreadyBeaten)
+    if (!outcome.playerWon || placeIndex == campaign::kColosseum || opponentAlreadyBeaten)
         return 0;
     return WinMargin(blackCount, whiteCount);
 }

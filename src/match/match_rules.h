@@ -45,11 +45,9 @@ MatchOutcome DecideOutcome(int blackCount, int whiteCount, bool playerIsSecond);
 int WinMargin(int blackCount, int whiteCount);
 
 // What a finished match feeds the egg: the margin of a win, but only outside the
-// colosseum (place 3) and only the first time this opponent is beaten.
+// colosseum (campaign::kColosseum) and only the first time this opponent is beaten.
 int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
                     bool opponentAlreadyBeaten);
-
-inline constexpr int kColosseum = 3;
 
 // The final count re-lays the discs in two blocks: Black's from the top-left
 // corner along the rows, White's from the bottom-right corner backwards, one

@@ -1,8 +1,10 @@
 #include "match/speech.h"
 
-#include <algorithm>
-
+#include "platform/data_files.h"
 #include "platform/game_random.h"
+#include "platform/shift_jis.h"
+
+#include <algorithm>
 
 bool speech::IsMarker(std::string_view line)
 {
@@ -22,6 +24,17 @@ std::vector<std::string> SpeechScript::SplitLines(std::string_view text)
         if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
             ++start;
     }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> SpeechScript::ReadFile(const std::string& path)
+{
+    const auto bytes = ReadRawFile(path);
+    if (!bytes)
+        return std::nullopt;
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(*bytes))
+        lines.push_back(FromShiftJis(line));
     return lines;
 }
 

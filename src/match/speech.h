@@ -64,6 +64,9 @@ public:
     // Splits file bytes into lines (CR LF, LF or a lone CR ends one); a last
     // line without an end is kept.
     static std::vector<std::string> SplitLines(std::string_view text);
+    // The lines of a Shift-JIS message file, as UTF-8; nothing when the file
+    // cannot be read.
+    static std::optional<std::vector<std::string>> ReadFile(const std::string& path);
 
     const std::vector<std::string>& Lines() const { return lines_; }
     void SetLines(std::vector<std::string> lines) { lines_ = std::move(lines); }

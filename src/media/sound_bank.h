@@ -18,6 +18,16 @@ public:
 
 enum SoundPlayerIndex { MultiSound, PlayerPutSound, PlayerTurnSound, ComPutSound, ComTurnSound };
 
+// The six effect sounds (sdm00.dat .. sdm05.dat), by what they sound like.
+enum class Effect {
+    Chime = 1,    // a soft two-stroke chime; nothing asks for it
+    Click = 2,    // buttons, tabs and portraits
+    Fanfare = 3,  // a match won, the egg hatched, the game clear
+    Lament = 4,   // a match lost
+    Jingle = 5,   // a draw, the title logo, a place opening, a step of the story
+    Blip = 6,     // a pass, the story going on, going back or cancelling
+};
+
 // The file tail ("/data/sdm01.dat") that a player plays for a number; empty for
 // a number outside the player's table.
 std::string SoundTail(SoundPlayerIndex player, int number);
@@ -31,7 +41,7 @@ class SoundBank {
 public:
     explicit SoundBank(const std::array<WavePlayer*, 5>& players) : players_(players) {}
 
-    void PlayEffect(int n) { Play(MultiSound, n); }
+    void PlayEffect(Effect effect) { Play(MultiSound, static_cast<int>(effect)); }
     void PlayPlayerPut(int v) { Play(PlayerPutSound, v); }
     void PlayPlayerTurn(int v) { Play(PlayerTurnSound, v); }
     void PlayComPut(int n) { Play(ComPutSound, n); }

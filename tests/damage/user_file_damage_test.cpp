@@ -1,7 +1,7 @@
 // Damaged save files and data files, read by the game's own readers: what
 // each kind of damage does to the record, what a continued game would then
 // show, and that a file that cannot be read is reported, never thrown.
-#include "frontend/slot_rules.h"
+#include "campaign/selection.h"
 #include "platform/data_files.h"
 #include "profile/player_record.h"
 #include "profile/slot_index.h"
@@ -70,10 +70,10 @@ TEST_F(DamagedFiles, LineFeedAndEndOfFileBytesAreJustData)
         EXPECT_EQ(record.GetNutrition(), expected);
         EXPECT_EQ(record.GetPlayerName(), std::string(11, filler));
         // What a continued game would show for it.
-        const frontend::ContinuePlan plan = frontend::PlanContinue(record);
+        const campaign::ContinuePlan plan = campaign::PlanContinue(record);
         EXPECT_EQ(plan.levelCaption, "～ 難しい ～");
         EXPECT_TRUE(plan.crosses.empty()) << "a byte other than 1 is not a beaten opponent";
-        EXPECT_EQ(plan.selectPlace, 0);
+        EXPECT_EQ(plan.selectPlace, -1);
         EXPECT_FALSE(plan.cleared);
         EXPECT_EQ(plan.score, std::to_string(expected));
     }
@@ -98,7 +98,7 @@ TEST_F(DamagedFiles, AForeignFigureAndLevelReadAsTheGirlAndTheHardestLevel)
     record.LoadRecord(3);
     EXPECT_EQ(record.GetPlayerCharacter(), 2);
     EXPECT_EQ(record.GetLevel(), 7);
-    const frontend::ContinuePlan plan = frontend::PlanContinue(record);
+    const campaign::ContinuePlan plan = campaign::PlanContinue(record);
     EXPECT_EQ(plan.playerPicture, "imgHeroine");
     EXPECT_EQ(plan.levelCaption, "～ 難しい ～");
     EXPECT_EQ(plan.playerName, "Mika");

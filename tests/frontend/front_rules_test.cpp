@@ -1,3 +1,5 @@
+#include "campaign/roster.h"
+#include "campaign/selection.h"
 #include "frontend/name_rules.h"
 #include "frontend/opening_script.h"
 #include "frontend/slot_rules.h"
@@ -94,12 +96,12 @@ TEST(TitleSequence, EveryStepLeadsOnAndTheTitleEndsWithTheStartButton)
 
 TEST(OpeningScript, LevelCaptionsDifferBetweenOpeningAndContinue)
 {
-    EXPECT_EQ(OpeningLevelCaption(1), "～ 普通 ～");
-    EXPECT_EQ(ContinueLevelCaption(1), "～普通 ～");
-    EXPECT_EQ(ContinueLevelCaption(0), "～ やさしい ～");
-    EXPECT_EQ(ContinueLevelCaption(2), "～ 難しい ～");
-    EXPECT_EQ(ContinueLevelCaption(-1), "～ 難しい ～");
-    EXPECT_EQ(ContinueLevelCaption(7), "～ 難しい ～");
+    EXPECT_EQ(campaign::OpeningLevelCaption(1), "～ 普通 ～");
+    EXPECT_EQ(campaign::ContinueLevelCaption(1), "～普通 ～");
+    EXPECT_EQ(campaign::ContinueLevelCaption(0), "～ やさしい ～");
+    EXPECT_EQ(campaign::ContinueLevelCaption(2), "～ 難しい ～");
+    EXPECT_EQ(campaign::ContinueLevelCaption(-1), "～ 難しい ～");
+    EXPECT_EQ(campaign::ContinueLevelCaption(7), "～ 難しい ～");
     EXPECT_EQ(Greeting("太郎"), "ようこそ 太郎さん");
     EXPECT_EQ(Greeting(""), "ようこそ さん");
 }
@@ -135,9 +137,9 @@ TEST(OpeningScript, VerdictAtTheStrengthBorders)
     EXPECT_STREQ(VerdictFor(EggStrength(300)).line1, "無事にヒナが");
     EXPECT_STREQ(VerdictFor(EggStrength(400)).line1, "元気なヒナが");
     EXPECT_STREQ(VerdictFor(EggStrength(401)).line2, "　　　かえったようです！");
-    EXPECT_EQ(ChickPicture(EggStrength(-5)), "imgEgg1");
-    EXPECT_EQ(ChickPicture(EggStrength(1000)), "imgEgg5");
-    EXPECT_EQ(NutritionCaption(-3), "栄養：-3");
+    EXPECT_EQ(campaign::ChickPictureId(EggStrength(-5)), "imgEgg1");
+    EXPECT_EQ(campaign::ChickPictureId(EggStrength(1000)), "imgEgg5");
+    EXPECT_EQ(campaign::NutritionCaption(-3), "栄養：-3");
 }
 
 TEST(SlotRules, ContinuePlanOpensPlacesByWholeStagesOnly)
@@ -149,35 +151,37 @@ TEST(SlotRules, ContinuePlanOpensPlacesByWholeStagesOnly)
     record.SetOpponentKnockDown(0, 3, 1);
     // A byte other than 1 is not a defeat.
     record.SetOpponentKnockDown(0, 0, 2);
-    ContinuePlan plan = PlanContinue(record);
+    campaign::ContinuePlan plan = campaign::PlanContinue(record);
     EXPECT_FALSE(plan.openPlace2);
     EXPECT_TRUE(plan.openPlace3);
-    EXPECT_EQ(plan.selectPlace, 3);
-    EXPECT_EQ(plan.crosses, (std::vector<std::pair<int, int>>{{1, 4}, {2, 1}, {2, 2}, {2, 3}, {2, 4}}));
+    EXPECT_EQ(plan.selectPlace, 2);
+    EXPECT_EQ(plan.crosses, (std::vector<std::pair<int, int>>{{0, 3}, {1, 0}, {1, 1}, {1, 2}, {1, 3}}));
     EXPECT_FALSE(plan.cleared);
     EXPECT_EQ(plan.chickName, "");
 
     record.SetOpponentKnockDown(0, 0, 1);
     record.SetOpponentKnockDown(0, 1, 1);
     record.SetOpponentKnockDown(0, 2, 1);
-    EXPECT_EQ(PlanContinue(record).selectPlace, 3);
+    EXPECT_EQ(campaign::PlanContinue(record).selectPlace, 2);
 
     // Cleared wins over everything, even with a stage left unbeaten (a foreign file).
     record.SetCleared(1);
     record.AddNutrition(301);
     record.SetChickName(ToShiftJis("ピヨ").value());
     record.SetPlayerCharacter(2);
-    plan = PlanContinue(record);
-    EXPECT_EQ(plan.selectPlace, 4);
+    plan = campaign::PlanContinue(record);
+    EXPECT_EQ(plan.selectPlace, 3);
     EXPECT_EQ(plan.chickName, "ピヨ");
-    EXPECT_EQ(plan.eggStrength, 4);
-    EXPECT_EQ(plan.strengthCaption, "強さ：★★★★");
-    EXPECT_EQ(plan.chickPicture, "imgEgg4");
-    EXPECT_EQ(plan.nutritionCaption, "栄養：301");
+    EXPECT_EQ(plan.nutrition, 301);
+    const campaign::ChickPanel chick = campaign::ChickPanelFor(plan.nutrition);
+    EXPECT_EQ(chick.eggStrength, 4);
+    EXPECT_EQ(chick.strengthCaption, "強さ：★★★★");
+    EXPECT_EQ(chick.picture, "imgEgg4");
+    EXPECT_EQ(chick.nutritionCaption, "栄養：301");
     EXPECT_EQ(plan.playerPicture, "imgHeroine");  // any figure but 1 is the girl
 
     record.SetCleared(2);
-    EXPECT_FALSE(PlanContinue(record).cleared);
+    EXPECT_FALSE(campaign::PlanContinue(record).cleared);
 }
 
 TEST(SlotRules, SlotLabelsAndQuestions)

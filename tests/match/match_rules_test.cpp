@@ -1,5 +1,7 @@
 #include "match/match_rules.h"
 
+#include "campaign/roster.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -57,7 +59,7 @@ TEST(MatchEnd, NutritionIsTheMarginOfAFirstWinOutsideTheColosseum)
     // Nothing for a draw, a loss, the colosseum or an opponent beaten before.
     EXPECT_EQ(NutritionGained(DecideOutcome(32, 32, false), 32, 32, 0, false), 0);
     EXPECT_EQ(NutritionGained(DecideOutcome(33, 31, true), 33, 31, 0, false), 0);
-    EXPECT_EQ(NutritionGained(blackWins, 33, 31, kColosseum, false), 0);
+    EXPECT_EQ(NutritionGained(blackWins, 33, 31, campaign::kColosseum, false), 0);
     EXPECT_EQ(NutritionGained(blackWins, 33, 31, 0, true), 0);
 }
 

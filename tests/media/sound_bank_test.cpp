@@ -55,15 +55,15 @@ TEST(SoundBank, AFailingFileIsReportedOnceAndTheSameNumberFailsAgainAtTheRewind)
     RecordingPlayers five;
     five.players[MultiSound].failOpen = true;
     SoundBank bank(five.Pointers());
-    bank.PlayEffect(2);
-    bank.PlayEffect(2);
-    bank.PlayEffect(4);
-    bank.PlayEffect(2);
+    bank.PlayEffect(Effect::Click);
+    bank.PlayEffect(Effect::Click);
+    bank.PlayEffect(Effect::Lament);
+    bank.PlayEffect(Effect::Click);
     ASSERT_EQ(platform.messages.size(), 2u) << "once for sdm01, once for sdm03";
     EXPECT_EQ(platform.messages[0].text, "device error");
     EXPECT_EQ(five.players[MultiSound].calls[2], "rewind") << "a repeat skips the open and fails at the rewind";
     five.players[MultiSound].failOpen = false;
-    bank.PlayEffect(3);
+    bank.PlayEffect(Effect::Fanfare);
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(five.players[MultiSound].played.back(), DataPath("/data/sdm02.dat")) << "a different number opens afresh";
 }

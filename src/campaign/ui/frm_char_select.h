@@ -1,78 +1,107 @@
 #pragma once
 #include <QWidget>
+#include <cstdint>
+#include <string>
 
 class GameTimer;
-class TButton;
 class TImage;
 class TLabel;
 class TPanel;
+namespace campaign {
+struct ContinuePlan;
+struct OpponentCard;
+}
 
 // Stage and opponent selection, with the defeat animation and the bonus stage.
+// Other screens reach it through the hand-offs below; its widgets are its own.
 class TfrmCharSelect : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCharSelect(QWidget* parent = nullptr);
 
-    int PlaceIndex = 0;   // 0..2 the stages, 3 the colosseum
-    int CharIndex = 0;    // the opponent picked last, 0..3 within its place
-    int EggStrength = 1;  // the chick's strength 1..5
-
-    // Both strokes of the red cross on a portrait, at once and silently
-    // (place 1..3, position 1..4).
-    void DrawCross(int place, int position);
-    // The two strokes one at a time, as the defeat animation draws them.
-    void DrawCrossDown(int place, int position);
-    void DrawCrossUp(int place, int position);
-    // The match end calls this after recording a first win: disables the screen
-    // and starts the defeat animation for (PlaceIndex, CharIndex).
+    // A new game: the figure the player picked (a picture identifier), then
+    // the level caption and the name, with the first place selected.
+    void SetPlayerFigure(const std::string& picture);
+    void BeginNewGame(const std::string& levelCaption, const QString& playerName);
+    // A continued game: crosses, captions, places and, once cleared, the chick.
+    void Continue(const campaign::ContinuePlan& plan);
+    // The chick's panel in the colosseum, for the nutrition it hatched from,
+    // and its name as typed.
+    void ShowChick(std::int32_t nutrition);
+    void SetChickName(const QString& typed);
+    // The turn dialog was cancelled: the screen takes input again.
+    void TakeInputAgain();
+    // The screen comes up with the focus: after the egg's story, on a
+    // continued game, back from a match.
+    void Enter();
+    // The match begins: the screen hides, and takes input again once shown.
+    void LeaveForMatch();
+    // After a first win, recorded by the match: the cross, the count-up and
+    // the unlocks or the game clear, for (PlaceIndex, CharIndex).
     void StartDefeatAnimation();
-    // What pressing place tab 1..4 does (tab pressed, its panel shown, the
-    // others raised and hidden, PlaceIndex = place - 1), with or without the
-    // click sound.
-    void SelectPlace(int place, bool withSound);
     // The twelfth stage opponent has fallen (or a game saved during the
     // hatching is continued): the game is cleared and the egg hatches.
     void ClearGame();
 
-    // Widgets the opening, the continue path and the hatching fill in.
-    TLabel* lblDificulty = nullptr;
-    TLabel* lblName = nullptr;
-    TLabel* lblName2 = nullptr;
-    TLabel* lblScore = nullptr;
-    TLabel* lblMes1 = nullptr;
-    TLabel* lblMes2 = nullptr;
-    TImage* imgPlayer = nullptr;
-    TImage* imgEgg = nullptr;
-    TPanel* pnlEgg = nullptr;
-    TPanel* pnlClear = nullptr;
-    TPanel* pnlPlace1 = nullptr;
-    TPanel* pnlPlace2 = nullptr;
-    TPanel* pnlPlace3 = nullptr;
-    TPanel* pnlPlace4 = nullptr;
-    TLabel* lblEggName = nullptr;
-    TLabel* lblEiyou = nullptr;
-    TLabel* lblTuyosa = nullptr;
-    TImage* imgCharEgg = nullptr;
+    // The player's figure, as a picture identifier.
+    const std::string& PlayerFigure() const { return playerFigure_; }
 
-    // The defeat animation: its timer (650 ms) and the step it is on; 0 when
-    // no animation runs.
-    GameTimer* timDes = nullptr;
-    int DesStep = 0;
+    // What pressing place tab 0..3 does (tab pressed, its panel shown, the
+    // others raised and hidden, PlaceIndex = place), with or without the
+    // click sound.
+    void SelectPlace(int place, bool withSound);
+    // Both strokes of the red cross on a portrait (place 0..2, position
+    // 0..3), at once and silently; one stroke at a time in the animation.
+    void DrawCross(int place, int position);
 
-    // The portrait of place 1..3, position 1..4 (nullptr outside).
-    TImage* Portrait(int place, int position) const;
+    int PlaceIndex() const { return placeIndex_; }      // 0..2 the stages, 3 the colosseum
+    int CharIndex() const { return charIndex_; }        // the opponent picked last, 0..3
+    int EggStrength() const { return eggStrength_; }    // the chick's strength 1..5
+    int DesStep() const { return desStep_; }            // the defeat animation's step; 0 when idle
+
+signals:
+    // A portrait was picked: the turn dialog and the match take it from here.
+    void OpponentPicked(const campaign::OpponentCard& opponent);
+    // The player quit and the game is saved: the program ends.
+    void QuitConfirmed();
+    // The game is cleared: the hatching begins.
+    void GameCleared();
 
 private:
     void PickOpponent(int place, int position);
     void PickChick();
     void QuitClicked();
-    void timDesTimer();
+    void DefeatTick();
     void CountNutritionUp();
-    void OpenNextPlaces();
+    void DrawCrossDown(int place, int position);
+    void DrawCrossUp(int place, int position);
     void DrawStroke(TImage* portrait, int x1, int y1, int x2, int y2);
+    void ShowGameCleared();
 
-    TPanel* placeTabs_[4] = {};
-    TPanel* placePanels_[4] = {};
-    TImage* portraits_[3][4] = {};
-    TButton* Button1 = nullptr;
+    int placeIndex_ = 0;
+    int charIndex_ = 0;
+    int eggStrength_ = 1;
+    int desStep_ = 0;
+    std::string playerFigure_;
+
+    // Widgets, by what they are for; their object names are the screen's
+    // widget names.
+    TPanel* placeTabs_[4] = {};     // pnlPlace1..pnlPlace4
+    TPanel* placePanels_[4] = {};   // Panel1..Panel4
+    TImage* portraits_[3][4] = {};  // imgChar1_1..imgChar3_4
+    TLabel* levelCaption_;          // lblDificulty
+    TLabel* playerName_;            // lblName
+    TLabel* clearedName_;           // lblName2
+    TLabel* score_;                 // lblScore
+    TLabel* eggMessage1_;           // lblMes1
+    TLabel* eggMessage2_;           // lblMes2
+    TImage* playerPicture_;         // imgPlayer
+    TImage* eggSlot_;               // imgEgg
+    TPanel* eggPanel_;              // pnlEgg
+    TPanel* clearPanel_;            // pnlClear
+    TLabel* chickName_;             // lblEggName
+    TLabel* chickNutrition_;        // lblEiyou
+    TLabel* chickStrength_;         // lblTuyosa
+    TImage* chickPortrait_;         // imgCharEgg
+    GameTimer* defeatTimer_;        // timDes
 };

@@ -1,18 +1,14 @@
 #include "campaign/ui/frm_turn_select.h"
 
 #include "app/screens.h"
-#include "campaign/ui/form_table.h"
-#include "campaign/ui/frm_char_select.h"
-#include "match/ui/frm_battle.h"
 #include "media/ui/frm_data.h"
-#include "platform/shift_jis.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/layout.h"
 #include "platform/ui/widgets.h"
-#include "profile/player_record.h"
 
 #include <QWindow>
 
-using namespace campaign;
+using namespace layout;
 
 namespace {
 
@@ -20,18 +16,20 @@ constexpr int kClientWidth = 271;
 constexpr int kClientHeight = 202;
 constexpr int kDiscSize = 40;
 
-const FormItem kLayout[] = {
-    {Kind::StretchImage, "imgBack", "", {-64, 0, 337, 201}},
-    {Kind::Label, "Label1", "", {16, 8, 233, 28}, "手番を選んでください", 24, Centred},
-    {Kind::Label, "grpChar", "", {8, 48, 105, 20}, "", 12, Bold},
-    {Kind::Label, "Label2", "", {8, 72, 105, 17}, "", 12, Bold | Centred, kNoColour, 0x806000},
-    {Kind::Image, "imgChar", "", {15, 95, 90, 90}},
-    {Kind::Image, "imgComWin", "", {15, 95, 90, 90}, "", 12, Hidden},
-    {Kind::Image, "imgComLoss", "", {15, 95, 90, 90}, "", 12, Hidden},
-    {Kind::Button, "BitBtn1", "", {128, 40, 129, 49}, "先手", 24, Bold | Italic},
-    {Kind::Button, "BitBtn2", "", {128, 88, 129, 49}, "後手", 24, Bold | Italic},
-    {Kind::Button, "Button3", "", {136, 160, 113, 33}, "キャンセル", 13, Italic},
+constexpr Row kLayout[] = {
+    {Kind::Image, "imgBack", nullptr, {-64, 0, 337, 201}, nullptr, 0, Stretch},
+    {Kind::Label, "Label1", nullptr, {16, 8, 233, 28}, "手番を選んでください", 24, Centred},
+    {Kind::Label, "grpChar", nullptr, {8, 48, 105, 20}, nullptr, 12, Bold},
+    {Kind::Label, "Label2", nullptr, {8, 72, 105, 17}, nullptr, 12, Bold | Centred, 0x806000},
+    {Kind::Image, "imgChar", nullptr, {15, 95, 90, 90}},
+    {Kind::Image, "imgComWin", nullptr, {15, 95, 90, 90}, nullptr, 0, Hidden},
+    {Kind::Image, "imgComLoss", nullptr, {15, 95, 90, 90}, nullptr, 0, Hidden},
+    {Kind::Button, "BitBtn1", nullptr, {128, 40, 129, 49}, "先手", 24, Bold | Italic},
+    {Kind::Button, "BitBtn2", nullptr, {128, 88, 129, 49}, "後手", 24, Bold | Italic},
+    {Kind::Button, "Button3", nullptr, {136, 160, 113, 33}, "キャンセル", 13, Italic},
 };
+
+QPixmap Picture(const std::string& identifier) { return frmData->Picture(Qs(identifier)); }
 
 } // namespace
 
@@ -40,31 +38,39 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmTurnSelect"));
     SetUpToolWindow(this, kClientWidth, kClientHeight);
-    BuildForm(this, kLayout);
-    grpChar = findChild<TLabel*>(QStringLiteral("grpChar"));
-    Label2 = findChild<TLabel*>(QStringLiteral("Label2"));
-    imgChar = findChild<TImage*>(QStringLiteral("imgChar"));
-    imgComWin = findChild<TImage*>(QStringLiteral("imgComWin"));
-    imgComLoss = findChild<TImage*>(QStringLiteral("imgComLoss"));
-    BitBtn1 = findChild<TButton*>(QStringLiteral("BitBtn1"));
-    BitBtn2 = findChild<TButton*>(QStringLiteral("BitBtn2"));
-    Button3 = findChild<TButton*>(QStringLiteral("Button3"));
+    Build(this, kLayout);
+    name_ = Find<TLabel>(this, "grpChar");
+    strength_ = Find<TLabel>(this, "Label2");
+    portrait_ = Find<TImage>(this, "imgChar");
+    winFace_ = Find<TImage>(this, "imgComWin");
+    lossFace_ = Find<TImage>(this, "imgComLoss");
+    auto* first = Find<TButton>(this, "BitBtn1");
+    auto* second = Find<TButton>(this, "BitBtn2");
+    auto* cancel = Find<TButton>(this, "Button3");
 
-    findChild<TImage*>(QStringLiteral("imgBack"))->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
+    Find<TImage>(this, "imgBack")->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
 
     // Black's disc stands left of "先手", White's right of "後手".
-    BitBtn1->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn1"))));
-    BitBtn1->setIconSize(QSize(kDiscSize, kDiscSize));
-    BitBtn2->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn2"))));
-    BitBtn2->setIconSize(QSize(kDiscSize, kDiscSize));
-    BitBtn2->setLayoutDirection(Qt::RightToLeft);
+    first->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn1"))));
+    first->setIconSize(QSize(kDiscSize, kDiscSize));
+    second->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn2"))));
+    second->setIconSize(QSize(kDiscSize, kDiscSize));
+    second->setLayoutDirection(Qt::RightToLeft);
 
-    connect(BitBtn1, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(2); });
-    connect(BitBtn2, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(2); });
-    connect(Button3, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(6); });
-    connect(BitBtn1, &TButton::clicked, this, [this] { StartMatch(false); });
-    connect(BitBtn2, &TButton::clicked, this, [this] { StartMatch(true); });
-    connect(Button3, &TButton::clicked, this, [this] { Cancel(); });
+    connect(first, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Click); });
+    connect(second, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Click); });
+    connect(cancel, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Blip); });
+    // Either side: the dialog goes, the match begins.
+    for (const auto& [button, playerIsSecond] : {std::pair{first, false}, {second, true}})
+        connect(button, &TButton::clicked, this, [this, isSecond = playerIsSecond] {
+            hide();
+            emit SideChosen(isSecond);
+        });
+    // What the pick set stays; the next pick overwrites it.
+    connect(cancel, &TButton::clicked, this, [this] {
+        emit Cancelled();
+        hide();
+    });
 }
 
 void TfrmTurnSelect::FloatOver(QWidget* owner)
@@ -76,23 +82,15 @@ void TfrmTurnSelect::FloatOver(QWidget* owner)
     windowHandle()->setTransientParent(owner->windowHandle());
 }
 
-void TfrmTurnSelect::Cancel()
+void TfrmTurnSelect::AskAbout(const campaign::OpponentCard& opponent)
 {
-    // What the pick set stays; the next pick overwrites it.
-    frmCharSelect->setEnabled(true);
-    frmCharSelect->raise();
-    frmCharSelect->activateWindow();
-    hide();
-}
-
-// Black moves first and sits on the left: the player there for "先手", the
-// opponent for "後手". The match screen mirrors whoever sits on the left.
-void TfrmTurnSelect::StartMatch(bool playerIsSecond)
-{
-    hide();
-    frmCharSelect->hide();
-    frmCharSelect->setEnabled(true);
-    const QString playerName = Qs(FromShiftJis(DUser->Record.GetPlayerName()));
-    frmBattle->SetUpMatch(playerIsSecond, frmCharSelect->imgPlayer->Picture(), playerName, imgChar->Picture(),
-                          grpChar->text());
+    opponent_ = opponent;
+    name_->setText(Qs(opponent.name));
+    strength_->setText(Qs(opponent.strengthCaption));
+    portrait_->SetPicture(Picture(opponent.portrait));
+    show();
+    raise();
+    activateWindow();
+    winFace_->SetPicture(Picture(opponent.winFace));
+    lossFace_->SetPicture(Picture(opponent.lossFace));
 }

@@ -1,12 +1,14 @@
 #pragma once
+#include "campaign/selection.h"
+
 #include <QWidget>
 
-class TButton;
 class TImage;
 class TLabel;
 
-// The small window that asks whether the player moves first or second. It also
-// carries the opponent's name, portrait and faces for the length of a match.
+// The small window that asks whether the player moves first or second. It
+// also carries the opponent's name, portrait and faces for the length of a
+// match.
 class TfrmTurnSelect : public QWidget {
     Q_OBJECT
 public:
@@ -16,17 +18,24 @@ public:
     // which it always stays above.
     void FloatOver(QWidget* owner);
 
-    TLabel* grpChar;     // the opponent's name
-    TLabel* Label2;      // the opponent's strength caption
-    TImage* imgChar;     // the opponent's portrait
-    TImage* imgComWin;   // hidden: the opponent's winning face
-    TImage* imgComLoss;  // hidden: the opponent's losing face
+    // The pick's hand-off: the opponent's name, strength, portrait and faces,
+    // then the dialog shows itself with the focus.
+    void AskAbout(const campaign::OpponentCard& opponent);
+    // The opponent it asks about.
+    const campaign::OpponentCard& Opponent() const { return opponent_; }
+
+signals:
+    // "先手" (false) or "後手" (true): the match begins.
+    void SideChosen(bool playerIsSecond);
+    // "キャンセル": back to the selection.
+    void Cancelled();
 
 private:
-    void StartMatch(bool playerIsSecond);
-    void Cancel();
+    campaign::OpponentCard opponent_;
 
-    TButton* BitBtn1 = nullptr;  // 先手
-    TButton* BitBtn2 = nullptr;  // 後手
-    TButton* Button3 = nullptr;  // キャンセル
+    TLabel* name_;        // grpChar
+    TLabel* strength_;    // Label2
+    TImage* portrait_;    // imgChar
+    TImage* winFace_;     // imgComWin, hidden
+    TImage* lossFace_;    // imgComLoss, hidden
 };

@@ -1,14 +1,16 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <string>
 
 class GameTimer;
 class QLineEdit;
 class TImage;
 class TLabel;
+class TNextButton;
 class TPanel;
 namespace frontend {
-class TNextButton;
 struct StoryStep;
 }
 
@@ -28,47 +30,64 @@ public:
     // From the start of the hatching until the chick's name is accepted.
     bool HatchingUnfinished() const { return hatching_; }
 
-    int EggStep = 0;
+    int EggStep() const { return eggStep_; }
 
-    TPanel* Panel1;   // name and figure
-    TPanel* Panel2;   // game level
-    TPanel* Panel3;   // the egg story
-    TPanel* Panel4;   // hatching and naming
-    TPanel* Panel5;   // game clear
-    QLineEdit* Edit1; // the player's name
-    QLineEdit* Edit2; // the chick's name
-    TLabel* lblMes1;
-    TLabel* lblMes2;
-    TLabel* lblCMes1;
-    TLabel* lblCMes2;
-    TLabel* Label3;   // Congratulations!
-    TImage* imgHelo;
-    TImage* imgEgg;
-    TImage* imgEggAnime;
-    TImage* imgKara;
-    TImage* imgHina;
-    TImage* imgEndHelo;
-    TImage* imgEndEgg;
-    std::array<frontend::TNextButton*, 7> NextButtons;  // Button6..Button12, the blinking "▼"
-    GameTimer* timPanel3Button;
-    GameTimer* timEgg;
-    GameTimer* Timer1;
+signals:
+    // The player picked a figure (its picture identifier).
+    void FigurePicked(const std::string& picture);
+    // The player picked a level: its caption on the selection screen, and the
+    // stored name as shown.
+    void LevelPicked(const std::string& levelCaption, const QString& playerName);
+    // The egg's story is told: the campaign begins.
+    void StoryTold();
+    // The verdict on the chick, hatched from this much nutrition.
+    void ChickJudged(std::int32_t nutrition);
+    // The chick's name, as typed.
+    void ChickNamed(const QString& typed);
+    // "Game Clear！": the game is saved, the program ends.
+    void GameClearPressed();
 
 private:
-    frontend::TNextButton* Next(int number) const { return NextButtons[static_cast<std::size_t>(number - 6)]; }
-    void FormCreate();
+    TNextButton* Next(int number) const { return nextButtons_[static_cast<std::size_t>(number - 6)]; }
     void PickFigure(bool boy);
     void PickLevel(int level);
     void StoryPress(const frontend::StoryStep& step, bool byKey);
-    void timPanel3ButtonTimer();
-    void timEggTimer();
+    void BlinkTick();
+    void HatchTick();
     void VerdictClick();
     void NameChickClick();
     void AcceptChickNameClick();
-    void Timer1Timer();
+    void CongratulationsTick();
     void GameClearClick();
 
+    int eggStep_ = 0;
     bool blinkOn_ = false;
     bool congratulationsOn_ = false;
     bool hatching_ = false;
+
+    // Widgets, by what they are for; their object names are the window's
+    // widget names.
+    TPanel* namePage_;        // Panel1
+    TPanel* levelPage_;       // Panel2
+    TPanel* storyPage_;       // Panel3
+    TPanel* hatchingPage_;    // Panel4
+    TPanel* clearPage_;       // Panel5
+    QLineEdit* playerName_;   // Edit1
+    QLineEdit* chickName_;    // Edit2
+    TLabel* story1_;          // lblMes1
+    TLabel* story2_;          // lblMes2
+    TLabel* hatching1_;       // lblCMes1
+    TLabel* hatching2_;       // lblCMes2
+    TLabel* congratulations_; // Label3
+    TImage* figure_;          // imgHelo
+    TImage* smallEgg_;        // imgEgg
+    TImage* egg_;             // imgEggAnime
+    TImage* shell_;           // imgKara
+    TImage* chick_;           // imgHina
+    TImage* clearFigure_;     // imgEndHelo
+    TImage* clearChick_;      // imgEndEgg
+    std::array<TNextButton*, 7> nextButtons_;  // Button6..Button12, the blinking "▼"
+    GameTimer* blinkTimer_;   // timPanel3Button
+    GameTimer* hatchTimer_;   // timEgg
+    GameTimer* clearTimer_;   // Timer1
 };

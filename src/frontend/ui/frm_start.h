@@ -5,8 +5,10 @@
 class GameTimer;
 class TButton;
 class TImage;
-class TLabel;
 class TPanel;
+namespace campaign {
+struct ContinuePlan;
+}
 
 // The title screen and main menu, with the save-slot pages. It is the main
 // window: closing it ends the program.
@@ -19,26 +21,16 @@ class TfrmStart : public QWidget {
 public:
     explicit TfrmStart(QWidget* parent = nullptr);
 
-    int LogoStep = 0;
-    int TitleStep = 0;
-
-    TPanel* pnlLogo;
-    TPanel* Panel1;  // the title
-    TPanel* Panel2;  // continue: the saved games
-    TPanel* Panel3;  // new game: where to save
-    TPanel* Panel4;  // the menu
-    TPanel* Panel7;  // the title frame
-    std::array<TImage*, 7> imgTitle;
-    TButton* bitStart;
-    TButton* BitBtn1;  // はじめから
-    TButton* BitBtn2;  // つづきから
-    std::array<TButton*, 3> btnLoad;
-    std::array<TButton*, 3> btnSave;
-    TButton* btnF;     // lends its type to the buttons of used slots
-    GameTimer* timLogo;
-    GameTimer* timStart;
+    int LogoStep() const { return logoStep_; }
+    int TitleStep() const { return titleStep_; }
 
 signals:
+    // A slot was chosen for a new game: the record holds the template and
+    // the slot number. The title screen has hidden itself.
+    void NewGameChosen();
+    // A saved game was loaded from its slot: what the selection screen shows
+    // for it. The title screen has hidden itself.
+    void GameContinued(const campaign::ContinuePlan& plan);
     // The window has been closed: the program is ending.
     void Closed();
 
@@ -47,14 +39,30 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
     void ReadSlotIndexFile();
-    void timLogoTimer();
-    void timStartTimer();
+    void OnLogoTimer();
+    void OnTitleTimer();
     void NewGameSlotClick(int slot);
     void ContinueSlotClick(int slot);
     void ShowPage(TPanel* page);
 
+    int logoStep_ = 0;
+    int titleStep_ = 0;
     std::array<bool, 3> slotUsed_{};
     bool logoStarted_ = false;
+
+    // Widgets, by what they are for; their object names are the window's
+    // widget names.
+    TPanel* logoPage_;                     // pnlLogo
+    TPanel* titlePage_;                    // Panel1
+    TPanel* continuePage_;                 // Panel2
+    TPanel* newGamePage_;                  // Panel3
+    TPanel* menuPage_;                     // Panel4
+    std::array<TImage*, 7> glyphs_;        // imgTitle1..imgTitle7
+    TButton* start_;                       // bitStart
+    std::array<TButton*, 3> loadButtons_;  // btnLoad1..btnLoad3
+    std::array<TButton*, 3> saveButtons_;  // btnSave1..btnSave3
+    TButton* usedSlotType_;                // btnF
+    GameTimer* logoTimer_;                 // timLogo
+    GameTimer* titleTimer_;                // timStart
 };

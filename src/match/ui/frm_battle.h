@@ -1,134 +1,120 @@
 #pragma once
-#include "board/board.h"
-#include "match/match_rules.h"
-#include "match/speech.h"
+#include "match/match_flow.h"
 
-#include <QPixmap>
-#include <QString>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 class GameTimer;
-class TButton;
 class TImage;
 class TLabel;
 class TPanel;
 class TShape;
+namespace campaign {
+struct OpponentCard;
+}
 
-// The match screen: one game of Reversi against the current opponent. Black
-// moves first and sits on the left; the human moves by pressing a square of the
-// board, the computer answers at once (again and again while the human must
-// pass), the opponent comments in a speech bubble, and at the end the discs are
-// counted out in two blocks before the result is shown.
-class TfrmBattle : public QWidget {
+// Who sits where in a match: Black, the first mover, on the left. Pictures
+// are picture identifiers of the media catalogue; names are UTF-8.
+struct MatchSides {
+    bool playerIsSecond = false;
+    std::string playerPicture;
+    std::string playerName;
+    std::string opponentPicture;
+    std::string opponentName;
+    std::string opponentWinFace;
+    std::string opponentLossFace;
+};
+
+// The match screen: the board, the two sides, the speech bubble and the
+// result. The match itself (turns, passes, remarks, the end) is `MatchFlow`;
+// this screen paints it, plays its sounds and maps presses to squares.
+class TfrmBattle : public QWidget, private MatchView {
     Q_OBJECT
 public:
     explicit TfrmBattle(QWidget* parent = nullptr);
     ~TfrmBattle() override;
 
-    // Connects the one board to this screen's drawing and sounds.
+    // Once the board, the computer opponent and the record exist: the match
+    // plays on them, and the board draws and sounds through this screen.
     void AttachBoard();
 
-    int OpponentSoundSet = 1;  // 1..12, which disc sounds the computer makes
-
-    // Replaces the opponent's speech lines with the lines of a Shift-JIS
-    // message file; false (and nothing changed) when it cannot be read.
-    bool LoadOpponentMessage(const std::string& path);
-
-    // What the turn dialog's side buttons do: the player and the opponent take
-    // their sides (the left picture mirrored), the speech bubble goes to the
-    // opponent's corner, and the match starts with Black to move.
-    void SetUpMatch(bool playerIsSecond, const QPixmap& playerPicture, const QString& playerName,
-                    const QPixmap& opponentPicture, const QString& opponentName);
+    // The pick's hand-off: the opponent of the next match, its sounds and its
+    // speech lines.
+    void PrepareOpponent(const campaign::OpponentCard& opponent);
+    // The side buttons' hand-off: the sides take their places (the left face
+    // mirrored), the speech bubble goes to the opponent's corner, and the
+    // match starts with Black to move.
+    void StartMatch(const MatchSides& sides);
 
     // Paints the empty board and hides the notice over it.
     void RedrawBoardBackground();
-    // Asks the opponent for a remark (see speech.h for the keys).
-    void Speak(const std::string& key);
-    // Counts the finished game, feeds the egg and starts the final count.
-    void MatchEnd();
 
-    // Match state.
-    bool PlayerIsSecond = false;
-    bool PlayerTookCorner = false;
-    bool ComputerTookCorner = false;
-    int StartStep = 0;
-    int CountStep = 0;
-    int BlackCount = 0;
-    int WhiteCount = 0;
-    int MatchResult = 0;
-    bool PlayerWon = false;
-    int ScoreGained = 0;
+    // The match as it stands (for the tests of this screen).
+    const MatchFlow& Flow() const { return *flow_; }
+    MatchFlow& Flow() { return *flow_; }
 
-    // The opponent's lines, and what it remembers for the whole run.
-    SpeechScript OpponentMessage;
-    SpeechMemory Memory;
-    SpeechBubble Bubble;
-
-    // Widgets, named as on the screen.
-    TImage* Image1;
-    TImage* Image2;
-    TImage* Image3;
-    TImage* Image4;
-    TPanel* pnlBoard;
-    TImage* imgBoard;
-    TLabel* lblWinner;
-    TLabel* lblScore;
-    TShape* Shape6;
-    TLabel* Label1;
-    TShape* Shape3;
-    TLabel* lblChar1;
-    TImage* imgChar1;
-    TShape* Shape7;
-    TLabel* Label2;
-    TShape* Shape4;
-    TLabel* lblChar2;
-    TImage* imgChar2;
-    TShape* shpMessage;
-    TLabel* lblMessage;
-    TButton* btmGiveUp;
-    TPanel* pnlFinish;
-    TLabel* lblFinish;
-    GameTimer* timStart;
-    GameTimer* timPieceCount;
-    GameTimer* timGameEnd;
-    GameTimer* timMessage;
+signals:
+    // The player leaves the match (given up, or the result dismissed): the
+    // selection screen comes back.
+    void Left();
+    // The match just left was the first win over a stage opponent, now
+    // recorded: the selection screen crosses it out.
+    void FirstWinRecorded();
 
 private:
     class BoardView;
 
+    // MatchView.
+    void SetEnabled(bool enabled) override { setEnabled(enabled); }
+    void IndicatorTo(std::int32_t side) override;
+    void ShowNotice(const std::string& text) override;
+    void HideNotice() override;
+    void PlayEffect(Effect effect) override;
+    void PlayStartDisc() override;
+    void PlayCountDisc() override;
+    void Pause(int ms) override;
+    void PumpEvents() override;
+    void StartStartSequence() override;
+    void SetStartPace(int ms) override;
+    void StopStartSequence() override;
+    void StartBubble() override;
+    bool BubbleShowing() const override;
+    void StartCount() override;
+    void StopCount() override;
+    void ShowResult(const Result& result) override;
+
     void DrawCell(int column, int row, std::int32_t value);
-    void BuildWidgets();
+    void SetFace(TImage* image, const std::string& picture);
+    void BoardPressed(QPoint position);
+    void GiveUpClicked();
+    void FinishPressed();
+    void MessageTick();
 
-    void imgBoardMouseDown(QPoint position);
-    void btmGiveUpClick();
-    void lblFinishMouseDown();
-    void timStartTimer();
-    void timPieceCountTimer();
-    void timGameEndTimer();
-    void timMessageTimer();
+    std::unique_ptr<MatchFlow> flow_;
+    std::unique_ptr<BoardView> boardView_;
+    MatchSides sides_;
 
-    void ComputerMove(std::int32_t side);
-    void ShowPassNotice();
-    void IndicatorTo(std::int32_t side);
-    void ShowResult();
-    void SetFace(TImage* image, const QPixmap& picture);
-    int PlaceIndex() const;
-    int CharIndex() const;
-
-    // Marks a move sequence (a player's move with the computer's answers, or
-    // the computer's opening move) for as long as it runs.
-    class MoveInProgress {
-    public:
-        explicit MoveInProgress(bool& flag) : flag_(flag) { flag_ = true; }
-        ~MoveInProgress() { flag_ = false; }
-        MoveInProgress(const MoveInProgress&) = delete;
-        MoveInProgress& operator=(const MoveInProgress&) = delete;
-
-    private:
-        bool& flag_;
-    };
-
-    BoardView* boardView_;
-    bool moveInProgress_ = false;
+    // Widgets, by what they are for; their object names are the screen's
+    // widget names.
+    TImage* background_[4];          // Image1..Image4
+    TPanel* boardFrame_;             // pnlBoard
+    TImage* board_;                  // imgBoard
+    TLabel* notice_;                 // lblWinner
+    TLabel* score_;                  // lblScore
+    TShape* blackPlate_;             // Shape6
+    TShape* whitePlate_;             // Shape7
+    TLabel* leftName_;               // lblChar1
+    TImage* leftFace_;               // imgChar1
+    TLabel* rightName_;              // lblChar2
+    TImage* rightFace_;              // imgChar2
+    TShape* bubble_;                 // shpMessage
+    TLabel* bubbleText_;             // lblMessage
+    QWidget* giveUp_;                // btmGiveUp
+    TPanel* finish_;                 // pnlFinish
+    TLabel* finishText_;             // lblFinish
+    GameTimer* startTimer_;          // timStart
+    GameTimer* countTimer_;          // timPieceCount
+    GameTimer* finishBlink_;         // timGameEnd
+    GameTimer* bubbleTimer_;         // timMessage
 };

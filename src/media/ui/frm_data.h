@@ -24,7 +24,7 @@ public:
     QPixmap Picture(const QString& identifier) const;
     TImage* Image(const QString& identifier) const;
 
-    void PlayEffect(int n) { sounds_->PlayEffect(n); }
+    void PlayEffect(Effect effect) { sounds_->PlayEffect(effect); }
     void PlayPlayerPut(int v) { sounds_->PlayPlayerPut(v); }
     void PlayPlayerTurn(int v) { sounds_->PlayPlayerTurn(v); }
     void PlayComPut(int n) { sounds_->PlayComPut(n); }

@@ -2,6 +2,8 @@
 
 #include "platform/ui/desktop.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -176,4 +178,48 @@ void TShape::paintEvent(QPaintEvent*)
     case Kind::RoundRect: painter.drawRoundedRect(area, 10, 10); break;
     case Kind::Ellipse: painter.drawEllipse(area); break;
     }
+}
+
+void TNextButton::keyPressEvent(QKeyEvent* event)
+{
+    // On a story button any key that types a character counts, a held key
+    // moving on only once; the other "▼" buttons answer keys as every button.
+    if (event->text().isEmpty() || !isSignalConnected(QMetaMethod::fromSignal(&TNextButton::KeyPress))) {
+        TButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit KeyPress();
+}
+
+TBevel::TBevel(QWidget* parent, const char* name, QRect geometry)
+    : QWidget(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBevel::paintEvent(QPaintEvent*)
+{
+    // A raised edge of two pixels: light above and to the left, dark below and
+    // to the right.
+    QPainter painter(this);
+    const QRect area = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.drawLine(area.topLeft() + QPoint(1, 1), area.topRight() + QPoint(-1, 1));
+    painter.drawLine(area.topLeft() + QPoint(1, 1), area.bottomLeft() + QPoint(1, -1));
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    painter.drawLine(area.bottomLeft() + QPoint(1, -1), area.bottomRight() + QPoint(-1, -1));
+    painter.drawLine(area.topRight() + QPoint(-1, 1), area.bottomRight() + QPoint(-1, -1));
+}
+
+QValidator::State TNameValidator::validate(QString& input, int&) const
+{
+    return fits_(input.toStdString()) ? Acceptable : Invalid;
 }

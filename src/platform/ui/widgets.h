@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QValidator>
 #include <QWidget>
+#include <functional>
+#include <string>
 
 // The widget kinds every screen is built from. Each reacts on the press of any
 // mouse button (the game's rule) through its `MouseDown` signal; buttons also
@@ -115,4 +118,41 @@ private:
     QColor pen_;
     int penWidth_;
     bool filled_;
+};
+
+// A "▼" button: a click moves on; on a story button (one whose `KeyPress` is
+// connected) so does any character key while it has the focus.
+class TNextButton : public TButton {
+    Q_OBJECT
+public:
+    using TButton::TButton;
+signals:
+    void KeyPress();
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A raised frame drawn around a group of widgets; it takes no input.
+class TBevel : public QWidget {
+    Q_OBJECT
+public:
+    TBevel(QWidget* parent, const char* name, QRect geometry);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Keeps a name box to names the game can store: the rule (on UTF-8 text)
+// says whether the text fits.
+class TNameValidator : public QValidator {
+    Q_OBJECT
+public:
+    TNameValidator(QObject* parent, std::function<bool(const std::string&)> fits)
+        : QValidator(parent), fits_(std::move(fits))
+    {
+    }
+    State validate(QString& input, int& position) const override;
+
+private:
+    std::function<bool(const std::string&)> fits_;
 };

@@ -1,48 +1,20 @@
-#include "app/screens.h"
-#include "board/board.h"
-#include "brains/brains.h"
-#include "match/ui/frm_battle.h"
-#include "media/ui/frm_data.h"
+#include "ui_support/screen_fixture.h"
+
 #include "platform/shift_jis.h"
-#include "ui_support/screenshots.h"
-#include "platform/ui/timing.h"
-#include "platform/ui/widgets.h"
-#include "profile/player_record.h"
-#include "support/game_folder.h"
-#include "support/recording_platform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTest>
-#include <gtest/gtest.h>
 
 // Run with QT_SCALE_FACTOR=2 (its own test entry): pictures and the board are
 // drawn at device pixels, and presses still land on the square under them.
-namespace {
+using namespace ui_test;
 
-bool RunUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 10000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
+using HighDpi = ScreenTest;
 
-} // namespace
-
-TEST(HighDpi, PicturesAndBoardAreDrawnAtDevicePixelsAndPressesStayExact)
+TEST_F(HighDpi, PicturesAndBoardAreDrawnAtDevicePixelsAndPressesStayExact)
 {
     if (qApp->devicePixelRatio() < 2.0)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2 (the high-DPI test entry sets it)";
-    GameFolder folder;
-    folder.CopyDeliveredData();
-    RecordingPlatform platform;
-    SetTimeScale(0);
-    CreateProgramObjects();
+    StartProgram();
 
     const QPixmap portrait = frmData->Picture(QStringLiteral("imgChar00"));
     EXPECT_EQ(portrait.devicePixelRatio(), 2.0);
@@ -51,11 +23,17 @@ TEST(HighDpi, PicturesAndBoardAreDrawnAtDevicePixelsAndPressesStayExact)
     DUser->Record.SetPlayerName(*ToShiftJis("太郎"));
     DUser->Record.SetPlayerCharacter(1);
     DBrains->SetStrength(StrengthParams{1, 1, 1, false});
-    frmBattle->SetUpMatch(false, frmData->Picture(QStringLiteral("imgHelo")), QStringLiteral("太郎"),
-                          frmData->Picture(QStringLiteral("imgChar00")), QStringLiteral("ズモル蝸牛"));
-    ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+    frmBattle->PrepareOpponent(campaign::StageOpponentCard(0, 0));
+    MatchSides sides;
+    sides.playerPicture = "imgHelo";
+    sides.playerName = "太郎";
+    sides.opponentPicture = "imgChar00";
+    sides.opponentName = "ズモル蝸牛";
+    frmBattle->StartMatch(sides);
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
 
-    const QImage board = frmBattle->imgBoard->Picture().toImage();
+    auto* boardImage = Find<TImage>(frmBattle, "imgBoard");
+    const QImage board = boardImage->Picture().toImage();
     EXPECT_EQ(board.size(), QSize(634, 634));
     EXPECT_EQ(board.pixelColor(2 * 6, 2 * 25), QColor(Qt::black)) << "the first grid line";
     EXPECT_EQ(board.pixelColor(2 * 25, 2 * 25), QColor(0, 128, 128)) << "an empty square";
@@ -63,10 +41,9 @@ TEST(HighDpi, PicturesAndBoardAreDrawnAtDevicePixelsAndPressesStayExact)
     EXPECT_EQ(board.pixelColor(2 * (4 * 38 + 25), 2 * (3 * 38 + 20)), QColor(Qt::black));
 
     // The left column of square 3 and the top row of square 4, in logical pixels.
-    QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, QPoint(6 + 2 * 38, 6 + 3 * 38));
+    QTest::mousePress(boardImage, Qt::LeftButton, Qt::NoModifier, QPoint(6 + 2 * 38, 6 + 3 * 38));
     ASSERT_TRUE(RunUntil([] { return frmBattle->isEnabled() || frmBattle->isHidden(); }));
     EXPECT_EQ(DBoard->Board.At(3, 4), Black);
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 58) << "the player's move and the computer's answer";
     SaveScreenshot(frmBattle, "highdpi-match.png");
-    DestroyProgramObjects();
 }

@@ -8,14 +8,17 @@
 namespace {
 
 // The record and the selection screen as the match end leaves them after a
-// first win: the defeat recorded, the margin added, the screen shown again.
+// first win over (place, position), counted from 1 as the screen names them:
+// the opponent picked, the defeat recorded, the margin added, the screen shown
+// again.
 void FirstWin(int place, int position, int margin)
 {
+    frmCharSelect->show();
+    frmCharSelect->SelectPlace(place - 1, false);
+    Press(Portrait(place - 1, position - 1));
+    Press(Find<TButton>(frmTurnSelect, "Button3"));
     DUser->Record.SetOpponentKnockDown(place - 1, position - 1, 1);
     DUser->Record.AddNutrition(margin);
-    frmCharSelect->SelectPlace(place, false);
-    frmCharSelect->CharIndex = position - 1;
-    frmCharSelect->show();
     frmCharSelect->StartDefeatAnimation();
 }
 
@@ -24,10 +27,10 @@ void BeatenBefore(int place, std::initializer_list<int> positions, int nutrition
 {
     for (int position : positions) {
         DUser->Record.SetOpponentKnockDown(place - 1, position - 1, 1);
-        frmCharSelect->DrawCross(place, position);
+        frmCharSelect->DrawCross(place - 1, position - 1);
     }
     DUser->Record.AddNutrition(nutrition);
-    frmCharSelect->lblScore->setText(QString::number(DUser->Record.GetNutrition()));
+    Find<TLabel>(frmCharSelect, "lblScore")->setText(QString::number(DUser->Record.GetNutrition()));
 }
 
 } // namespace
@@ -37,7 +40,7 @@ using DefeatAnimation = CampaignScreens;
 TEST_F(DefeatAnimation, FirstWinCrossesOutCountsUpAndGivesBack)
 {
     ShowSelection(1);
-    const QPixmap& portrait = frmCharSelect->Portrait(1, 3)->Picture();
+    const QPixmap& portrait = Portrait(0, 2)->Picture();
     // What the portrait and the score look like after the tick that led to
     // each step.
     std::map<int, std::pair<bool, bool>> strokesAtStep;
@@ -47,7 +50,7 @@ TEST_F(DefeatAnimation, FirstWinCrossesOutCountsUpAndGivesBack)
     EXPECT_FALSE(frmCharSelect->isEnabled());
     ASSERT_TRUE(RunDefeatAnimation([&](int step) {
         strokesAtStep[step] = {IsCrossRed(PixelAt(portrait, 20, 20)), IsCrossRed(PixelAt(portrait, 70, 20))};
-        scoreAtStep[step] = frmCharSelect->lblScore->text();
+        scoreAtStep[step] = Find<TLabel>(frmCharSelect, "lblScore")->text();
     }));
 
     // One stroke after the other, then the count-up.
@@ -67,37 +70,37 @@ TEST_F(DefeatAnimation, FirstWinCrossesOutCountsUpAndGivesBack)
     for (const QPoint at : {QPoint(45, 20), QPoint(10, 10), QPoint(80, 80), QPoint(48, 45)})
         EXPECT_FALSE(IsCrossRed(PixelAt(portrait, at.x(), at.y()))) << at.x() << "," << at.y();
     EXPECT_FALSE(IsCrossRed(PixelAt(frmData->Picture(QStringLiteral("imgChar02")), 45, 45)));
-    EXPECT_FALSE(IsCrossRed(PixelAt(frmCharSelect->Portrait(1, 4)->Picture(), 45, 45)));
+    EXPECT_FALSE(IsCrossRed(PixelAt(Portrait(0, 3)->Picture(), 45, 45)));
 
     // One beep and one short pause per unit.
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("30"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("30"));
     EXPECT_EQ(platform.beeps, 30);
     EXPECT_EQ(std::count(platform.pauses.begin(), platform.pauses.end(), 10), 30);
     EXPECT_GE(platform.pumps, 30);
     // The hero's disc sound for each stroke, whoever plays.
     EXPECT_EQ(Plays(PlayerPutSound, "/data/sdp00.dat"), 2);
     EXPECT_EQ(Plays(MultiSound, "/data/sdm04.dat"), 0);
-    EXPECT_FALSE(frmCharSelect->pnlPlace2->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace2")->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(frmCharSelect->DesStep, 0);
+    EXPECT_EQ(frmCharSelect->DesStep(), 0);
 }
 
 TEST_F(DefeatAnimation, CountUpStartsFromTheShownNumber)
 {
     ShowSelection(0);
     DUser->Record.AddNutrition(50);
-    frmCharSelect->lblScore->setText(QStringLiteral("45"));
+    Find<TLabel>(frmCharSelect, "lblScore")->setText(QStringLiteral("45"));
     FirstWin(1, 1, 2);
     ASSERT_TRUE(RunDefeatAnimation());
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("52"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("52"));
     EXPECT_EQ(platform.beeps, 7);
 
     // A display already at or above the record: no beep, no change.
-    frmCharSelect->lblScore->setText(QStringLiteral("60"));
+    Find<TLabel>(frmCharSelect, "lblScore")->setText(QStringLiteral("60"));
     FirstWin(1, 2, 0);
     ASSERT_TRUE(RunDefeatAnimation());
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("60"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("60"));
     EXPECT_EQ(platform.beeps, 7);
 }
 
@@ -109,60 +112,60 @@ TEST_F(DefeatAnimation, BeatingTheForestOpensTheMountainAndKeepsTheForest)
     ASSERT_TRUE(RunDefeatAnimation());
 
     EXPECT_EQ(Plays(MultiSound, "/data/sdm04.dat"), 1);
-    EXPECT_TRUE(frmCharSelect->pnlPlace2->isVisible());
-    EXPECT_FALSE(frmCharSelect->pnlPlace3->isVisible());
-    EXPECT_FALSE(frmCharSelect->pnlPlace4->isVisible());
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace2")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace3")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace4")->isVisible());
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 0);
     EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel1"))->isVisible());
     EXPECT_FALSE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible());
-    EXPECT_EQ(frmCharSelect->pnlPlace1->InnerBevel(), TPanel::Bevel::Lowered);
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("52"));
+    EXPECT_EQ(Find<TPanel>(frmCharSelect, "pnlPlace1")->InnerBevel(), TPanel::Bevel::Lowered);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("52"));
     EXPECT_TRUE(frmCharSelect->isEnabled());
     for (int position = 1; position <= 4; ++position)
-        EXPECT_TRUE(IsCrossRed(PixelAt(frmCharSelect->Portrait(1, position)->Picture(), 45, 45))) << position;
+        EXPECT_TRUE(IsCrossRed(PixelAt(Portrait(0, position - 1)->Picture(), 45, 45))) << position;
 }
 
 TEST_F(DefeatAnimation, TheMountainOpensCyberWhateverTheForest)
 {
     ShowSelection(2);
-    frmCharSelect->pnlPlace2->show();
+    Find<TPanel>(frmCharSelect, "pnlPlace2")->show();
     BeatenBefore(2, {1, 2, 4}, 20);
     FirstWin(2, 3, 5);
     ASSERT_TRUE(RunDefeatAnimation());
-    EXPECT_TRUE(frmCharSelect->pnlPlace3->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace3")->isVisible());
     EXPECT_EQ(Plays(MultiSound, "/data/sdm04.dat"), 1);
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 1);
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 1);
     EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible());
 }
 
 TEST_F(DefeatAnimation, TheTwelfthFirstWinHandsOverToTheHatching)
 {
     ShowSelection(1);
-    frmCharSelect->pnlPlace2->show();
-    frmCharSelect->pnlPlace3->show();
+    Find<TPanel>(frmCharSelect, "pnlPlace2")->show();
+    Find<TPanel>(frmCharSelect, "pnlPlace3")->show();
     BeatenBefore(1, {1, 2, 3, 4}, 0);
     BeatenBefore(2, {1, 2, 3, 4}, 0);
     BeatenBefore(3, {1, 2, 3}, 250);
-    const int playerTop = frmCharSelect->imgPlayer->y();
+    const int playerTop = Find<TImage>(frmCharSelect, "imgPlayer")->y();
     FirstWin(3, 4, 64);
     ASSERT_TRUE(RunDefeatAnimation());
 
-    EXPECT_TRUE(IsCrossRed(PixelAt(frmCharSelect->Portrait(3, 4)->Picture(), 45, 45)));
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("314"));
+    EXPECT_TRUE(IsCrossRed(PixelAt(Portrait(2, 3)->Picture(), 45, 45)));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("314"));
     EXPECT_EQ(platform.beeps, 64);
     EXPECT_EQ(DUser->Record.GetCleared(), 1);
-    EXPECT_TRUE(frmCharSelect->imgEgg->isHidden());
-    EXPECT_EQ(frmCharSelect->imgPlayer->pos(), QPoint(384, playerTop));
-    EXPECT_TRUE(frmCharSelect->lblMes1->text().isEmpty());
-    EXPECT_TRUE(frmCharSelect->lblMes2->text().isEmpty());
+    EXPECT_TRUE(Find<TImage>(frmCharSelect, "imgEgg")->isHidden());
+    EXPECT_EQ(Find<TImage>(frmCharSelect, "imgPlayer")->pos(), QPoint(384, playerTop));
+    EXPECT_TRUE(Find<TLabel>(frmCharSelect, "lblMes1")->text().isEmpty());
+    EXPECT_TRUE(Find<TLabel>(frmCharSelect, "lblMes2")->text().isEmpty());
     EXPECT_FALSE(frmCharSelect->isVisible());
     EXPECT_FALSE(frmCharSelect->isEnabled());
     EXPECT_EQ(Plays(MultiSound, "/data/sdm04.dat"), 0);
     // The opening window takes over with its hatching page.
     EXPECT_TRUE(frmOpening->isVisible());
-    EXPECT_TRUE(frmOpening->Panel4->isVisible());
-    EXPECT_FALSE(frmOpening->Panel1->isVisible());
-    EXPECT_FALSE(frmOpening->Panel3->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
     // The record is saved only at the end of the clear.
     EXPECT_FALSE(folder.Exists("user01.usr"));
 }
@@ -178,8 +181,8 @@ TEST_F(DefeatAnimation, AllTwelveOnAClearedGameOnlyUnlocks)
     ASSERT_TRUE(RunDefeatAnimation());
     EXPECT_TRUE(frmCharSelect->isVisible());
     EXPECT_FALSE(frmOpening->isVisible());
-    EXPECT_TRUE(frmCharSelect->pnlPlace2->isVisible());
-    EXPECT_TRUE(frmCharSelect->pnlPlace3->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace2")->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace3")->isVisible());
     EXPECT_EQ(Plays(MultiSound, "/data/sdm04.dat"), 2);
 }
 
@@ -187,20 +190,20 @@ TEST_F(DefeatAnimation, DrawCrossMarksOnlyRealPortraits)
 {
     ShowSelection(0);
     std::vector<QImage> before;
-    for (int place = 1; place <= 3; ++place)
-        for (int position = 1; position <= 4; ++position)
-            before.push_back(frmCharSelect->Portrait(place, position)->Picture().toImage());
-    for (const auto& [place, position] : {std::pair{0, 1}, {4, 1}, {1, 0}, {1, 5}, {-1, -1}})
+    for (int place = 0; place < 3; ++place)
+        for (int position = 0; position < 4; ++position)
+            before.push_back(Portrait(place, position)->Picture().toImage());
+    for (const auto& [place, position] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 4}, {-1, -1}})
         frmCharSelect->DrawCross(place, position);
     std::size_t i = 0;
-    for (int place = 1; place <= 3; ++place)
-        for (int position = 1; position <= 4; ++position)
-            EXPECT_EQ(frmCharSelect->Portrait(place, position)->Picture().toImage(), before[i++]);
+    for (int place = 0; place < 3; ++place)
+        for (int position = 0; position < 4; ++position)
+            EXPECT_EQ(Portrait(place, position)->Picture().toImage(), before[i++]);
 
-    frmCharSelect->DrawCross(2, 3);
-    const QPixmap& crossed = frmCharSelect->Portrait(2, 3)->Picture();
+    frmCharSelect->DrawCross(1, 2);
+    const QPixmap& crossed = Portrait(1, 2)->Picture();
     EXPECT_TRUE(IsCrossRed(PixelAt(crossed, 20, 20)));
     EXPECT_TRUE(IsCrossRed(PixelAt(crossed, 70, 20)));
     EXPECT_EQ(platform.beeps, 0);
-    EXPECT_TRUE(players[PlayerPutSound].played.empty());
+    EXPECT_TRUE(sounds.players[PlayerPutSound].played.empty());
 }

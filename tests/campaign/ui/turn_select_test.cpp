@@ -32,23 +32,23 @@ TEST_F(TurnSelectDialog, LayoutAndDiscPictures)
     EXPECT_FALSE(DialogButton("BitBtn2")->icon().isNull());
     // White's disc stands to the right of its caption.
     EXPECT_EQ(DialogButton("BitBtn2")->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(frmTurnSelect->imgChar->geometry(), QRect(15, 95, 90, 90));
+    EXPECT_EQ(Find<TImage>(frmTurnSelect, "imgChar")->geometry(), QRect(15, 95, 90, 90));
 }
 
 TEST_F(TurnSelectDialog, MovingFirstPutsThePlayerLeftAndStartsTheMatch)
 {
     ShowSelection(1);
-    frmCharSelect->SelectPlace(1, false);
-    Press(frmCharSelect->Portrait(1, 2));
+    frmCharSelect->SelectPlace(0, false);
+    Press(Portrait(0, 1));
     ForgetSounds();
-    Click(DialogButton("BitBtn1"));
+    Press(DialogButton("BitBtn1"));
 
     EXPECT_EQ(Plays(MultiSound, "/data/sdm01.dat"), 1);
     EXPECT_FALSE(frmTurnSelect->isVisible());
     EXPECT_FALSE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
     EXPECT_TRUE(frmBattle->isVisible());
-    EXPECT_FALSE(frmBattle->PlayerIsSecond);
+    EXPECT_FALSE(frmBattle->Flow().PlayerIsSecond);
     EXPECT_EQ(Caption("lblChar1"), QStringLiteral("Taro"));
     EXPECT_EQ(Caption("lblChar2"), QStringLiteral("ズモル玉ねぎ"));
 }
@@ -56,14 +56,14 @@ TEST_F(TurnSelectDialog, MovingFirstPutsThePlayerLeftAndStartsTheMatch)
 TEST_F(TurnSelectDialog, MovingSecondPutsTheOpponentLeft)
 {
     ShowSelection(0);
-    Press(frmCharSelect->Portrait(1, 3));
-    Click(DialogButton("BitBtn2"));
+    Press(Portrait(0, 2));
+    Press(DialogButton("BitBtn2"));
 
     EXPECT_FALSE(frmTurnSelect->isVisible());
     EXPECT_FALSE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
     EXPECT_TRUE(frmBattle->isVisible());
-    EXPECT_TRUE(frmBattle->PlayerIsSecond);
+    EXPECT_TRUE(frmBattle->Flow().PlayerIsSecond);
     EXPECT_EQ(Caption("lblChar1"), QStringLiteral("ズモル羊"));
     EXPECT_EQ(Caption("lblChar2"), QStringLiteral("Taro"));
 }

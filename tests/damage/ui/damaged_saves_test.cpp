@@ -8,6 +8,7 @@
 #include <filesystem>
 
 using damage_test::DamagedGame;
+using namespace ui_test;
 
 namespace {
 
@@ -28,12 +29,6 @@ PlayerRecord Game(const std::string& name, int slot, std::uint8_t figure, std::i
     record.SetPlayerCharacter(figure);
     record.SetLevel(level);
     return record;
-}
-
-bool SamePicture(const QPixmap& a, const QPixmap& b)
-{
-    return !a.isNull() && a.toImage().convertToFormat(QImage::Format_ARGB32) ==
-                              b.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // Save files damaged in the ways a disk or another program damages them. Each
@@ -65,7 +60,7 @@ TEST_F(DamagedGame, AMissingTemplateIsReportedAndANewGameStartsFresh)
     EXPECT_EQ(DUser->Record.GetNutrition(), 0);
     EXPECT_EQ(DUser->Record.GetCleared(), 0);
     platform.messages.clear();
-    PlayAMatch(1, 1);
+    PlayAMatch(0, 0);
     QuitGame();
     EXPECT_EQ(Messages(), "");
     const PlayerRecord saved = Saved(folder.Read("user01.usr"));
@@ -82,7 +77,7 @@ TEST_F(DamagedGame, AMissingIndexBeepsAtTheStartAndIsReportedAtTheSave)
     NewGame(2, QStringLiteral("Jiro"), 0);
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_TRUE(platform.questions.empty()) << "every slot reads as empty";
-    PlayAMatch(1, 3);
+    PlayAMatch(0, 2);
     QuitGame();
     EXPECT_EQ(Messages(), "エラー: ファイルを開けません r\n" + DataPath("/data/index.dat") + "\n");
     EXPECT_EQ(Saved(folder.Read("user02.usr")).GetPlayerName(), "Jiro") << "the user file is saved first";
@@ -96,8 +91,8 @@ TEST_F(DamagedGame, AShortIndexBeepsAndIsWrittenWholeAtTheSave)
     folder.Write("index.dat", index.substr(0, 15));
     ContinueGame(1);
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(frmStart->btnLoad[1]->text(), QStringLiteral("no-file"));
-    PlayAMatch(1, 2);
+    EXPECT_EQ(LoadButton(1)->text(), QStringLiteral("no-file"));
+    PlayAMatch(0, 1);
     QuitGame();
     EXPECT_EQ(Messages(), "");
     const SlotIndex after = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
@@ -122,7 +117,7 @@ TEST_F(DamagedGame, DamagedSaveFilesContinueAndPlayWithoutLosingTheOtherFiles)
         ContinueGame(2);
         ASSERT_FALSE(HasFatalFailure());
         EXPECT_EQ(Messages(), "");
-        PlayAMatch(1, 1);
+        PlayAMatch(0, 0);
         ASSERT_FALSE(HasFatalFailure());
         QuitGame();
         EXPECT_EQ(Messages(), "");
@@ -138,9 +133,9 @@ TEST_F(DamagedGame, AForeignFigureAndLevelPlayAsTheGirlOnTheHardestLevel)
 {
     SaveInSlot(2, ToStoredForm(Game("Mika", 2, 2, 7).Image()), "Mika");
     ContinueGame(2);
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), QStringLiteral("～ 難しい ～"));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
-    PlayAMatch(1, 1);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), QStringLiteral("～ 難しい ～"));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
+    PlayAMatch(0, 0);
     QuitGame();
     EXPECT_EQ(Messages(), "");
     const PlayerRecord saved = Saved(folder.Read("user02.usr"));
@@ -161,7 +156,7 @@ TEST_F(DamagedGame, AContinuedGameIsSavedBackIntoItsOwnSlot)
         ContinueGame(2);
         ASSERT_FALSE(HasFatalFailure());
         const std::string name = DUser->Record.GetPlayerName();
-        PlayAMatch(1, 1);
+        PlayAMatch(0, 0);
         ASSERT_FALSE(HasFatalFailure());
         QuitGame();
         EXPECT_EQ(folder.Read("user00.usr"), template_) << "the template was overwritten";

@@ -12,6 +12,7 @@
 #include <random>
 
 using damage_test::DamagedGame;
+using namespace ui_test;
 
 namespace {
 
@@ -72,14 +73,14 @@ TEST_F(DamagedGame, AMissingSpeechFileStopsOnlyThatPick)
 {
     std::filesystem::remove(folder.Data() / "ms00.dat");
     NewGame(1, QStringLiteral("Ken"), 0);
-    EXPECT_FALSE(PickOpponent(1, 1));
+    EXPECT_FALSE(PickOpponent(0, 0));
     EXPECT_EQ(Messages(), "エラー: ファイルを開けません\n" + DataPath("/data/ms00.dat") + "\n");
     EXPECT_TRUE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled()) << "the selection still takes a pick";
     EXPECT_FALSE(frmBattle->isVisible());
 
     platform.messages.clear();
-    PlayAMatch(1, 2);
+    PlayAMatch(0, 1);
     QuitGame();
     EXPECT_EQ(Messages(), "");
     PlayerRecord saved;
@@ -92,19 +93,19 @@ TEST_F(DamagedGame, SpeechFilesOutsideTheLayoutNeverHoldTheGameUp)
     // Every line the bubble shows, as it shows it.
     std::vector<std::string> shown;
     NewGame(3, QStringLiteral("Yumi"), 0);
-    const auto watch = QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [&] {
-        if (!frmBattle->lblMessage->isHidden())
-            shown.push_back(frmBattle->lblMessage->text().toStdString());
+    const auto watch = QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [&] {
+        if (!Find<TLabel>(frmBattle, "lblMessage")->isHidden())
+            shown.push_back(Find<TLabel>(frmBattle, "lblMessage")->text().toStdString());
     });
 
     for (const Variant& variant : SpeechFilesOutsideTheLayout()) {
         SCOPED_TRACE(variant.what);
         folder.Write("ms00.dat", variant.bytes);
         shown.clear();
-        PlayAMatch(1, 1);
+        PlayAMatch(0, 0);
         ASSERT_FALSE(HasFatalFailure());
-        ASSERT_TRUE(RunUntil([] { return !frmBattle->timMessage->isActive(); })) << "the bubble never closed";
-        EXPECT_TRUE(frmBattle->lblMessage->isHidden());
+        ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timMessage")->isActive(); })) << "the bubble never closed";
+        EXPECT_TRUE(Find<TLabel>(frmBattle, "lblMessage")->isHidden());
 
         std::vector<std::string> lines;
         for (const std::string& line : SpeechScript::SplitLines(variant.bytes))

@@ -35,8 +35,7 @@
 namespace {
 
 using namespace e2e;
-
-QString Utf(const char* text) { return QString::fromUtf8(text); }
+using namespace ui_test;
 
 // "太郎" and "ピヨ" in Shift-JIS, written out by hand.
 const std::string kTaroSjis("\x91\xBE\x98\x59", 4);
@@ -112,54 +111,18 @@ Verdict VerdictFor(std::int32_t nutrition)
 
 const char* const kStageNames[] = {"迷いの森", "魔の山", "電脳立国"};
 
-class FullCampaign : public ::testing::Test {
+class FullCampaign : public ScreenTest {
 protected:
-    void SetUp() override
-    {
-        SetTimeScale(0);
-        folder.CopyDeliveredData();
-    }
-
-    void TearDown() override
-    {
-        if (running_)
-            DestroyProgramObjects();
-    }
-
-    // The program starts: the nine objects in their order, our recording sound
-    // players, and the shared generator seeded so the computer's random play
-    // starts the same way every run (the title screen has just seeded it from
-    // the clock).
+    // The program starts (a second start ends the first run, as a new run of
+    // the program would), with the shared generator seeded so the computer's
+    // random play starts the same way every run (the title screen has just
+    // seeded it from the clock); the title runs until the start button takes
+    // presses.
     void StartTheProgram()
     {
-        if (running_)
-            DestroyProgramObjects();
-        CreateProgramObjects();
-        running_ = true;
-        frmData->UsePlayers(sounds.Pointers());
+        StartProgram();
         GameRandom::Shared().Seed(20240611);
-    }
-    void EndTheProgram()
-    {
-        DestroyProgramObjects();
-        running_ = false;
-    }
-
-    // The title screen from its logo until the start button takes presses.
-    static void RunTheTitle()
-    {
-        frmStart->show();
-        ASSERT_TRUE(RunUntil([] { return frmStart->bitStart->isVisibleTo(frmStart) && frmStart->isEnabled(); }));
-    }
-
-    // How often PlayEffect(n) has started its sound.
-    int Effects(int n) const
-    {
-        const std::string tail = "/data/sdm0" + std::to_string(n - 1) + ".dat";
-        const auto& played = sounds.players[MultiSound].played;
-        return static_cast<int>(std::count_if(played.begin(), played.end(), [&](const std::string& path) {
-            return path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
-        }));
+        ASSERT_TRUE(RunTitle());
     }
 
     // What the computer opponent was set to for the last match.
@@ -168,7 +131,7 @@ protected:
         return {DBrains->SearchDepth, DBrains->LateSearchDepth, DBrains->EndgameEmpties, DBrains->RandomPlay};
     }
 
-    static bool ResultShown() { return frmBattle->pnlFinish->isVisible(); }
+    static bool ResultShown() { return Find<TPanel>(frmBattle, "pnlFinish")->isVisible(); }
 
     struct Match {
         bool won = false;
@@ -186,23 +149,23 @@ protected:
     {
         Press(portrait);
         ASSERT_TRUE(frmTurnSelect->isVisible());
-        ASSERT_EQ(frmTurnSelect->grpChar->text(), opponentName);
+        ASSERT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), opponentName);
         ASSERT_TRUE(frmCharSelect->isVisible());
         ASSERT_FALSE(frmCharSelect->isEnabled());
 
-        Press(Part(frmTurnSelect, "BitBtn1"));
+        Press(Find(frmTurnSelect, "BitBtn1"));
         ASSERT_TRUE(frmTurnSelect->isHidden());
         ASSERT_TRUE(frmCharSelect->isHidden());
         ASSERT_TRUE(frmBattle->isVisible());
-        ASSERT_FALSE(frmBattle->PlayerIsSecond);
-        ASSERT_EQ(frmBattle->lblChar2->text(), opponentName);
-        ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+        ASSERT_FALSE(frmBattle->Flow().PlayerIsSecond);
+        ASSERT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), opponentName);
+        ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
 
         ScriptedPlayer player(strength);
         for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
             const Square square = player.Choose(DBoard->Board, Black);
             ASSERT_TRUE(DBoard->Board.CanPlace(square.column, square.row, Black));
-            Press(frmBattle->imgBoard, SquareCentre(square.column, square.row));
+            Press(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, SquareCentre(square.column, square.row));
             ASSERT_TRUE(RunUntil([] { return ResultShown() || frmBattle->isEnabled(); }));
         }
         ASSERT_TRUE(ResultShown());
@@ -215,34 +178,32 @@ protected:
         match.black = DBoard->Board.CountDiscs(Black);
         match.white = DBoard->Board.CountDiscs(White);
         match.won = match.black > match.white;
-        EXPECT_EQ(frmBattle->PlayerWon, match.won);
-        match.scoreLine = frmBattle->lblScore->isVisible() ? frmBattle->lblScore->text() : QString();
+        EXPECT_EQ(frmBattle->Flow().PlayerWon, match.won);
+        match.scoreLine = Find<TLabel>(frmBattle, "lblScore")->isVisible() ? Find<TLabel>(frmBattle, "lblScore")->text() : QString();
 
         // "対局終了" blinks in; the player presses it.
-        ASSERT_TRUE(RunUntil([] { return frmBattle->lblFinish->text().startsWith(Utf("対局終了")); }));
+        ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(Utf("対局終了")); }));
         match.beepsBeforeLeaving = platform.beeps;
-        match.unlockSoundsBeforeLeaving = Effects(5);
-        Press(frmBattle->lblFinish);
+        match.unlockSoundsBeforeLeaving = Effects(Effect::Jingle);
+        Press(Find<TLabel>(frmBattle, "lblFinish"));
         ASSERT_TRUE(frmBattle->isHidden());
         ASSERT_TRUE(frmCharSelect->isVisible());
     }
 
-    // Beats the opponent at place 1..3, position 1..4 for the first time,
+    // Beats the opponent at stage 0..2, position 0..3 for the first time,
     // playing again at a stronger setting after a match not won, and watches
     // the defeat animation: the cross, the count-up and (after the fourth
     // opponent of a stage) the next place's button. Returns through `margin`
     // the nutrition the win brought.
-    void BeatOpponent(int place, int position, const char* name, int& margin)
+    void BeatOpponent(int stage, int opponent, const char* name, int& margin)
     {
         SCOPED_TRACE(name);
-        const int stage = place - 1;
-        const int opponent = position - 1;
-        TImage* portrait = frmCharSelect->Portrait(place, position);
+        TImage* portrait = Portrait(stage, opponent);
         ASSERT_NE(portrait, nullptr);
-        ASSERT_EQ(frmCharSelect->PlaceIndex, stage);
+        ASSERT_EQ(frmCharSelect->PlaceIndex(), stage);
         EXPECT_FALSE(AnyCrossRed(portrait->Picture()));
         const std::int32_t nutritionBefore = DUser->Record.GetNutrition();
-        EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutritionBefore));
+        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutritionBefore));
 
         Match match;
         for (const StrengthParams& strength : kPlayerStrengths) {
@@ -256,7 +217,7 @@ protected:
                       << ", playing again stronger\n";
             EXPECT_EQ(DUser->Record.GetNutrition(), nutritionBefore);
             EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 0);
-            EXPECT_FALSE(frmCharSelect->timDes->isActive());
+            EXPECT_FALSE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
             EXPECT_TRUE(frmCharSelect->isEnabled());
             EXPECT_FALSE(AnyCrossRed(portrait->Picture()));
         }
@@ -274,34 +235,30 @@ protected:
         EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 1);
 
         // The defeat animation: the screen takes no presses until it is over.
-        ASSERT_TRUE(frmCharSelect->timDes->isActive());
+        ASSERT_TRUE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
         ASSERT_FALSE(frmCharSelect->isEnabled());
-        ASSERT_TRUE(RunUntil([] { return frmCharSelect->DesStep == 0 && !frmCharSelect->timDes->isActive(); }));
+        ASSERT_TRUE(RunUntil([] { return frmCharSelect->DesStep() == 0 && !Find<GameTimer>(frmCharSelect, "timDes")->isActive(); }));
         EXPECT_TRUE(CrossedOut(portrait->Picture()));
-        EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutritionBefore + margin));
+        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutritionBefore + margin));
         EXPECT_EQ(platform.beeps - match.beepsBeforeLeaving, margin) << "one beep per unit counted up";
 
-        const bool stageDone = position == 4 && place < 3;
-        EXPECT_EQ(Effects(5) - match.unlockSoundsBeforeLeaving, stageDone ? 1 : 0);
-        if (place == 3 && position == 4)
+        const bool stageDone = opponent == 3 && stage < 2;
+        EXPECT_EQ(Effects(Effect::Jingle) - match.unlockSoundsBeforeLeaving, stageDone ? 1 : 0);
+        if (stage == 2 && opponent == 3)
             return;  // the hatching follows
         EXPECT_TRUE(frmCharSelect->isVisible());
         EXPECT_TRUE(frmCharSelect->isEnabled());
         // The place that was showing stays selected.
-        EXPECT_EQ(frmCharSelect->PlaceIndex, stage);
-        EXPECT_EQ(frmCharSelect->pnlPlace2->isVisible(), place > 1 || position == 4);
-        EXPECT_EQ(frmCharSelect->pnlPlace3->isVisible(), place > 2 || (place == 2 && position == 4));
-        EXPECT_FALSE(frmCharSelect->pnlPlace4->isVisible());
+        EXPECT_EQ(frmCharSelect->PlaceIndex(), stage);
+        EXPECT_EQ(PlaceTab(1)->isVisible(), stage > 0 || opponent == 3);
+        EXPECT_EQ(PlaceTab(2)->isVisible(), stage > 1 || (stage == 1 && opponent == 3));
+        EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace4")->isVisible());
     }
 
-    GameFolder folder;
-    PumpingPlatform platform;
-    RecordingPlayers sounds;
     int matchesPlayed = 0;
     int matchesNotWon = 0;
 
 private:
-    bool running_ = false;
     bool screenshotOfAResult_ = false;
 };
 
@@ -312,46 +269,45 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
 
     // ---- The first run: the title, a new game in slot 2. ----
     StartTheProgram();
-    RunTheTitle();
     ASSERT_FALSE(HasFatalFailure());
     const std::string indexBefore = folder.Read("index.dat");
-    Press(frmStart->bitStart);
-    ASSERT_TRUE(frmStart->Panel4->isVisible());
-    Press(frmStart->BitBtn1);  // はじめから
-    ASSERT_TRUE(frmStart->Panel3->isVisible());
-    EXPECT_EQ(frmStart->btnSave[1]->text(), QStringLiteral("no-file"));
-    Press(frmStart->btnSave[1]);
+    Press(Find<TButton>(frmStart, "bitStart"));
+    ASSERT_TRUE(Find<TPanel>(frmStart, "Panel4")->isVisible());
+    Press(Find<TButton>(frmStart, "BitBtn1"));  // はじめから
+    ASSERT_TRUE(Find<TPanel>(frmStart, "Panel3")->isVisible());
+    EXPECT_EQ(SaveButton(1)->text(), QStringLiteral("no-file"));
+    Press(SaveButton(1));
     EXPECT_TRUE(platform.questions.empty()) << "an empty slot is taken without asking";
     ASSERT_TRUE(frmStart->isHidden());
     ASSERT_TRUE(frmOpening->isVisible());
-    ASSERT_TRUE(frmOpening->Panel1->isVisible());
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
 
     // The opening: name, the boy, the level, the egg story.
-    ASSERT_EQ(frmOpening->focusWidget(), frmOpening->Edit1);
-    TypeText(frmOpening->Edit1, Utf("太郎"));
-    ASSERT_EQ(frmOpening->Edit1->text(), Utf("太郎"));
-    Press(Part(frmOpening, "Panel6"));  // the boy
-    ASSERT_TRUE(frmOpening->Panel2->isVisible());
-    Press(Part(frmOpening, "Button3"));  // 普通
-    ASSERT_TRUE(frmOpening->Panel3->isVisible());
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("ようこそ 太郎さん"));
+    ASSERT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit1"));
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), Utf("太郎"));
+    ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit1")->text(), Utf("太郎"));
+    Press(Find(frmOpening, "Panel6"));  // the boy
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel2")->isVisible());
+    Press(Find(frmOpening, "Button3"));  // 普通
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ 太郎さん"));
     for (const char* next : {"Button6", "Button7", "Button8", "Button9"}) {
         SCOPED_TRACE(next);
-        QWidget* button = Part(frmOpening, next);
+        QWidget* button = Find(frmOpening, next);
         ASSERT_TRUE(button->isVisible());
         Press(button);
     }
     ASSERT_TRUE(frmOpening->isHidden());
     ASSERT_TRUE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 普通 ～"));
-    EXPECT_EQ(frmCharSelect->lblName->text(), Utf("太郎"));
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("0"));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
-    EXPECT_FALSE(frmCharSelect->pnlPlace2->isVisible());
-    EXPECT_FALSE(frmCharSelect->pnlPlace3->isVisible());
-    EXPECT_FALSE(frmCharSelect->pnlPlace4->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 普通 ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), Utf("太郎"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 0);
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace2")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace3")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlPlace4")->isVisible());
     EXPECT_FALSE(folder.Exists("user02.usr")) << "nothing is saved before the end";
 
     // ---- Twelve opponents, stage by stage. ----
@@ -361,23 +317,23 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
         {"ズモル棺桶", "ズモルステルス", "メタルズモル", "ズモル電子"},
     };
     std::vector<int> margins;
-    for (int place = 1; place <= 3; ++place) {
-        SCOPED_TRACE(kStageNames[place - 1]);
-        if (place > 1) {
+    for (int stage = 0; stage < 3; ++stage) {
+        SCOPED_TRACE(kStageNames[stage]);
+        if (stage > 0) {
             // The place opened by the last stage: the player goes there.
-            TPanel* tab = place == 2 ? frmCharSelect->pnlPlace2 : frmCharSelect->pnlPlace3;
+            TPanel* tab = PlaceTab(stage);
             ASSERT_TRUE(tab->isVisible());
             Press(tab);
-            ASSERT_EQ(frmCharSelect->PlaceIndex, place - 1);
-            ASSERT_TRUE(Part(frmCharSelect, place == 2 ? "Panel2" : "Panel3")->isVisible());
-            EXPECT_FALSE(Part(frmCharSelect, "Panel1")->isVisible());
+            ASSERT_EQ(frmCharSelect->PlaceIndex(), stage);
+            ASSERT_TRUE(Find(frmCharSelect, stage == 1 ? "Panel2" : "Panel3")->isVisible());
+            EXPECT_FALSE(Find(frmCharSelect, "Panel1")->isVisible());
         }
-        for (int position = 1; position <= 4; ++position) {
+        for (int opponent = 0; opponent < 4; ++opponent) {
             int margin = 0;
-            BeatOpponent(place, position, names[place - 1][position - 1], margin);
+            BeatOpponent(stage, opponent, names[stage][opponent], margin);
             ASSERT_FALSE(HasFatalFailure());
             margins.push_back(margin);
-            if (place == 1 && position == 4)
+            if (stage == 0 && opponent == 3)
                 Screenshot(frmCharSelect, "forest-beaten");
         }
     }
@@ -394,39 +350,39 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_TRUE(frmCharSelect->isHidden());
     EXPECT_EQ(DUser->Record.GetCleared(), 1);
     ASSERT_TRUE(frmOpening->isVisible());
-    ASSERT_TRUE(frmOpening->Panel4->isVisible());
-    EXPECT_FALSE(frmOpening->Panel1->isVisible());
-    EXPECT_FALSE(frmOpening->Panel3->isVisible());
-    ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
-    EXPECT_TRUE(frmOpening->imgHina->isVisible());
-    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("おめでとうございます！"));
-    QWidget* verdictButton = Part(frmOpening, "Button10");
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmOpening, "timEgg")->isActive(); }));
+    EXPECT_TRUE(Find<TImage>(frmOpening, "imgHina")->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("おめでとうございます！"));
+    QWidget* verdictButton = Find(frmOpening, "Button10");
     ASSERT_TRUE(verdictButton->isVisible());
     Press(verdictButton);
     const Verdict verdict = VerdictFor(nutrition);
-    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf(verdict.line1));
-    EXPECT_EQ(frmOpening->lblCMes2->text(), Utf(verdict.line2));
-    EXPECT_EQ(frmCharSelect->EggStrength, verdict.strength);
-    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(verdict.stars));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf(verdict.line1));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf(verdict.line2));
+    EXPECT_EQ(frmCharSelect->EggStrength(), verdict.strength);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(verdict.stars));
     const QString chickPicture = QStringLiteral("imgEgg%1").arg(verdict.strength);
 
     // The chick is named.
-    QWidget* nameButton = Part(frmOpening, "Button11");
+    QWidget* nameButton = Find(frmOpening, "Button11");
     ASSERT_TRUE(nameButton->isVisible());
     Press(nameButton);
-    ASSERT_TRUE(frmOpening->Edit2->isVisible());
-    ASSERT_EQ(frmOpening->focusWidget(), frmOpening->Edit2);
-    TypeText(frmOpening->Edit2, Utf("ピヨ"));
-    ASSERT_EQ(frmOpening->Edit2->text(), Utf("ピヨ"));
-    Press(Part(frmOpening, "Button12"));
+    ASSERT_TRUE(Find<QLineEdit>(frmOpening, "Edit2")->isVisible());
+    ASSERT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit2"));
+    Type(Find<QLineEdit>(frmOpening, "Edit2"), Utf("ピヨ"));
+    ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit2")->text(), Utf("ピヨ"));
+    Press(Find(frmOpening, "Button12"));
     EXPECT_EQ(DUser->Record.GetChickName(), kPiyoSjis);
 
     // The clear page.
-    ASSERT_TRUE(frmOpening->Panel5->isVisible());
-    EXPECT_FALSE(frmOpening->Panel4->isVisible());
-    ASSERT_TRUE(RunUntil([] { return frmOpening->Label3->isVisible(); }));
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel5")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
+    ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmOpening, "Label3")->isVisible(); }));
     Screenshot(frmOpening, "game-clear");
-    auto* clearButton = Part<QPushButton>(frmOpening, "Button1");
+    auto* clearButton = Find<QPushButton>(frmOpening, "Button1");
     ASSERT_NE(clearButton, nullptr);
     EXPECT_EQ(clearButton->text(), Utf("Game Clear！"));
     EXPECT_FALSE(folder.Exists("user02.usr"));
@@ -448,35 +404,33 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_FALSE(folder.Exists("user03.usr"));
 
     // ---- The second run: continue slot 2 on the colosseum. ----
-    EndTheProgram();
     StartTheProgram();
-    RunTheTitle();
     ASSERT_FALSE(HasFatalFailure());
-    Press(frmStart->bitStart);
-    Press(frmStart->BitBtn2);  // つづきから
-    ASSERT_TRUE(frmStart->Panel2->isVisible());
-    EXPECT_EQ(frmStart->btnLoad[1]->text(), Utf("太郎"));
-    Press(frmStart->btnLoad[1]);
+    Press(Find<TButton>(frmStart, "bitStart"));
+    Press(Find<TButton>(frmStart, "BitBtn2"));  // つづきから
+    ASSERT_TRUE(Find<TPanel>(frmStart, "Panel2")->isVisible());
+    EXPECT_EQ(LoadButton(1)->text(), Utf("太郎"));
+    Press(LoadButton(1));
     ASSERT_TRUE(frmStart->isHidden());
     ASSERT_TRUE(frmCharSelect->isVisible());
     ASSERT_TRUE(frmCharSelect->isEnabled());
-    EXPECT_TRUE(frmCharSelect->pnlPlace2->isVisible());
-    EXPECT_TRUE(frmCharSelect->pnlPlace3->isVisible());
-    ASSERT_TRUE(frmCharSelect->pnlPlace4->isVisible());
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
-    EXPECT_TRUE(Part(frmCharSelect, "Panel4")->isVisible());
-    EXPECT_FALSE(frmCharSelect->pnlEgg->isVisible());
-    EXPECT_TRUE(frmCharSelect->pnlClear->isVisible());
-    EXPECT_EQ(frmCharSelect->lblName2->text(), Utf("太郎"));
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutrition));
-    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf("ピヨ"));
-    EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：") + QString::number(nutrition));
-    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(verdict.stars));
-    EXPECT_EQ(frmCharSelect->EggStrength, verdict.strength);
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(chickPicture)));
-    for (int place = 1; place <= 3; ++place)
-        for (int position = 1; position <= 4; ++position)
-            EXPECT_TRUE(CrossedOut(frmCharSelect->Portrait(place, position)->Picture())) << place << "-" << position;
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace2")->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace3")->isVisible());
+    ASSERT_TRUE(Find<TPanel>(frmCharSelect, "pnlPlace4")->isVisible());
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 3);
+    EXPECT_TRUE(Find(frmCharSelect, "Panel4")->isVisible());
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlEgg")->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName2")->text(), Utf("太郎"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutrition));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), Utf("ピヨ"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(nutrition));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(verdict.stars));
+    EXPECT_EQ(frmCharSelect->EggStrength(), verdict.strength);
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(chickPicture)));
+    for (int stage = 0; stage < 3; ++stage)
+        for (int opponent = 0; opponent < 4; ++opponent)
+            EXPECT_TRUE(CrossedOut(Portrait(stage, opponent)->Picture())) << stage << "-" << opponent;
     Screenshot(frmCharSelect, "colosseum");
 
     // The chick, played to the end of a match: nothing is recorded.
@@ -484,25 +438,25 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_EQ(recordBefore, expectedRecord);
     Match chickMatch;
     ++matchesPlayed;
-    PlayMatch(frmCharSelect->imgCharEgg, kPlayerStrengths[0], Utf("ピヨ"), chickMatch);
+    PlayMatch(Find<TImage>(frmCharSelect, "imgCharEgg"), kPlayerStrengths[0], Utf("ピヨ"), chickMatch);
     ASSERT_FALSE(HasFatalFailure());
     std::cout << "[ e2e     ] the chick's match: " << chickMatch.black << "-" << chickMatch.white << '\n';
     StrengthParams chickStrength;
     ASSERT_TRUE(ChickStrength(verdict.strength, 1, chickStrength));
     EXPECT_EQ(PlayedStrength(), chickStrength);
     EXPECT_TRUE(chickMatch.scoreLine.isEmpty()) << "the colosseum scores nothing";
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
-    EXPECT_FALSE(frmCharSelect->timDes->isActive());
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 3);
+    EXPECT_FALSE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
     EXPECT_TRUE(frmCharSelect->isEnabled());
     EXPECT_EQ(platform.beeps, chickMatch.beepsBeforeLeaving);
     EXPECT_EQ(DUser->Record.Image(), recordBefore);
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QString::number(nutrition));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutrition));
     EXPECT_EQ(folder.Read("user02.usr"), userFile);
 
     // Quitting saves the same game again.
     platform.answers.push_back(true);
     QSignalSpy quit(frmStart, &TfrmStart::Closed);
-    Press(Part(frmCharSelect, "Button1"));
+    Press(Find(frmCharSelect, "Button1"));
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
     EXPECT_EQ(quit.count(), 1);

@@ -11,17 +11,9 @@
 
 namespace {
 
-QString Utf(const char* text) { return QString::fromUtf8(text); }
-
 QPushButton* Button(const char* name)
 {
     return frmOpening->findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-QColor PixelAt(const QPixmap& picture, int x, int y)
-{
-    const qreal ratio = picture.devicePixelRatio();
-    return picture.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
 }
 
 struct HatchCase {
@@ -61,25 +53,25 @@ protected:
                 record.SetOpponentKnockDown(stage, opponent, 1);
         record.SetCleared(1);
         ForgetSounds();
-        QObject::connect(frmOpening->timEgg, &QTimer::timeout, frmOpening, [this] {
-            eggLeft.push_back(frmOpening->imgEggAnime->isVisibleTo(frmOpening) ? frmOpening->imgEggAnime->x() : -1);
+        QObject::connect(Find<GameTimer>(frmOpening, "timEgg"), &QTimer::timeout, frmOpening, [this] {
+            eggLeft.push_back(Find<TImage>(frmOpening, "imgEggAnime")->isVisibleTo(frmOpening) ? Find<TImage>(frmOpening, "imgEggAnime")->x() : -1);
             verdictShown.push_back(Button("Button10")->isVisibleTo(frmOpening));
-            if (frmOpening->EggStep == 40)
+            if (frmOpening->EggStep() == 40)
                 Shoot(frmOpening, "frontend-hatching-egg");
         });
         frmOpening->StartHatching();
         ASSERT_TRUE(frmOpening->isVisible());
-        ASSERT_TRUE(frmOpening->Panel4->isVisible());
-        ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
+        ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
+        ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmOpening, "timEgg")->isActive(); }));
     }
 
     // Verdict, then the chick's name typed into its box and accepted.
     void NameTheChick(const QString& name)
     {
-        Click(Button("Button10"));
-        Click(Button("Button11"));
-        Type(frmOpening->Edit2, name);
-        Click(Button("Button12"));
+        Press(Button("Button10"));
+        Press(Button("Button11"));
+        Type(Find<QLineEdit>(frmOpening, "Edit2"), name);
+        Press(Button("Button12"));
     }
 
     std::vector<int> eggLeft;        // the egg's x after each tick, -1 once gone
@@ -92,19 +84,19 @@ TEST_F(Hatching, EggRestsWobblesAndHatchesBeforeTheVerdictAppears)
     // Ticks: three at rest, four wobbles, one at rest, gone, hatched, stopped.
     EXPECT_EQ(eggLeft, (std::vector<int>{104, 104, 104, 119, 104, 119, 104, 104, -1, -1, -1}));
     EXPECT_EQ(verdictShown, (std::vector<bool>{false, false, false, false, false, false, false, false, false, true, true}));
-    EXPECT_EQ(frmOpening->EggStep, 100);
-    EXPECT_TRUE(frmOpening->imgKara->isVisible());
-    EXPECT_TRUE(frmOpening->imgHina->isVisible());
-    EXPECT_FALSE(frmOpening->Edit2->isVisibleTo(frmOpening));
-    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("おめでとうございます！"));
-    EXPECT_EQ(frmOpening->lblCMes2->text(), Utf("　卵が無事にかえりました"));
+    EXPECT_EQ(frmOpening->EggStep(), 100);
+    EXPECT_TRUE(Find<TImage>(frmOpening, "imgKara")->isVisible());
+    EXPECT_TRUE(Find<TImage>(frmOpening, "imgHina")->isVisible());
+    EXPECT_FALSE(Find<QLineEdit>(frmOpening, "Edit2")->isVisibleTo(frmOpening));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("おめでとうございます！"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf("　卵が無事にかえりました"));
     // A click with each of the two wobbles to the right, the fanfare at the hatch.
-    EXPECT_EQ(Effects(2), 2);
-    EXPECT_EQ(Effects(3), 1);
+    EXPECT_EQ(Effects(Effect::Click), 2);
+    EXPECT_EQ(Effects(Effect::Fanfare), 1);
     EXPECT_EQ(AllSounds(), 3);
     // The chick of strength 3 stands free of its backdrop over the shell.
-    EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), RenderArt(QStringLiteral("imgEgg3"), true)));
-    EXPECT_EQ(PixelAt(frmOpening->imgHina->Picture(), 2, 2).alpha(), 0);
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHina")->Picture(), RenderArt(QStringLiteral("imgEgg3"), true)));
+    EXPECT_EQ(PixelAt(Find<TImage>(frmOpening, "imgHina")->Picture(), 2, 2).alpha(), 0);
     Shoot(frmOpening, "frontend-hatching-hatched");
 }
 
@@ -114,21 +106,21 @@ TEST_F(Hatching, VerdictFollowsTheNutrition)
         SCOPED_TRACE(hatch.nutrition);
         HatchWith(hatch.nutrition);
         const QString chick = QStringLiteral("imgEgg%1").arg(hatch.strength);
-        EXPECT_TRUE(SamePicture(frmOpening->imgHina->Picture(), RenderArt(chick, true)));
+        EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHina")->Picture(), RenderArt(chick, true)));
         ForgetSounds();
-        Click(Button("Button10"));
-        EXPECT_EQ(Effects(6), 1);
-        EXPECT_EQ(frmOpening->lblCMes1->text(), Utf(hatch.line1));
-        EXPECT_EQ(frmOpening->lblCMes2->text(), Utf(hatch.line2));
-        EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf(hatch.stars));
-        EXPECT_EQ(frmCharSelect->EggStrength, hatch.strength);
-        EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(chick)));
-        EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：") + QString::number(hatch.nutrition));
-        EXPECT_FALSE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
-        EXPECT_TRUE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+        Press(Button("Button10"));
+        EXPECT_EQ(Effects(Effect::Blip), 1);
+        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf(hatch.line1));
+        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf(hatch.line2));
+        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(hatch.stars));
+        EXPECT_EQ(frmCharSelect->EggStrength(), hatch.strength);
+        EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(chick)));
+        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(hatch.nutrition));
+        EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlEgg")->isVisibleTo(frmCharSelect));
+        EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisibleTo(frmCharSelect));
         EXPECT_FALSE(Button("Button10")->isVisibleTo(frmOpening));
         EXPECT_TRUE(Button("Button11")->isVisibleTo(frmOpening));
-        EXPECT_FALSE(frmOpening->Edit2->isVisibleTo(frmOpening));
+        EXPECT_FALSE(Find<QLineEdit>(frmOpening, "Edit2")->isVisibleTo(frmOpening));
         if (hatch.strength == 5)
             Shoot(frmOpening, "frontend-hatching-verdict");
     }
@@ -137,39 +129,39 @@ TEST_F(Hatching, VerdictFollowsTheNutrition)
 TEST_F(Hatching, NamingTheChickLeadsToTheClearPage)
 {
     HatchWith(410);
-    Click(Button("Button10"));
+    Press(Button("Button10"));
     ForgetSounds();
-    Click(Button("Button11"));
-    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("名前をつけてあげましょう"));
-    EXPECT_EQ(frmOpening->lblCMes2->text(), QString());
-    EXPECT_TRUE(frmOpening->Edit2->isVisible());
-    EXPECT_EQ(frmOpening->focusWidget(), frmOpening->Edit2);
+    Press(Button("Button11"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("名前をつけてあげましょう"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), QString());
+    EXPECT_TRUE(Find<QLineEdit>(frmOpening, "Edit2")->isVisible());
+    EXPECT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit2"));
     EXPECT_TRUE(Button("Button12")->isVisible());
-    EXPECT_EQ(Effects(6), 1);
-    Type(frmOpening->Edit2, Utf("ピヨ"));
+    EXPECT_EQ(Effects(Effect::Blip), 1);
+    Type(Find<QLineEdit>(frmOpening, "Edit2"), Utf("ピヨ"));
     Shoot(frmOpening, "frontend-hatching-naming");
-    frmOpening->Edit2->clear();
+    Find<QLineEdit>(frmOpening, "Edit2")->clear();
 
     // An empty box is refused without a sound.
-    Click(Button("Button12"));
-    EXPECT_TRUE(frmOpening->Panel4->isVisible());
+    Press(Button("Button12"));
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
     EXPECT_EQ(AllSounds(), 1);
 
-    Type(frmOpening->Edit2, Utf(" ピヨ "));
-    Click(Button("Button12"));
+    Type(Find<QLineEdit>(frmOpening, "Edit2"), Utf(" ピヨ "));
+    Press(Button("Button12"));
     EXPECT_EQ(DUser->Record.GetChickName(), ToShiftJis("ピヨ").value());
-    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf(" ピヨ "));
-    EXPECT_FALSE(frmOpening->Panel4->isVisibleTo(frmOpening));
-    EXPECT_TRUE(frmOpening->Panel5->isVisible());
-    EXPECT_TRUE(frmOpening->Timer1->isActive());
-    EXPECT_EQ(Effects(6), 2);
-    EXPECT_EQ(Effects(3), 1);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), Utf(" ピヨ "));
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel4")->isVisibleTo(frmOpening));
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel5")->isVisible());
+    EXPECT_TRUE(Find<GameTimer>(frmOpening, "Timer1")->isActive());
+    EXPECT_EQ(Effects(Effect::Blip), 2);
+    EXPECT_EQ(Effects(Effect::Fanfare), 1);
     EXPECT_EQ(platform.pauses.back(), 500);
-    EXPECT_TRUE(SamePicture(frmOpening->imgEndHelo->Picture(), frmData->Picture(QStringLiteral("imgHeloW"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgEndHelo")->Picture(), frmData->Picture(QStringLiteral("imgHeloW"))));
 
     // The chick on the clear page is the hatched one, turned to face the boy.
-    const QPixmap hina = frmOpening->imgHina->Picture();
-    const QPixmap end = frmOpening->imgEndEgg->Picture();
+    const QPixmap hina = Find<TImage>(frmOpening, "imgHina")->Picture();
+    const QPixmap end = Find<TImage>(frmOpening, "imgEndEgg")->Picture();
     int differences = 0;
     for (int y = 0; y < 89; y += 4)
         for (int x = 0; x < 89; x += 4)
@@ -183,10 +175,10 @@ TEST_F(Hatching, GirlWithABlankChickName)
     HatchWith(50, 0);
     std::memcpy(DUser->Record.ChickName, "XXXXXXXXXX", 11);
     NameTheChick(QStringLiteral("  "));
-    EXPECT_TRUE(frmOpening->Panel5->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel5")->isVisible());
     EXPECT_EQ(DUser->Record.GetChickName(), "");
-    EXPECT_EQ(frmCharSelect->lblEggName->text(), QStringLiteral("  "));
-    EXPECT_TRUE(SamePicture(frmOpening->imgEndHelo->Picture(), frmData->Picture(QStringLiteral("imgHeroineW"))));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), QStringLiteral("  "));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgEndHelo")->Picture(), frmData->Picture(QStringLiteral("imgHeroineW"))));
 }
 
 TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
@@ -195,8 +187,8 @@ TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
     HatchWith(266);
     NameTheChick(Utf("ピヨ"));
     std::vector<bool> shown;
-    QObject::connect(frmOpening->Timer1, &QTimer::timeout, frmOpening, [&] {
-        shown.push_back(frmOpening->Label3->isVisibleTo(frmOpening));
+    QObject::connect(Find<GameTimer>(frmOpening, "Timer1"), &QTimer::timeout, frmOpening, [&] {
+        shown.push_back(Find<TLabel>(frmOpening, "Label3")->isVisibleTo(frmOpening));
         if (shown.size() == 1)
             Shoot(frmOpening, "frontend-clear");
     });
@@ -207,8 +199,8 @@ TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
     const std::string indexBefore = folder.Read("index.dat");
     QSignalSpy closed(frmStart, &TfrmStart::Closed);
     ForgetSounds();
-    Click(Button("Button1"));
-    EXPECT_EQ(Effects(6), 1);
+    Press(Button("Button1"));
+    EXPECT_EQ(Effects(Effect::Blip), 1);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(platform.messages.empty());
 
@@ -240,7 +232,7 @@ TEST_F(Hatching, AWindowManagerCloseBeforeTheNamingKeepsTheWinsAndTheNextRunHatc
     frmCharSelect->show();  // the campaign had begun before the hatching
     QCoreApplication::processEvents();
     frmCharSelect->hide();
-    Click(Button("Button10"));
+    Press(Button("Button10"));
     platform.answers = {true};
     ASSERT_TRUE(exits.CloseFromWindowManager());
 
@@ -258,15 +250,15 @@ TEST_F(Hatching, AWindowManagerCloseBeforeTheNamingKeepsTheWinsAndTheNextRunHatc
     // game clear saves the chick's name.
     StartProgram();
     ASSERT_TRUE(RunTitle());
-    Click(frmStart->bitStart);
-    Click(frmStart->BitBtn2);
-    Click(frmStart->btnLoad[1]);
+    Press(Find<TButton>(frmStart, "bitStart"));
+    Press(Find<TButton>(frmStart, "BitBtn2"));
+    Press(LoadButton(1));
     EXPECT_TRUE(frmStart->isHidden());
     EXPECT_TRUE(frmCharSelect->isHidden());
-    EXPECT_TRUE(frmOpening->Panel4->isVisible());
-    ASSERT_TRUE(RunUntil([] { return !frmOpening->timEgg->isActive(); }));
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmOpening, "timEgg")->isActive(); }));
     NameTheChick(Utf("ピヨ"));
-    Click(Button("Button1"));
+    Press(Button("Button1"));
     PlayerRecord cleared;
     cleared.LoadRecord(2);
     EXPECT_EQ(cleared.GetCleared(), 1);
@@ -282,12 +274,12 @@ TEST_F(Hatching, AKeyboardPlayerGoesOnWithSpaceAndEnter)
         QTest::keyClick(button, key);
     };
     press(Button("Button10"), Qt::Key_Space);
-    EXPECT_EQ(frmOpening->lblCMes1->text(), Utf("なんとかヒナは"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("なんとかヒナは"));
     press(Button("Button11"), Qt::Key_Return);
-    ASSERT_TRUE(frmOpening->Edit2->isVisible());
-    Type(frmOpening->Edit2, Utf("ピヨ"));
+    ASSERT_TRUE(Find<QLineEdit>(frmOpening, "Edit2")->isVisible());
+    Type(Find<QLineEdit>(frmOpening, "Edit2"), Utf("ピヨ"));
     press(Button("Button12"), Qt::Key_Enter);
-    ASSERT_TRUE(frmOpening->Panel5->isVisible());
+    ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel5")->isVisible());
     QSignalSpy closed(frmStart, &TfrmStart::Closed);
     press(Button("Button1"), Qt::Key_Space);
     EXPECT_EQ(closed.count(), 1);

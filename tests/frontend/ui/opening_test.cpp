@@ -7,14 +7,7 @@
 
 namespace {
 
-QString Utf(const char* text) { return QString::fromUtf8(text); }
-
 std::string Sjis(const char* utf8) { return ToShiftJis(utf8).value(); }
-
-frontend::TNextButton* NextButton(int number)
-{
-    return frmOpening->findChild<frontend::TNextButton*>(QStringLiteral("Button%1").arg(number));
-}
 
 // The "▼" buttons of the story that are showing.
 std::vector<int> ShownStoryButtons()
@@ -43,9 +36,9 @@ TEST_F(Opening, NewGameOpensWithTheNameBoxReady)
     StartNewGame(1);
     EXPECT_FALSE(frmStart->isVisible());
     EXPECT_TRUE(frmOpening->isVisible());
-    EXPECT_EQ(frmOpening->focusWidget(), frmOpening->Edit1);
-    EXPECT_TRUE(frmOpening->Panel1->isVisible());
-    for (TPanel* page : {frmOpening->Panel2, frmOpening->Panel3, frmOpening->Panel4, frmOpening->Panel5})
+    EXPECT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit1"));
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
+    for (TPanel* page : {Find<TPanel>(frmOpening, "Panel2"), Find<TPanel>(frmOpening, "Panel3"), Find<TPanel>(frmOpening, "Panel4"), Find<TPanel>(frmOpening, "Panel5")})
         EXPECT_FALSE(page->isVisibleTo(frmOpening));
     Shoot(frmOpening, "frontend-opening-name");
 }
@@ -61,64 +54,64 @@ TEST_F(Opening, FigureNeedsANameAndOnlyTheGirlTakesBlanks)
 
     // An empty box: neither figure does anything, with either mouse button.
     for (QWidget* choice : std::initializer_list<QWidget*>{boyPicture, girlPicture, boyPanel, girlPanel}) {
-        Click(choice);
-        Click(choice, Qt::RightButton);
+        Press(choice);
+        Press(choice, Qt::RightButton);
     }
-    EXPECT_TRUE(frmOpening->Panel1->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
     EXPECT_EQ(AllSounds(), 0);
 
     // Blanks only: the boy still refuses...
-    Type(frmOpening->Edit1, QStringLiteral("   "));
-    ASSERT_EQ(frmOpening->Edit1->text(), QStringLiteral("   "));
-    Click(boyPicture);
-    Click(boyPanel, Qt::RightButton);
-    EXPECT_TRUE(frmOpening->Panel1->isVisible());
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), QStringLiteral("   "));
+    ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit1")->text(), QStringLiteral("   "));
+    Press(boyPicture);
+    Press(boyPanel, Qt::RightButton);
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel1")->isVisible());
     EXPECT_EQ(AllSounds(), 0);
 
     // ...the girl takes them as an empty name.
     std::memcpy(DUser->Record.PlayerName, "XXXXXXXXXX", 11);
-    Click(girlPicture, Qt::RightButton);
-    EXPECT_FALSE(frmOpening->Panel1->isVisibleTo(frmOpening));
+    Press(girlPicture, Qt::RightButton);
+    EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel1")->isVisibleTo(frmOpening));
     EXPECT_TRUE(frmOpening->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible());
     EXPECT_EQ(DUser->Record.GetPlayerName(), "");
     EXPECT_EQ(DUser->Record.GetPlayerCharacter(), 0);
-    EXPECT_TRUE(SamePicture(frmOpening->imgHelo->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
-    EXPECT_EQ(Effects(2), 1);
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHelo")->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
+    EXPECT_EQ(Effects(Effect::Click), 1);
     EXPECT_EQ(AllSounds(), 1);
     Shoot(frmOpening, "frontend-opening-level");
 
     // The empty name is greeted and labelled without trouble.
-    Click(Find(frmOpening, "Button2"));
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("ようこそ さん"));
-    EXPECT_EQ(frmCharSelect->lblName->text(), QString());
-    EXPECT_EQ(frmCharSelect->lblName2->text(), QString());
+    Press(Find(frmOpening, "Button2"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ さん"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), QString());
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName2")->text(), QString());
 }
 
 TEST_F(Opening, NameIsStoredTrimmedAndTheLevelSetsUpTheSelection)
 {
     StartNewGame(2);
-    Type(frmOpening->Edit1, Utf(" 太郎 "));
-    ASSERT_EQ(frmOpening->Edit1->text(), Utf(" 太郎 "));
-    frmCharSelect->PlaceIndex = 2;
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), Utf(" 太郎 "));
+    ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit1")->text(), Utf(" 太郎 "));
+    frmCharSelect->SelectPlace(2, false);
     ForgetSounds();
-    Click(Find(frmOpening, "Panel6"));
+    Press(Find(frmOpening, "Panel6"));
     EXPECT_EQ(DUser->Record.GetPlayerName(), Sjis("太郎"));
     EXPECT_EQ(DUser->Record.GetPlayerCharacter(), 1);
-    EXPECT_TRUE(SamePicture(frmOpening->imgHelo->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHelo")->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
 
-    Click(Find(frmOpening, "Button5"));
+    Press(Find(frmOpening, "Button5"));
     EXPECT_EQ(DUser->Record.GetLevel(), 2);
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 難しい ～"));
-    EXPECT_EQ(frmCharSelect->lblName->text(), Utf("太郎"));
-    EXPECT_EQ(frmCharSelect->lblName2->text(), Utf("太郎"));
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("ようこそ 太郎さん"));
-    EXPECT_TRUE(frmOpening->lblMes1->isVisible());
-    EXPECT_TRUE(frmOpening->Panel3->isVisible());
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 0);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 難しい ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), Utf("太郎"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName2")->text(), Utf("太郎"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ 太郎さん"));
+    EXPECT_TRUE(Find<TLabel>(frmOpening, "lblMes1")->isVisible());
+    EXPECT_TRUE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{6});
-    EXPECT_EQ(Effects(2), 2);
+    EXPECT_EQ(Effects(Effect::Click), 2);
     EXPECT_EQ(AllSounds(), 2);
     // Still nothing on disk: the new game is saved only at its end.
     EXPECT_FALSE(folder.Exists("user02.usr"));
@@ -131,13 +124,13 @@ TEST_F(Opening, TheThreeLevelsDifferOnlyInLevelAndCaption)
     for (int level = 0; level < 3; ++level) {
         SCOPED_TRACE(level);
         StartNewGame(1);
-        Type(frmOpening->Edit1, QStringLiteral("Hanako"));
-        Click(Find(frmOpening, "Panel7"));
+        Type(Find<QLineEdit>(frmOpening, "Edit1"), QStringLiteral("Hanako"));
+        Press(Find(frmOpening, "Panel7"));
         const std::string before = DUser->Record.Image();
-        Click(Find(frmOpening, buttons[level]));
+        Press(Find(frmOpening, buttons[level]));
         EXPECT_EQ(DUser->Record.GetLevel(), level);
-        EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf(captions[level]));
-        EXPECT_EQ(frmOpening->lblMes1->text(), Utf("ようこそ Hanakoさん"));
+        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf(captions[level]));
+        EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ Hanakoさん"));
         // Only the level's four bytes of the record changed.
         const std::string after = DUser->Record.Image();
         EXPECT_EQ(before.substr(0, 52), after.substr(0, 52));
@@ -147,7 +140,7 @@ TEST_F(Opening, TheThreeLevelsDifferOnlyInLevelAndCaption)
 TEST_F(Opening, NameBoxesCountShiftJisBytesAndRefuseWhatCannotBeStored)
 {
     StartNewGame(1);
-    for (QLineEdit* box : {frmOpening->Edit1, frmOpening->Edit2}) {
+    for (QLineEdit* box : {Find<QLineEdit>(frmOpening, "Edit1"), Find<QLineEdit>(frmOpening, "Edit2")}) {
         SCOPED_TRACE(box->objectName().toStdString());
         const auto typed = [box](const QString& keys) {
             box->clear();
@@ -174,49 +167,49 @@ TEST_F(Opening, NameBoxesCountShiftJisBytesAndRefuseWhatCannotBeStored)
 TEST_F(Opening, StoryByClicks)
 {
     StartNewGame(1);
-    Type(frmOpening->Edit1, Utf("太郎"));
-    Click(Find(frmOpening, "Panel6"));
-    Click(Find(frmOpening, "Button3"));
-    EXPECT_EQ(frmOpening->lblMes2->text(), QString());
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), Utf("太郎"));
+    Press(Find(frmOpening, "Panel6"));
+    Press(Find(frmOpening, "Button3"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), QString());
     Shoot(frmOpening, "frontend-opening-story-1");
     ForgetSounds();
 
-    Click(NextButton(6));
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("あなたに不思議な"));
-    EXPECT_EQ(frmOpening->lblMes2->text(), Utf("　　　　卵が授けられました"));
+    Press(NextButton(6));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("あなたに不思議な"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　　　卵が授けられました"));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{7});
-    EXPECT_FALSE(frmOpening->imgEgg->isVisible());
-    EXPECT_EQ(Effects(6), 1);
+    EXPECT_FALSE(Find<TImage>(frmOpening, "imgEgg")->isVisible());
+    EXPECT_EQ(Effects(Effect::Blip), 1);
     Shoot(frmOpening, "frontend-opening-story-2");
 
-    Click(NextButton(7));
+    Press(NextButton(7));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{8});
-    EXPECT_TRUE(frmOpening->imgEgg->isVisible());
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("あなたに不思議な"));
-    EXPECT_EQ(Effects(5), 1);
+    EXPECT_TRUE(Find<TImage>(frmOpening, "imgEgg")->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("あなたに不思議な"));
+    EXPECT_EQ(Effects(Effect::Jingle), 1);
     Shoot(frmOpening, "frontend-opening-story-3");
 
-    Click(NextButton(8));
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("栄養を与えて無事に"));
-    EXPECT_EQ(frmOpening->lblMes2->text(), Utf("　　　　かえしてあげましょう"));
+    Press(NextButton(8));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("栄養を与えて無事に"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　　　かえしてあげましょう"));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{9});
-    EXPECT_EQ(Effects(6), 2);
+    EXPECT_EQ(Effects(Effect::Blip), 2);
     Shoot(frmOpening, "frontend-opening-story-4");
 
-    Click(NextButton(9));
-    EXPECT_EQ(Effects(6), 3);
+    Press(NextButton(9));
+    EXPECT_EQ(Effects(Effect::Blip), 3);
     EXPECT_EQ(AllSounds(), 4);
     EXPECT_FALSE(frmOpening->isVisible());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 普通 ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 普通 ～"));
 }
 
 TEST_F(Opening, StoryByCharacterKeysWithTheShorterIndentation)
 {
     StartNewGame(1);
-    Type(frmOpening->Edit1, QStringLiteral("Taro"));
-    Click(Find(frmOpening, "Panel6"));
-    Click(Find(frmOpening, "Button2"));
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), QStringLiteral("Taro"));
+    Press(Find(frmOpening, "Panel6"));
+    Press(Find(frmOpening, "Button2"));
     ForgetSounds();
 
     // Keys that type nothing, and a held key's repeats, do not move the story.
@@ -229,22 +222,22 @@ TEST_F(Opening, StoryByCharacterKeysWithTheShorterIndentation)
 
     // Any character key, on whichever button has the focus.
     TypeKey(frmOpening->focusWidget(), Qt::Key_Z, QStringLiteral("z"));
-    EXPECT_EQ(frmOpening->lblMes2->text(), Utf("　　　　卵が授けられました"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　　　卵が授けられました"));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{7});
     ASSERT_EQ(frmOpening->focusWidget(), NextButton(7));
     TypeKey(frmOpening->focusWidget(), Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{8});
-    EXPECT_TRUE(frmOpening->imgEgg->isVisible());
+    EXPECT_TRUE(Find<TImage>(frmOpening, "imgEgg")->isVisible());
     ASSERT_EQ(frmOpening->focusWidget(), NextButton(8));
     TypeKey(frmOpening->focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_EQ(frmOpening->lblMes1->text(), Utf("栄養を与えて無事に"));
-    EXPECT_EQ(frmOpening->lblMes2->text(), Utf("　　かえしてあげましょう"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("栄養を与えて無事に"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　かえしてあげましょう"));
     ASSERT_EQ(frmOpening->focusWidget(), NextButton(9));
     TypeKey(frmOpening->focusWidget(), Qt::Key_1, QStringLiteral("1"));
     EXPECT_FALSE(frmOpening->isVisible());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(Effects(6), 3);
-    EXPECT_EQ(Effects(5), 1);
+    EXPECT_EQ(Effects(Effect::Blip), 3);
+    EXPECT_EQ(Effects(Effect::Jingle), 1);
     EXPECT_EQ(AllSounds(), 4);
 }
 
@@ -254,12 +247,12 @@ TEST_F(Opening, NextButtonsBlinkTogether)
     // Whatever page is showing, all seven "▼" buttons share one caption that
     // alternates between the mark and nothing.
     std::vector<QString> captions;
-    QObject::connect(frmOpening->timPanel3Button, &QTimer::timeout, frmOpening, [&] {
+    QObject::connect(Find<GameTimer>(frmOpening, "timPanel3Button"), &QTimer::timeout, frmOpening, [&] {
         for (int number = 7; number <= 12; ++number)
             EXPECT_EQ(NextButton(number)->text(), NextButton(6)->text());
         captions.push_back(NextButton(6)->text());
     });
-    EXPECT_TRUE(frmOpening->timPanel3Button->isActive());
+    EXPECT_TRUE(Find<GameTimer>(frmOpening, "timPanel3Button")->isActive());
     ASSERT_TRUE(RunUntil([&] { return captions.size() >= 4; }));
     EXPECT_EQ(captions[0], Utf("▼"));
     EXPECT_EQ(captions[1], QString());

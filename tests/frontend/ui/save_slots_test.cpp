@@ -8,8 +8,6 @@
 
 namespace {
 
-QString Utf(const char* text) { return QString::fromUtf8(text); }
-
 // A saved game as a record; the tests write it into a slot.
 PlayerRecord SavedGame(const char* name, std::uint8_t figure, std::int32_t level, std::int32_t nutrition)
 {
@@ -22,21 +20,10 @@ PlayerRecord SavedGame(const char* name, std::uint8_t figure, std::int32_t level
     return record;
 }
 
-QColor PixelAt(const QPixmap& picture, int x, int y)
-{
-    const qreal ratio = picture.devicePixelRatio();
-    return picture.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-}
-
 bool Crossed(int place, int position)
 {
     // The cross's strokes meet in the middle of the portrait.
-    return PixelAt(frmCharSelect->Portrait(place, position)->Picture(), 45, 45) == QColor(255, 0, 0);
-}
-
-TPanel* Tab(int place)
-{
-    return frmCharSelect->findChild<TPanel*>(QStringLiteral("pnlPlace%1").arg(place));
+    return PixelAt(Portrait(place, position)->Picture(), 45, 45) == QColor(255, 0, 0);
 }
 
 } // namespace
@@ -58,8 +45,8 @@ protected:
     {
         StartProgram();
         ASSERT_TRUE(RunTitle());
-        Click(frmStart->bitStart);
-        Click(continuing ? frmStart->BitBtn2 : frmStart->BitBtn1);
+        Press(Find<TButton>(frmStart, "bitStart"));
+        Press(continuing ? Find<TButton>(frmStart, "BitBtn2") : Find<TButton>(frmStart, "BitBtn1"));
         ForgetSounds();
     }
 
@@ -67,8 +54,8 @@ protected:
     std::vector<bool> OpenTabs() const
     {
         std::vector<bool> open;
-        for (int place = 1; place <= 4; ++place)
-            open.push_back(Tab(place)->isVisibleTo(frmCharSelect));
+        for (int place = 0; place < 4; ++place)
+            open.push_back(PlaceTab(place)->isVisibleTo(frmCharSelect));
         return open;
     }
 };
@@ -78,22 +65,22 @@ TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
     Save(2, SavedGame("太郎", 1, 0, 0));
     StartProgram();
     EXPECT_EQ(platform.beeps, 0);
-    EXPECT_EQ(frmStart->btnLoad[1]->text(), Utf("太郎"));
-    EXPECT_EQ(frmStart->btnSave[1]->text(), Utf("太郎"));
-    for (TButton* button : {frmStart->btnLoad[1], frmStart->btnSave[1]}) {
+    EXPECT_EQ(LoadButton(1)->text(), Utf("太郎"));
+    EXPECT_EQ(SaveButton(1)->text(), Utf("太郎"));
+    for (TButton* button : {LoadButton(1), SaveButton(1)}) {
         EXPECT_EQ(button->font().pixelSize(), 19);
         EXPECT_FALSE(button->font().italic());
-        EXPECT_EQ(button->palette().color(QPalette::ButtonText), frmStart->btnF->palette().color(QPalette::ButtonText));
+        EXPECT_EQ(button->palette().color(QPalette::ButtonText), Find<TButton>(frmStart, "btnF")->palette().color(QPalette::ButtonText));
     }
     for (int slot : {0, 2}) {
-        EXPECT_EQ(frmStart->btnLoad[slot]->text(), QStringLiteral("no-file"));
-        EXPECT_TRUE(frmStart->btnLoad[slot]->font().italic());
+        EXPECT_EQ(LoadButton(slot)->text(), QStringLiteral("no-file"));
+        EXPECT_TRUE(LoadButton(slot)->font().italic());
     }
     // The template button itself lies outside the window's visible part.
-    EXPECT_GE(frmStart->btnF->x(), frmStart->width());
+    EXPECT_GE(Find<TButton>(frmStart, "btnF")->x(), frmStart->width());
     ASSERT_TRUE(RunTitle());
-    Click(frmStart->bitStart);
-    Click(frmStart->BitBtn2);
+    Press(Find<TButton>(frmStart, "bitStart"));
+    Press(Find<TButton>(frmStart, "BitBtn2"));
     Shoot(frmStart, "frontend-slots-used");
 }
 
@@ -101,9 +88,9 @@ TEST_F(SaveSlots, NewGameOnAnEmptySlotAsksNothing)
 {
     const std::string indexBefore = folder.Read("index.dat");
     OpenSlotPage(false);
-    Click(frmStart->btnSave[2]);
+    Press(SaveButton(2));
     EXPECT_TRUE(platform.questions.empty());
-    EXPECT_EQ(Effects(2), 1);
+    EXPECT_EQ(Effects(Effect::Click), 1);
     EXPECT_EQ(AllSounds(), 1);
     EXPECT_FALSE(frmStart->isVisible());
     EXPECT_TRUE(frmOpening->isVisible());
@@ -123,18 +110,18 @@ TEST_F(SaveSlots, NewGameOnAUsedSlotAsksFirst)
     platform.answers = {false};
     OpenSlotPage(false);
     DUser->Record.SetSlotNumber(0);
-    Click(frmStart->btnSave[0]);
+    Press(SaveButton(0));
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, "保存場所１番のデータは消去されます。\nよろしいですか？");
     EXPECT_EQ(platform.questions[0].title, "消去します");
-    EXPECT_EQ(Effects(2), 2);  // the press and the answer
-    EXPECT_TRUE(frmStart->Panel3->isVisible());
+    EXPECT_EQ(Effects(Effect::Click), 2);  // the press and the answer
+    EXPECT_TRUE(Find<TPanel>(frmStart, "Panel3")->isVisible());
     EXPECT_FALSE(frmOpening->isVisible());
     EXPECT_EQ(DUser->Record.SlotNumber, 0);
 
     // Yes: the template record goes to the opening; the old save stays on disk.
     platform.answers = {true};
-    Click(frmStart->btnSave[0]);
+    Press(SaveButton(0));
     ASSERT_EQ(platform.questions.size(), 2u);
     EXPECT_TRUE(frmOpening->isVisible());
     EXPECT_FALSE(frmStart->isVisible());
@@ -149,8 +136,8 @@ TEST_F(SaveSlots, EachSlotAsksWithItsOwnNumber)
         Save(slot, SavedGame("Someone", 0, 0, 0));
     platform.answers = {false, false, false};
     OpenSlotPage(false);
-    for (TButton* button : frmStart->btnSave)
-        Click(button);
+    for (int slot = 0; slot < 3; ++slot)
+        Press(SaveButton(slot));
     ASSERT_EQ(platform.questions.size(), 3u);
     EXPECT_EQ(platform.questions[1].text, "保存場所２番のデータは消去されます。\nよろしいですか？");
     EXPECT_EQ(platform.questions[2].text, "保存場所３番のデータは消去されます。\nよろしいですか？");
@@ -160,23 +147,23 @@ TEST_F(SaveSlots, ContinuingAFreshGame)
 {
     Save(3, SavedGame("花子", 0, 1, 0));
     OpenSlotPage(true);
-    Click(frmStart->btnLoad[2]);
+    Press(LoadButton(2));
     EXPECT_FALSE(frmStart->isVisible());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(Effects(2), 1);
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～普通 ～"));
-    EXPECT_EQ(frmCharSelect->lblName->text(), Utf("花子"));
-    EXPECT_EQ(frmCharSelect->lblName2->text(), Utf("花子"));
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("0"));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
+    EXPECT_EQ(Effects(Effect::Click), 1);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～普通 ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), Utf("花子"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName2")->text(), Utf("花子"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHeroine"))));
     EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 0);
-    for (int place = 1; place <= 3; ++place)
-        for (int position = 1; position <= 4; ++position)
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 0);
+    for (int place = 0; place < 3; ++place)
+        for (int position = 0; position < 4; ++position)
             EXPECT_FALSE(Crossed(place, position));
-    EXPECT_TRUE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
-    EXPECT_FALSE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
-    EXPECT_TRUE(frmCharSelect->imgEgg->isVisibleTo(frmCharSelect));
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlEgg")->isVisibleTo(frmCharSelect));
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisibleTo(frmCharSelect));
+    EXPECT_TRUE(Find<TImage>(frmCharSelect, "imgEgg")->isVisibleTo(frmCharSelect));
     // The record is the slot's, to be saved back into it.
     EXPECT_EQ(DUser->Record.SlotNumber, 3);
 }
@@ -189,27 +176,27 @@ TEST_F(SaveSlots, ContinuingAfterTheFirstStageOpensTheSecondPlace)
     record.SetOpponentKnockDown(1, 2, 1);
     Save(1, record);
     OpenSlotPage(true);
-    const int xBefore = frmCharSelect->imgPlayer->x();
-    Click(frmStart->btnLoad[0]);
+    const int xBefore = Find<TImage>(frmCharSelect, "imgPlayer")->x();
+    Press(LoadButton(0));
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ やさしい ～"));
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("123"));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgPlayer->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
-    EXPECT_EQ(frmCharSelect->imgPlayer->x(), xBefore);
-    for (int position = 1; position <= 4; ++position)
-        EXPECT_TRUE(Crossed(1, position));
-    EXPECT_TRUE(Crossed(2, 3));
-    EXPECT_FALSE(Crossed(2, 1));
-    EXPECT_FALSE(Crossed(3, 1));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ やさしい ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("123"));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
+    EXPECT_EQ(Find<TImage>(frmCharSelect, "imgPlayer")->x(), xBefore);
+    for (int position = 0; position < 4; ++position)
+        EXPECT_TRUE(Crossed(0, position));
+    EXPECT_TRUE(Crossed(1, 2));
+    EXPECT_FALSE(Crossed(1, 0));
+    EXPECT_FALSE(Crossed(2, 0));
     EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, true, false, false}));
     // The furthest place reached is selected.
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 1);
-    EXPECT_EQ(Tab(2)->InnerBevel(), TPanel::Bevel::Lowered);
-    EXPECT_EQ(Tab(1)->InnerBevel(), TPanel::Bevel::None);
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 1);
+    EXPECT_EQ(PlaceTab(1)->InnerBevel(), TPanel::Bevel::Lowered);
+    EXPECT_EQ(PlaceTab(0)->InnerBevel(), TPanel::Bevel::None);
     EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisibleTo(frmCharSelect));
     EXPECT_FALSE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel1"))->isVisibleTo(frmCharSelect));
-    EXPECT_EQ(Effects(2), 1);  // the press; selecting the place makes no sound
-    EXPECT_FALSE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(Effects(Effect::Click), 1);  // the press; selecting the place makes no sound
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisibleTo(frmCharSelect));
 }
 
 TEST_F(SaveSlots, ContinuingAClearedGameOpensTheColosseum)
@@ -222,33 +209,33 @@ TEST_F(SaveSlots, ContinuingAClearedGameOpensTheColosseum)
     record.SetChickName(ToShiftJis("ピヨ").value());
     Save(2, record);
     OpenSlotPage(true);
-    Click(frmStart->btnLoad[1]);
+    Press(LoadButton(1));
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(frmCharSelect->lblDificulty->text(), Utf("～ 難しい ～"));
-    for (int place = 1; place <= 3; ++place)
-        for (int position = 1; position <= 4; ++position)
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 難しい ～"));
+    for (int place = 0; place < 3; ++place)
+        for (int position = 0; position < 4; ++position)
             EXPECT_TRUE(Crossed(place, position));
     EXPECT_EQ(OpenTabs(), (std::vector<bool>{true, true, true, true}));
-    EXPECT_EQ(frmCharSelect->PlaceIndex, 3);
-    EXPECT_EQ(Tab(4)->InnerBevel(), TPanel::Bevel::Lowered);
+    EXPECT_EQ(frmCharSelect->PlaceIndex(), 3);
+    EXPECT_EQ(PlaceTab(3)->InnerBevel(), TPanel::Bevel::Lowered);
     EXPECT_TRUE(frmCharSelect->findChild<QWidget*>(QStringLiteral("Panel4"))->isVisibleTo(frmCharSelect));
-    EXPECT_FALSE(frmCharSelect->imgEgg->isVisibleTo(frmCharSelect));
-    EXPECT_EQ(frmCharSelect->imgPlayer->x(), 384);
-    EXPECT_FALSE(frmCharSelect->pnlEgg->isVisibleTo(frmCharSelect));
-    EXPECT_TRUE(frmCharSelect->pnlClear->isVisibleTo(frmCharSelect));
-    EXPECT_EQ(frmCharSelect->lblEggName->text(), Utf("ピヨ"));
-    EXPECT_EQ(frmCharSelect->lblEiyou->text(), Utf("栄養：401"));
-    EXPECT_EQ(frmCharSelect->EggStrength, 5);
-    EXPECT_EQ(frmCharSelect->lblTuyosa->text(), Utf("強さ：★★★★★"));
-    EXPECT_TRUE(SamePicture(frmCharSelect->imgCharEgg->Picture(), frmData->Picture(QStringLiteral("imgEgg5"))));
+    EXPECT_FALSE(Find<TImage>(frmCharSelect, "imgEgg")->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(Find<TImage>(frmCharSelect, "imgPlayer")->x(), 384);
+    EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlEgg")->isVisibleTo(frmCharSelect));
+    EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisibleTo(frmCharSelect));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), Utf("ピヨ"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：401"));
+    EXPECT_EQ(frmCharSelect->EggStrength(), 5);
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf("強さ：★★★★★"));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(QStringLiteral("imgEgg5"))));
 }
 
 TEST_F(SaveSlots, APlayerNamedNoFileIsAnEmptySlot)
 {
     Save(1, SavedGame("no-file", 1, 0, 0));
     OpenSlotPage(true);
-    EXPECT_TRUE(frmStart->btnLoad[0]->font().italic());
-    Click(frmStart->btnLoad[0]);
+    EXPECT_TRUE(LoadButton(0)->font().italic());
+    Press(LoadButton(0));
     EXPECT_FALSE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmStart->isVisible());
 }
@@ -258,13 +245,13 @@ TEST_F(SaveSlots, AnEmptyNameKeepsItsSlotReadable)
     // The girl figure accepts a name of blanks: it is saved as an empty name.
     Save(1, SavedGame("", 0, 0, 42));
     OpenSlotPage(true);
-    EXPECT_EQ(frmStart->btnLoad[0]->text(), Utf("（名前なし）"));
-    EXPECT_EQ(frmStart->btnSave[0]->text(), Utf("（名前なし）"));
-    EXPECT_FALSE(frmStart->btnLoad[0]->font().italic());
-    Click(frmStart->btnLoad[0]);
+    EXPECT_EQ(LoadButton(0)->text(), Utf("（名前なし）"));
+    EXPECT_EQ(SaveButton(0)->text(), Utf("（名前なし）"));
+    EXPECT_FALSE(LoadButton(0)->font().italic());
+    Press(LoadButton(0));
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(frmCharSelect->lblName->text(), QString());
-    EXPECT_EQ(frmCharSelect->lblScore->text(), QStringLiteral("42"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), QString());
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("42"));
 }
 
 TEST_F(SaveSlots, MissingIndexBeepsOnceAndLeavesNewGamesPossible)
@@ -273,11 +260,11 @@ TEST_F(SaveSlots, MissingIndexBeepsOnceAndLeavesNewGamesPossible)
     OpenSlotPage(false);
     EXPECT_EQ(platform.beeps, 1);
     for (int slot = 0; slot < 3; ++slot) {
-        EXPECT_EQ(frmStart->btnLoad[slot]->text(), QStringLiteral("no-file"));
-        EXPECT_EQ(frmStart->btnSave[slot]->text(), QStringLiteral("no-file"));
-        EXPECT_TRUE(frmStart->btnSave[slot]->font().italic());
+        EXPECT_EQ(LoadButton(slot)->text(), QStringLiteral("no-file"));
+        EXPECT_EQ(SaveButton(slot)->text(), QStringLiteral("no-file"));
+        EXPECT_TRUE(SaveButton(slot)->font().italic());
     }
-    Click(frmStart->btnSave[1]);
+    Press(SaveButton(1));
     EXPECT_TRUE(platform.questions.empty());
     EXPECT_TRUE(frmOpening->isVisible());
     EXPECT_EQ(DUser->Record.SlotNumber, 2);
@@ -293,18 +280,18 @@ TEST_F(SaveSlots, ShortOrUnreadableIndexBeepsOnce)
     folder.Write("index.dat", index.Bytes().substr(0, 22));
     StartProgram();
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("Aki"));
-    EXPECT_EQ(frmStart->btnLoad[1]->text(), QStringLiteral("Ben"));
-    EXPECT_EQ(frmStart->btnLoad[2]->text(), QStringLiteral("no-file"));
-    EXPECT_TRUE(frmStart->btnLoad[2]->font().italic());
+    EXPECT_EQ(LoadButton(0)->text(), QStringLiteral("Aki"));
+    EXPECT_EQ(LoadButton(1)->text(), QStringLiteral("Ben"));
+    EXPECT_EQ(LoadButton(2)->text(), QStringLiteral("no-file"));
+    EXPECT_TRUE(LoadButton(2)->font().italic());
 
     // Half a column: that slot is not covered either.
     folder.Write("index.dat", index.Bytes().substr(0, 16));
     platform.beeps = 0;
     StartProgram();
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("Aki"));
-    EXPECT_EQ(frmStart->btnLoad[1]->text(), QStringLiteral("no-file"));
+    EXPECT_EQ(LoadButton(0)->text(), QStringLiteral("Aki"));
+    EXPECT_EQ(LoadButton(1)->text(), QStringLiteral("no-file"));
 
     // A folder where the file should be cannot be read.
     std::filesystem::remove(folder.Data() / "index.dat");
@@ -312,7 +299,7 @@ TEST_F(SaveSlots, ShortOrUnreadableIndexBeepsOnce)
     platform.beeps = 0;
     StartProgram();
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(frmStart->btnLoad[0]->text(), QStringLiteral("no-file"));
+    EXPECT_EQ(LoadButton(0)->text(), QStringLiteral("no-file"));
 
     // A whole file that stores a 0x0A byte as 0x0D 0x0A is complete.
     std::filesystem::remove(folder.Data() / "index.dat");
@@ -321,5 +308,5 @@ TEST_F(SaveSlots, ShortOrUnreadableIndexBeepsOnce)
     platform.beeps = 0;
     StartProgram();
     EXPECT_EQ(platform.beeps, 0);
-    EXPECT_EQ(frmStart->btnLoad[2]->text(), QStringLiteral("\n"));
+    EXPECT_EQ(LoadButton(2)->text(), QStringLiteral("\n"));
 }

@@ -13,7 +13,7 @@ std::set<int> VisibleGlyphs()
 {
     std::set<int> shown;
     for (int glyph = 1; glyph <= 7; ++glyph)
-        if (frmStart->imgTitle[static_cast<std::size_t>(glyph - 1)]->isVisibleTo(frmStart))
+        if (TitleGlyph(static_cast<std::size_t>(glyph - 1))->isVisibleTo(frmStart))
             shown.insert(glyph);
     return shown;
 }
@@ -48,33 +48,33 @@ TEST_F(TitleScreen, LogoThenTitleGlyphByGlyphAndNoInputBeforeTheStartButton)
     int pressesTried = 0;
     // Looks at the screen after every tick of the two animation timers.
     const auto look = [&] {
-        if (titleSteps.empty() || titleSteps.back() != frmStart->TitleStep)
-            titleSteps.push_back(frmStart->TitleStep);
+        if (titleSteps.empty() || titleSteps.back() != frmStart->TitleStep())
+            titleSteps.push_back(frmStart->TitleStep());
         const std::set<int> glyphs = VisibleGlyphs();
         if (glyphStages.empty() || glyphStages.back() != glyphs) {
             glyphStages.push_back(glyphs);
             soundsAtGlyphs.push_back(static_cast<int>(sounds.players[PlayerPutSound].played.size()));
         }
-        const bool logoGone = !frmStart->pnlLogo->isVisibleTo(frmStart);
-        if (logoGone && frmStart->TitleStep == 0) {
-            chimeBeforeTitle = Effects(5) == 1;
+        const bool logoGone = !Find<TPanel>(frmStart, "pnlLogo")->isVisibleTo(frmStart);
+        if (logoGone && frmStart->TitleStep() == 0) {
+            chimeBeforeTitle = Effects(Effect::Jingle) == 1;
             frameEmptyWhenRevealed = glyphs.empty();
             if (glyphStages.size() == 1)
                 Shoot(frmStart, "frontend-title-empty");
         }
         if (glyphs.size() == 5)
             Shoot(frmStart, "frontend-title-row");
-        inputOnlyWithStart &= frmStart->isEnabled() == frmStart->bitStart->isVisibleTo(frmStart);
+        inputOnlyWithStart &= frmStart->isEnabled() == Find<TButton>(frmStart, "bitStart")->isVisibleTo(frmStart);
         // The player presses about while the animation runs: nothing may happen.
         if (!frmStart->isEnabled()) {
-            Click(frmStart->bitStart);
+            Press(Find<TButton>(frmStart, "bitStart"));
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QCoreApplication::sendEvent(frmStart->bitStart, &key);
+            QCoreApplication::sendEvent(Find<TButton>(frmStart, "bitStart"), &key);
             ++pressesTried;
         }
     };
-    QObject::connect(frmStart->timLogo, &QTimer::timeout, frmStart, look);
-    QObject::connect(frmStart->timStart, &QTimer::timeout, frmStart, look);
+    QObject::connect(Find<GameTimer>(frmStart, "timLogo"), &QTimer::timeout, frmStart, look);
+    QObject::connect(Find<GameTimer>(frmStart, "timStart"), &QTimer::timeout, frmStart, look);
     ASSERT_TRUE(RunTitle());
     Shoot(frmStart, "frontend-title");
 
@@ -90,22 +90,22 @@ TEST_F(TitleScreen, LogoThenTitleGlyphByGlyphAndNoInputBeforeTheStartButton)
     EXPECT_EQ(soundsAtGlyphs, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(sounds.players[PlayerPutSound].played.size(), 6u);
     EXPECT_EQ(Sounds().back(), "put sdp00.dat");
-    EXPECT_EQ(Effects(5), 1);
-    EXPECT_EQ(Effects(2), 1);  // the start button appears with a click
+    EXPECT_EQ(Effects(Effect::Jingle), 1);
+    EXPECT_EQ(Effects(Effect::Click), 1);  // the start button appears with a click
     EXPECT_EQ(platform.pauses, (std::vector<int>{1500, 500}));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel1"}));
     EXPECT_TRUE(frmStart->isEnabled());
 
     // Neither animation runs again.
-    EXPECT_FALSE(frmStart->timLogo->isActive());
-    EXPECT_FALSE(frmStart->timStart->isActive());
+    EXPECT_FALSE(Find<GameTimer>(frmStart, "timLogo")->isActive());
+    EXPECT_FALSE(Find<GameTimer>(frmStart, "timStart")->isActive());
     frmStart->hide();
     frmStart->show();
     for (int turn = 0; turn < 20; ++turn)
         QCoreApplication::processEvents();
-    EXPECT_EQ(frmStart->TitleStep, 240);
-    EXPECT_EQ(frmStart->LogoStep, 30);
-    EXPECT_EQ(Effects(5), 1);
+    EXPECT_EQ(frmStart->TitleStep(), 240);
+    EXPECT_EQ(frmStart->LogoStep(), 30);
+    EXPECT_EQ(Effects(Effect::Jingle), 1);
 }
 
 TEST_F(TitleScreen, MenuLeadsToBothSlotPagesAndBack)
@@ -114,26 +114,26 @@ TEST_F(TitleScreen, MenuLeadsToBothSlotPagesAndBack)
     ASSERT_TRUE(RunTitle());
     ForgetSounds();
 
-    Click(frmStart->bitStart);
+    Press(Find<TButton>(frmStart, "bitStart"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
-    EXPECT_EQ(Effects(2), 1);
+    EXPECT_EQ(Effects(Effect::Click), 1);
     Shoot(frmStart, "frontend-menu");
 
-    Click(frmStart->BitBtn1);
+    Press(Find<TButton>(frmStart, "BitBtn1"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel3"}));
-    EXPECT_EQ(Effects(2), 2);
+    EXPECT_EQ(Effects(Effect::Click), 2);
     Shoot(frmStart, "frontend-slots-new-game");
-    Click(Find(frmStart, "Button8"));
+    Press(Find(frmStart, "Button8"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
-    EXPECT_EQ(Effects(6), 1);
+    EXPECT_EQ(Effects(Effect::Blip), 1);
 
-    Click(frmStart->BitBtn2);
+    Press(Find<TButton>(frmStart, "BitBtn2"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel2"}));
     Shoot(frmStart, "frontend-slots-continue");
-    Click(Find(frmStart, "Button4"));
+    Press(Find(frmStart, "Button4"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
-    EXPECT_EQ(Effects(6), 2);
-    EXPECT_EQ(Effects(2), 3);
+    EXPECT_EQ(Effects(Effect::Blip), 2);
+    EXPECT_EQ(Effects(Effect::Click), 3);
     EXPECT_TRUE(frmStart->isVisible());
 }
 
@@ -142,7 +142,7 @@ TEST_F(TitleScreen, DeliveredIndexGivesSixEmptySlotsAndContinueDoesNothing)
     StartProgram();
     EXPECT_EQ(platform.beeps, 0);
     for (int slot = 0; slot < 3; ++slot) {
-        for (TButton* button : {frmStart->btnLoad[slot], frmStart->btnSave[slot]}) {
+        for (TButton* button : {LoadButton(slot), SaveButton(slot)}) {
             SCOPED_TRACE(button->objectName().toStdString());
             EXPECT_EQ(button->text(), QStringLiteral("no-file"));
             EXPECT_TRUE(button->font().italic());
@@ -152,13 +152,13 @@ TEST_F(TitleScreen, DeliveredIndexGivesSixEmptySlotsAndContinueDoesNothing)
         }
     }
     ASSERT_TRUE(RunTitle());
-    Click(frmStart->bitStart);
-    Click(frmStart->BitBtn2);
+    Press(Find<TButton>(frmStart, "bitStart"));
+    Press(Find<TButton>(frmStart, "BitBtn2"));
     ForgetSounds();
-    for (TButton* button : frmStart->btnLoad)
-        Click(button, Qt::RightButton), Click(button);
+    for (int slot = 0; slot < 3; ++slot)
+        Press(LoadButton(slot), Qt::RightButton), Press(LoadButton(slot));
     // Only the press sounds: nothing is loaded, the page stays.
-    EXPECT_EQ(Effects(2), 6);
+    EXPECT_EQ(Effects(Effect::Click), 6);
     EXPECT_EQ(AllSounds(), 6);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel2"}));

@@ -17,8 +17,8 @@ using BoardPicture = MatchScreen;
 TEST_F(BoardPicture, EmptyBoardHasNineLinesEachWayAndFourStarPoints)
 {
     frmBattle->RedrawBoardBackground();
-    const QPixmap& board = frmBattle->imgBoard->Picture();
-    EXPECT_EQ(frmBattle->imgBoard->size(), QSize(317, 317));
+    const QPixmap& board = Find<TImage>(frmBattle, "imgBoard")->Picture();
+    EXPECT_EQ(Find<TImage>(frmBattle, "imgBoard")->size(), QSize(317, 317));
     for (int i = 0; i < 9; ++i) {
         const int at = 6 + 38 * i;
         SCOPED_TRACE(at);
@@ -52,10 +52,10 @@ TEST_F(BoardPicture, EmptyBoardHasNineLinesEachWayAndFourStarPoints)
 TEST_F(BoardPicture, DiscsAreThreeEllipsesInsideTheirSquare)
 {
     frmBattle->RedrawBoardBackground();
-    const QImage empty = frmBattle->imgBoard->Picture().toImage();
+    const QImage empty = Find<TImage>(frmBattle, "imgBoard")->Picture().toImage();
     DBoard->Board.PutDisc(3, 4, Black);
     DBoard->Board.PutDisc(6, 2, White);
-    const QPixmap& board = frmBattle->imgBoard->Picture();
+    const QPixmap& board = Find<TImage>(frmBattle, "imgBoard")->Picture();
 
     struct Disc {
         int x0, y0;
@@ -91,14 +91,14 @@ TEST_F(BoardPicture, DiscsAreThreeEllipsesInsideTheirSquare)
     // Turning a disc over repaints it as a fresh one.
     DBoard->Board.PutDisc(3, 4, White);
     DBoard->Board.PutDisc(7, 7, White);
-    const QImage turned = frmBattle->imgBoard->Picture().toImage();
+    const QImage turned = Find<TImage>(frmBattle, "imgBoard")->Picture().toImage();
     EXPECT_EQ(turned.copy(84, 122, 34, 34), turned.copy(236, 236, 34, 34));
 
     // An empty disc paints the square teal but keeps what the board holds.
     DBoard->Board.PutDisc(3, 4, Empty);
-    EXPECT_EQ(PixelAt(frmBattle->imgBoard->Picture(), 101, 136), kTeal);
+    EXPECT_EQ(PixelAt(Find<TImage>(frmBattle, "imgBoard")->Picture(), 101, 136), kTeal);
     EXPECT_EQ(DBoard->Board.At(3, 4), White);
-    EXPECT_EQ(frmBattle->imgBoard->Picture().toImage().copy(76, 114, 50, 50), empty.copy(76, 114, 50, 50));
+    EXPECT_EQ(Find<TImage>(frmBattle, "imgBoard")->Picture().toImage().copy(76, 114, 50, 50), empty.copy(76, 114, 50, 50));
 }
 
 TEST_F(BoardPicture, CountLayoutIsDrawnBlockByBlock)
@@ -106,21 +106,21 @@ TEST_F(BoardPicture, CountLayoutIsDrawnBlockByBlock)
     StartMatch(false);
     SetPosition({"XO......", "........", "........", "...XO...", "...OX...", "........", "........", "........"});
     LetSpeechEnd();
-    frmBattle->MatchEnd();
+    frmBattle->Flow().MatchEnd();
     // Watch the first ticks of the count: Black from the top left, White from
     // the bottom right, one of each per tick.
     std::vector<std::pair<int, int>> counts;
-    const auto watch = QObject::connect(frmBattle->timPieceCount, &QTimer::timeout, frmBattle, [&] {
+    const auto watch = QObject::connect(Find<GameTimer>(frmBattle, "timPieceCount"), &QTimer::timeout, frmBattle, [&] {
         counts.push_back({DBoard->Board.CountDiscs(Black), DBoard->Board.CountDiscs(White)});
     });
     ASSERT_TRUE(RunUntil([this] { return ResultShown(); }));
     QObject::disconnect(watch);
     EXPECT_EQ(counts, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 3}, {3, 3}}));
-    const QPixmap& board = frmBattle->imgBoard->Picture();
+    const QPixmap& board = Find<TImage>(frmBattle, "imgBoard")->Picture();
     for (int column = 1; column <= 3; ++column) {
         EXPECT_EQ(PixelAt(board, 38 * (column - 1) + 31, 28), kBlack);
         EXPECT_EQ(PixelAt(board, 38 * (8 - column) + 31, 38 * 7 + 28), kWhite);
     }
     EXPECT_EQ(PixelAt(board, 38 * 3 + 31, 28), kTeal);
-    EXPECT_EQ(frmBattle->lblWinner->text(), QStringLiteral("引き分け"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("引き分け"));
 }

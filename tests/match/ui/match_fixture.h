@@ -1,77 +1,23 @@
 #pragma once
-// The program objects in a throw-away game folder, with the match screen's
-// opponent prepared as the selection screen would, dialogs answered, sounds
-// recorded and waits instant, for the match screen's tests.
-#include "app/screens.h"
-#include "board/board.h"
-#include "brains/brains.h"
-#include "campaign/ui/frm_char_select.h"
-#include "campaign/ui/frm_turn_select.h"
-#include "match/ui/frm_battle.h"
-#include "media/sound_bank.h"
-#include "media/ui/frm_data.h"
+// The match screen with its opponent prepared as a pick on the selection
+// screen would (the second opponent of the forest, with a test speech file),
+// for the match screen's tests.
+#include "ui_support/screen_fixture.h"
+
+#include "campaign/roster.h"
+#include "match/speech.h"
 #include "platform/data_files.h"
 #include "platform/shift_jis.h"
-#include "platform/ui/timing.h"
-#include "platform/ui/widgets.h"
-#include "profile/player_record.h"
-#include "support/game_folder.h"
-#include "support/recording_platform.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QPixmap>
-#include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <array>
-#include <functional>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace match_test {
 
-// Waits are instant, but letting window events run really runs them, so the
-// screen's timers (the speech bubble, the count) go on during a move.
-class PumpingPlatform : public RecordingPlatform {
-public:
-    void PumpEvents() override
-    {
-        ++pumps;
-        QCoreApplication::processEvents();
-    }
-    void Pause(int ms) override
-    {
-        RecordingPlatform::Pause(ms);
-        if (onPause)
-            onPause(ms);
-    }
-    std::function<void(int)> onPause;
-};
-
-// A wave player that remembers the file of every sound it started.
-class FilePlayer : public WavePlayer {
-public:
-    void Close() override { open_.clear(); }
-    bool Open(const std::string& path) override
-    {
-        open_ = path.substr(path.rfind('/') + 1);
-        return true;
-    }
-    bool Rewind() override { return true; }
-    bool Play() override
-    {
-        played.push_back(open_);
-        return true;
-    }
-    std::string LastError() const override { return {}; }
-
-    std::vector<std::string> played;  // file names: "sdm02.dat"
-
-private:
-    std::string open_;
-};
+using namespace ui_test;
 
 // Our test opponent's message file: "L0".."L17", then three random remarks.
 inline std::string TestMessageFile()
@@ -83,34 +29,24 @@ inline std::string TestMessageFile()
     return text;
 }
 
-class MatchScreen : public ::testing::Test {
+class MatchScreen : public ScreenTest {
 protected:
     void SetUp() override
     {
-        SetTimeScale(0);
-        folder.CopyDeliveredData();
+        ScreenTest::SetUp();
         folder.Write("mstest.dat", TestMessageFile());
-        CreateProgramObjects();
-        std::array<WavePlayer*, 5> list{};
-        for (std::size_t i = 0; i < players.size(); ++i)
-            list[i] = &players[i];
-        frmData->UsePlayers(list);
+        StartProgram();
 
         DUser->Record.SetPlayerName(*ToShiftJis("たろう"));
         DUser->Record.SetPlayerCharacter(1);
-        // What picking the second opponent of the forest would leave behind.
-        frmCharSelect->PlaceIndex = 0;
-        frmCharSelect->CharIndex = 1;
-        frmBattle->OpponentSoundSet = 8;
-        ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/mstest.dat")));
-        frmTurnSelect->imgComWin->SetPicture(frmData->Picture(QStringLiteral("imgChar01w")));
-        frmTurnSelect->imgComLoss->SetPicture(frmData->Picture(QStringLiteral("imgChar01l")));
+        // What picking the second opponent of the forest would hand over.
+        ASSERT_TRUE(PrepareOpponent("/data/mstest.dat"));
         DBrains->SetStrength(StrengthParams{1, 1, 1, false});
 
         // Every line the bubble shows, in order.
-        QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [this] {
-            const bool visible = !frmBattle->lblMessage->isHidden();
-            const std::string text = frmBattle->lblMessage->text().toStdString();
+        QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [this] {
+            const bool visible = !Find<TLabel>(frmBattle, "lblMessage")->isHidden();
+            const std::string text = Find<TLabel>(frmBattle, "lblMessage")->text().toStdString();
             if (visible && (!bubbleWasVisible || text != lastLine))
                 spoken.push_back(text);
             bubbleWasVisible = visible;
@@ -122,33 +58,47 @@ protected:
             // during which the screen takes no input.
             if (frmBattle->isVisible() && frmBattle->isEnabled())
                 ++pausesWhileEnabled;
-            if (ms == 1000 && !frmBattle->lblWinner->isHidden())
-                notices.push_back(frmBattle->lblWinner->text().toStdString());
+            if (ms == 1000 && !Find<TLabel>(frmBattle, "lblWinner")->isHidden())
+                notices.push_back(Find<TLabel>(frmBattle, "lblWinner")->text().toStdString());
         };
     }
 
-    void TearDown() override { DestroyProgramObjects(); }
-
-    // Lets window events run until `done` holds; false after ten seconds.
-    static bool RunUntil(const std::function<bool()>& done)
+    // The pick's hand-off to the match: the second opponent of the forest
+    // (sound set 8 for these tests) speaking the lines of `speechFile`.
+    static bool PrepareOpponent(const char* speechFile, int place = 0)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > 10000)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
+        auto speech = SpeechScript::ReadFile(DataPath(speechFile));
+        if (!speech)
+            return false;
+        campaign::OpponentCard opponent = campaign::StageOpponentCard(0, 1);
+        opponent.place = place;
+        opponent.soundSet = 8;
+        opponent.speech = std::move(*speech);
+        frmBattle->PrepareOpponent(opponent);
         return true;
+    }
+
+    // What the turn dialog's side buttons hand over: the player ("たろう" in
+    // the figure of the record) and the opponent on their sides.
+    static MatchSides Sides(bool playerIsSecond, const char* playerName = "たろう")
+    {
+        MatchSides sides;
+        sides.playerIsSecond = playerIsSecond;
+        sides.playerPicture = PlayerPicture().toStdString();
+        sides.playerName = playerName;
+        sides.opponentPicture = "imgChar01";
+        sides.opponentName = "ズモル玉ねぎ";
+        sides.opponentWinFace = "imgChar01w";
+        sides.opponentLossFace = "imgChar01l";
+        return sides;
     }
 
     // The turn dialog's side button: the match is set up and its start
     // sequence runs to the end.
     void StartMatch(bool playerIsSecond)
     {
-        frmBattle->SetUpMatch(playerIsSecond, frmData->Picture(PlayerPicture()), QStringLiteral("たろう"),
-                              frmData->Picture(QStringLiteral("imgChar01")), QStringLiteral("ズモル玉ねぎ"));
-        ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive(); }));
+        frmBattle->StartMatch(Sides(playerIsSecond));
+        ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive(); }));
         ASSERT_TRUE(frmBattle->isEnabled());
     }
     static QString PlayerPicture()
@@ -156,17 +106,12 @@ protected:
         return DUser->Record.GetPlayerCharacter() == 1 ? QStringLiteral("imgHelo") : QStringLiteral("imgHeroine");
     }
 
-    // The middle of a square on the board picture.
-    static QPoint SquareCentre(int column, int row)
-    {
-        return {6 + 38 * (column - 1) + 19, 6 + 38 * (row - 1) + 19};
-    }
     // Presses the board at a pixel and lets the screen finish what follows:
     // the computer's answer, or the count and the result after the last move.
     void PressBoard(QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(frmBattle->imgBoard, button, Qt::NoModifier, at);
-        QTest::mouseRelease(frmBattle->imgBoard, button, Qt::NoModifier, at);
+        QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), button, Qt::NoModifier, at);
+        QTest::mouseRelease(Find<TImage>(frmBattle, "imgBoard"), button, Qt::NoModifier, at);
         ASSERT_TRUE(RunUntil([] { return frmBattle->isEnabled() || frmBattle->isHidden(); }));
     }
     void PressSquare(int column, int row, Qt::MouseButton button = Qt::LeftButton)
@@ -176,20 +121,20 @@ protected:
     // Waits for the bubble to close.
     static void LetSpeechEnd()
     {
-        ASSERT_TRUE(RunUntil([] { return !frmBattle->timMessage->isActive(); }));
+        ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timMessage")->isActive(); }));
     }
     // Asks the opponent for a remark and lets the bubble run to its end.
     static void SpeakAndWait(const std::string& key)
     {
-        frmBattle->Speak(key);
+        frmBattle->Flow().Speak(key);
         LetSpeechEnd();
     }
-    bool ResultShown() const { return !frmBattle->pnlFinish->isHidden(); }
+    bool ResultShown() const { return !Find<TPanel>(frmBattle, "pnlFinish")->isHidden(); }
 
     // Plays the human's side to the end, choosing each move with `choose`.
     void PlayToTheEnd(const std::function<Square(std::int32_t side)>& choose)
     {
-        const std::int32_t side = frmBattle->PlayerIsSecond ? White : Black;
+        const std::int32_t side = frmBattle->Flow().PlayerIsSecond ? White : Black;
         for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
             const Square square = choose(side);
             ASSERT_TRUE(DBoard->Board.CanPlace(square.column, square.row, side));
@@ -227,29 +172,15 @@ protected:
         DBoard->Board.RedrawAll();
     }
 
-    // How often a player played a file.
-    int Plays(SoundPlayerIndex player, const std::string& file) const
+    // The file names a player played, in order ("sdp00.dat").
+    std::vector<std::string> PlayedFiles(SoundPlayerIndex player) const
     {
-        const auto& played = players[player].played;
-        return static_cast<int>(std::count(played.begin(), played.end(), file));
-    }
-    void ForgetSounds()
-    {
-        for (auto& player : players)
-            player.played.clear();
+        std::vector<std::string> files;
+        for (const std::string& path : sounds.players[player].played)
+            files.push_back(path.substr(path.rfind('/') + 1));
+        return files;
     }
 
-    // A colour of a picture at (x, y) in its own units.
-    static QColor PixelAt(const QPixmap& picture, int x, int y)
-    {
-        const qreal ratio = picture.devicePixelRatio();
-        return picture.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-    }
-    static bool SamePicture(const QPixmap& a, const QPixmap& b)
-    {
-        return !a.isNull() && a.toImage().convertToFormat(QImage::Format_ARGB32) ==
-                                  b.toImage().convertToFormat(QImage::Format_ARGB32);
-    }
     // The face as the left side shows it: its top-left 89-pixel square mirrored.
     static bool IsMirroredFace(const QPixmap& shown, const QPixmap& face)
     {
@@ -265,9 +196,6 @@ protected:
         return true;
     }
 
-    GameFolder folder;
-    PumpingPlatform platform;
-    std::array<FilePlayer, 5> players;
     std::vector<std::string> spoken;   // the bubble's lines, in order
     std::vector<std::string> notices;  // the notices shown over the board during a pause
     int pausesWhileEnabled = 0;

@@ -7,45 +7,44 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kSilver(192, 192, 192);
 
-QColor LeftPlate() { return frmBattle->Shape6->Brush(); }
-QColor RightPlate() { return frmBattle->Shape7->Brush(); }
+QColor LeftPlate() { return Find<TShape>(frmBattle, "Shape6")->Brush(); }
+QColor RightPlate() { return Find<TShape>(frmBattle, "Shape7")->Brush(); }
 
 } // namespace
 
 TEST_F(MatchScreen, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
 {
     DBoard->Board.Cells[CellIndex(1, 1)] = White;  // the last match's leftovers
-    frmBattle->SetUpMatch(false, frmData->Picture("imgHelo"), QStringLiteral("たろう"),
-                          frmData->Picture("imgChar01"), QStringLiteral("ズモル玉ねぎ"));
+    frmBattle->StartMatch(Sides(false));
     EXPECT_TRUE(frmBattle->isVisible());
     EXPECT_FALSE(frmBattle->isEnabled());
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
-    EXPECT_TRUE(IsMirroredFace(frmBattle->imgChar1->Picture(), frmData->Picture("imgHelo")));
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar2->Picture(), frmData->Picture("imgChar01")));
-    EXPECT_EQ(frmBattle->lblChar1->text(), QStringLiteral("たろう"));
-    EXPECT_EQ(frmBattle->lblChar2->text(), QStringLiteral("ズモル玉ねぎ"));
-    EXPECT_EQ(frmBattle->shpMessage->pos(), QPoint(472, 16));
-    EXPECT_EQ(frmBattle->lblMessage->pos(), QPoint(480, 24));
+    EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgHelo")));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgChar01")));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), QStringLiteral("ズモル玉ねぎ"));
+    EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(472, 16));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblMessage")->pos(), QPoint(480, 24));
     EXPECT_EQ(LeftPlate(), kRed);
     EXPECT_EQ(RightPlate(), kSilver);
-    EXPECT_EQ(frmBattle->timStart->Interval(), 170);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timStart")->Interval(), 170);
 
     // Pressing before the fourth disc is down does nothing.
-    QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, SquareCentre(4, 3));
+    QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, SquareCentre(4, 3));
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
 
-    ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive(); }));
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive(); }));
     EXPECT_TRUE(frmBattle->isEnabled());
     EXPECT_EQ(DBoard->Board.At(4, 4), White);
     EXPECT_EQ(DBoard->Board.At(5, 5), White);
     EXPECT_EQ(DBoard->Board.At(4, 5), Black);
     EXPECT_EQ(DBoard->Board.At(5, 4), Black);
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 60);
-    EXPECT_EQ(players[PlayerPutSound].played, std::vector<std::string>(4, "sdp00.dat"));
-    EXPECT_EQ(frmBattle->StartStep, 0);
+    EXPECT_EQ(PlayedFiles(PlayerPutSound), std::vector<std::string>(4, "sdp00.dat"));
+    EXPECT_EQ(frmBattle->Flow().StartStep, 0);
     LetSpeechEnd();
     EXPECT_EQ(spoken, std::vector<std::string>{"L0"});
-    EXPECT_TRUE(frmBattle->lblMessage->isHidden());
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblMessage")->isHidden());
 }
 
 TEST_F(MatchScreen, ClicksOffTheGridOrOnIllegalSquaresAreIgnored)
@@ -57,11 +56,11 @@ TEST_F(MatchScreen, ClicksOffTheGridOrOnIllegalSquaresAreIgnored)
     // an illegal square.
     for (const QPoint at : {QPoint(5, 100), QPoint(100, 3), QPoint(310, 120), QPoint(120, 311), QPoint(312, 312),
                             SquareCentre(4, 4), SquareCentre(1, 1), SquareCentre(3, 3)}) {
-        QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, at);
         EXPECT_EQ(DBoard->Board.Cells, before) << at.x() << "," << at.y();
     }
     EXPECT_TRUE(frmBattle->isEnabled());
-    for (const auto& player : players)
+    for (const auto& player : sounds.players)
         EXPECT_TRUE(player.played.empty());
     // The first pixel of a square counts: (3,4) at its top-left corner.
     PressBoard(QPoint(6 + 2 * 38, 6 + 3 * 38));
@@ -79,15 +78,15 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
     const int white = DBoard->Board.CountDiscs(White);
     ASSERT_GT(black, white) << "the careful player should beat the one-ply computer";
     const int margin = white == 0 ? 64 : black - white;
-    EXPECT_EQ(frmBattle->MatchResult, -1);
-    EXPECT_TRUE(frmBattle->PlayerWon);
+    EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
+    EXPECT_TRUE(frmBattle->Flow().PlayerWon);
     EXPECT_EQ(DUser->Record.GetNutrition(), margin);
-    EXPECT_EQ(frmBattle->lblWinner->text(), QStringLiteral("たろうさんの\n勝ちです！"));
-    EXPECT_FALSE(frmBattle->lblWinner->isHidden());
-    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +%1").arg(margin));
-    EXPECT_FALSE(frmBattle->lblScore->isHidden());
-    EXPECT_TRUE(IsMirroredFace(frmBattle->imgChar1->Picture(), frmData->Picture("imgHeloW")));
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar2->Picture(), frmData->Picture("imgChar01l")));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("たろうさんの\n勝ちです！"));
+    EXPECT_FALSE(Find<TLabel>(frmBattle, "lblWinner")->isHidden());
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +%1").arg(margin));
+    EXPECT_FALSE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
+    EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgHeloW")));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgChar01l")));
     EXPECT_EQ(Plays(MultiSound, "sdm02.dat"), 1);
     EXPECT_EQ(Plays(MultiSound, "sdm03.dat"), 0);
     // One count sound per step of the longer block; the computer's own discs
@@ -104,7 +103,7 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
     // "対局終了" blinks with its hint.
     QStringList captions;
     ASSERT_TRUE(RunUntil([&] {
-        const QString caption = frmBattle->lblFinish->text();
+        const QString caption = Find<TLabel>(frmBattle, "lblFinish")->text();
         if (captions.empty() || captions.back() != caption)
             captions.push_back(caption);
         return captions.size() >= 4;
@@ -113,17 +112,17 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
     EXPECT_TRUE(captions.contains(QStringLiteral("対局終了\nクリック!")));
 
     ForgetSounds();
-    QTest::mousePress(frmBattle->lblFinish, Qt::RightButton);
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::RightButton);
     EXPECT_TRUE(frmBattle->isHidden());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_TRUE(frmBattle->lblScore->isHidden());
-    EXPECT_TRUE(frmBattle->pnlFinish->isHidden());
-    EXPECT_FALSE(frmBattle->timGameEnd->isActive());
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
+    EXPECT_TRUE(Find<TPanel>(frmBattle, "pnlFinish")->isHidden());
+    EXPECT_FALSE(Find<GameTimer>(frmBattle, "timGameEnd")->isActive());
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
     EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 1);
-    EXPECT_EQ(players[MultiSound].played.front(), "sdm01.dat");
+    EXPECT_EQ(PlayedFiles(MultiSound).front(), "sdm01.dat");
     // The selection screen crosses the opponent out.
-    EXPECT_TRUE(frmCharSelect->timDes->isActive());
+    EXPECT_TRUE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
     EXPECT_FALSE(frmCharSelect->isEnabled());
 }
 
@@ -131,15 +130,14 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
 {
     DUser->Record.SetPlayerCharacter(0);
     DBrains->SetStrength(StrengthParams{5, 7, 12, false});
-    frmBattle->SetUpMatch(true, frmData->Picture("imgHeroine"), QStringLiteral("たろう"),
-                          frmData->Picture("imgChar01"), QStringLiteral("ズモル玉ねぎ"));
-    EXPECT_TRUE(IsMirroredFace(frmBattle->imgChar1->Picture(), frmData->Picture("imgChar01")));
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar2->Picture(), frmData->Picture("imgHeroine")));
-    EXPECT_EQ(frmBattle->lblChar1->text(), QStringLiteral("ズモル玉ねぎ"));
-    EXPECT_EQ(frmBattle->lblChar2->text(), QStringLiteral("たろう"));
-    EXPECT_EQ(frmBattle->shpMessage->pos(), QPoint(8, 232));
-    EXPECT_EQ(frmBattle->lblMessage->pos(), QPoint(16, 240));
-    ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+    frmBattle->StartMatch(Sides(true));
+    EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgChar01")));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroine")));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), QStringLiteral("ズモル玉ねぎ"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(8, 232));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblMessage")->pos(), QPoint(16, 240));
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
     // The computer, Black, has made the first move; White is to move.
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 59);
     EXPECT_EQ(DBoard->Board.CountDiscs(Black), 4);
@@ -151,12 +149,12 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     const int black = DBoard->Board.CountDiscs(Black);
     const int white = DBoard->Board.CountDiscs(White);
     ASSERT_GT(black, white) << "the careless player should lose to the deep computer";
-    EXPECT_EQ(frmBattle->MatchResult, -1);
-    EXPECT_FALSE(frmBattle->PlayerWon);
-    EXPECT_EQ(frmBattle->lblWinner->text(), QStringLiteral("たろうさんの\n負けです！"));
-    EXPECT_TRUE(frmBattle->lblScore->isHidden());
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar2->Picture(), frmData->Picture("imgHeroineL")));
-    EXPECT_TRUE(IsMirroredFace(frmBattle->imgChar1->Picture(), frmData->Picture("imgChar01w")));
+    EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
+    EXPECT_FALSE(frmBattle->Flow().PlayerWon);
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("たろうさんの\n負けです！"));
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroineL")));
+    EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgChar01w")));
     EXPECT_EQ(Plays(MultiSound, "sdm03.dat"), 1);
     EXPECT_EQ(Plays(MultiSound, "sdm02.dat"), 0);
     // The girl's discs.
@@ -167,16 +165,16 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     EXPECT_EQ(spoken.back(), "L1");
     EXPECT_EQ(DUser->Record.GetNutrition(), 0);
 
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::LeftButton);
     EXPECT_TRUE(frmCharSelect->isVisible());
     EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 0);
-    EXPECT_FALSE(frmCharSelect->timDes->isActive());
+    EXPECT_FALSE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
 }
 
 TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
 {
     StartMatch(false);
-    const QPixmap leftFace = frmBattle->imgChar1->Picture();
+    const QPixmap leftFace = Find<TImage>(frmBattle, "imgChar1")->Picture();
     // Black's last move on (8,8) turns one disc and fills the board 32 : 32.
     SetPosition({"XXXXOOOO",
                  "XXXXOOOO",
@@ -192,12 +190,12 @@ TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
     spoken.clear();
     PressSquare(8, 8);
     ASSERT_TRUE(ResultShown());
-    EXPECT_EQ(frmBattle->MatchResult, 0);
-    EXPECT_EQ(frmBattle->lblWinner->text(), QStringLiteral("引き分け"));
-    EXPECT_TRUE(frmBattle->lblScore->isHidden());
+    EXPECT_EQ(frmBattle->Flow().MatchResult, 0);
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("引き分け"));
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_EQ(DUser->Record.GetNutrition(), 0);
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar1->Picture(), leftFace));
-    EXPECT_TRUE(SamePicture(frmBattle->imgChar2->Picture(), frmData->Picture("imgChar01")));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar1")->Picture(), leftFace));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgChar01")));
     EXPECT_EQ(Plays(MultiSound, "sdm04.dat"), 1);
     // A corner so late says nothing; the draw line does.
     LetSpeechEnd();
@@ -208,7 +206,7 @@ TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
             EXPECT_EQ(DBoard->Board.At(column, row), row <= 4 ? Black : White) << column << "," << row;
     EXPECT_EQ(Plays(ComPutSound, "sdc01.dat"), 32);
 
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::LeftButton);
     EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 0);
 }
 
@@ -231,7 +229,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     PressSquare(3, 1);
     EXPECT_EQ(DBoard->Board.At(2, 1), Black);
     EXPECT_EQ(notices, std::vector<std::string>{"パスです!"});
-    EXPECT_TRUE(frmBattle->lblWinner->isHidden());
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblWinner")->isHidden());
     EXPECT_EQ(Plays(MultiSound, "sdm05.dat"), 1);
     EXPECT_EQ(LeftPlate(), kRed);
     LetSpeechEnd();
@@ -264,7 +262,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
         EXPECT_EQ(spoken[i], "L11");
     LetSpeechEnd();
     EXPECT_EQ(spoken.back(), "L1");
-    EXPECT_FALSE(frmBattle->PlayerWon);
+    EXPECT_FALSE(frmBattle->Flow().PlayerWon);
 }
 
 TEST_F(MatchScreen, GivingUpAsksAndLeavesTheRecordAlone)
@@ -275,7 +273,7 @@ TEST_F(MatchScreen, GivingUpAsksAndLeavesTheRecordAlone)
     const auto board = DBoard->Board.Cells;
 
     platform.answers = {false};
-    QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, "投了してよろしいですか？");
     EXPECT_EQ(platform.questions[0].title, "投了");
@@ -284,28 +282,28 @@ TEST_F(MatchScreen, GivingUpAsksAndLeavesTheRecordAlone)
 
     ForgetSounds();
     platform.answers = {true};
-    QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     EXPECT_TRUE(frmBattle->isHidden());
     EXPECT_TRUE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
     EXPECT_EQ(DUser->Record.Image(), before.Image());
-    for (const auto& player : players)
+    for (const auto& player : sounds.players)
         EXPECT_TRUE(player.played.empty());
 }
 
 TEST_F(MatchScreen, SecondMatchStartsAtTheSlowerPace)
 {
     StartMatch(false);
-    EXPECT_EQ(frmBattle->timStart->Interval(), 400);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timStart")->Interval(), 400);
     platform.answers = {true};
-    QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     ASSERT_TRUE(frmBattle->isHidden());
 
     // Every step of the second start sequence ticks at 400 ms.
     std::vector<int> intervals;
-    const auto watch = QObject::connect(frmBattle->timStart, &QTimer::timeout, frmBattle,
-                                        [&] { intervals.push_back(frmBattle->timStart->Interval()); });
+    const auto watch = QObject::connect(Find<GameTimer>(frmBattle, "timStart"), &QTimer::timeout, frmBattle,
+                                        [&] { intervals.push_back(Find<GameTimer>(frmBattle, "timStart")->Interval()); });
     StartMatch(false);
     QObject::disconnect(watch);
     EXPECT_EQ(intervals, std::vector<int>(8, 400));
@@ -323,15 +321,15 @@ TEST_F(MatchScreen, WipeOutScoresSixtyFourAndAWinAgainScoresZero)
     SetPosition(wipeOut);
     PressSquare(3, 1);
     ASSERT_TRUE(ResultShown());
-    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +64"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +64"));
     EXPECT_EQ(DUser->Record.GetNutrition(), 64);
     // Three Black discs counted out from the top-left corner.
     EXPECT_EQ(DBoard->Board.CountDiscs(Black), 3);
     EXPECT_EQ(DBoard->Board.At(3, 1), Black);
     EXPECT_EQ(DBoard->Board.CountDiscs(White), 0);
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::LeftButton);
     EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 1);
-    ASSERT_TRUE(RunUntil([] { return !frmCharSelect->timDes->isActive(); }));
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmCharSelect, "timDes")->isActive(); }));
 
     // The same opponent beaten again in the same run feeds nothing, and the
     // score line says so rather than repeating the first win's amount.
@@ -339,31 +337,30 @@ TEST_F(MatchScreen, WipeOutScoresSixtyFourAndAWinAgainScoresZero)
     SetPosition(wipeOut);
     PressSquare(3, 1);
     ASSERT_TRUE(ResultShown());
-    EXPECT_TRUE(frmBattle->PlayerWon);
-    EXPECT_FALSE(frmBattle->lblScore->isHidden());
-    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +0"));
+    EXPECT_TRUE(frmBattle->Flow().PlayerWon);
+    EXPECT_FALSE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +0"));
     EXPECT_EQ(DUser->Record.GetNutrition(), 64);
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
-    EXPECT_FALSE(frmCharSelect->timDes->isActive());
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::LeftButton);
+    EXPECT_FALSE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
     EXPECT_TRUE(frmCharSelect->isEnabled());
 }
 
 TEST_F(MatchScreen, ColosseumIsSilentAndScoresNothing)
 {
-    frmCharSelect->PlaceIndex = 3;
-    frmCharSelect->CharIndex = 0;
-    const std::string keyBefore = frmBattle->Memory.LastMessageKey;
+    ASSERT_TRUE(PrepareOpponent("/data/mstest.dat", campaign::kColosseum));
+    const std::string keyBefore = frmBattle->Flow().Memory.LastMessageKey;
     StartMatch(false);
     SetPosition({"XO......", "........", "........", "........", "........", "........", "........", "........"});
     PressSquare(3, 1);
     ASSERT_TRUE(ResultShown());
-    EXPECT_TRUE(frmBattle->PlayerWon);
-    EXPECT_TRUE(frmBattle->lblScore->isHidden());
+    EXPECT_TRUE(frmBattle->Flow().PlayerWon);
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_EQ(DUser->Record.GetNutrition(), 0);
     EXPECT_TRUE(spoken.empty());
-    EXPECT_FALSE(frmBattle->timMessage->isActive());
-    EXPECT_EQ(frmBattle->Memory.LastMessageKey, keyBefore);
-    QTest::mousePress(frmBattle->lblFinish, Qt::LeftButton);
+    EXPECT_FALSE(Find<GameTimer>(frmBattle, "timMessage")->isActive());
+    EXPECT_EQ(frmBattle->Flow().Memory.LastMessageKey, keyBefore);
+    QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::LeftButton);
     for (int stage = 0; stage < 3; ++stage)
         for (int opponent = 0; opponent < 4; ++opponent)
             EXPECT_EQ(DUser->Record.OpponentKnockDown(stage, opponent), 0);
@@ -375,13 +372,12 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
     // system delivers a press: first the player's move, in the next match a
     // press on "投了", while the rest of the start sequence still runs.
     std::function<void()> atTheFourthDisc;
-    QObject::connect(frmBattle->timStart, &QTimer::timeout, frmBattle, [&] {
-        if (frmBattle->StartStep == 50 && atTheFourthDisc)
+    QObject::connect(Find<GameTimer>(frmBattle, "timStart"), &QTimer::timeout, frmBattle, [&] {
+        if (frmBattle->Flow().StartStep == 50 && atTheFourthDisc)
             QMetaObject::invokeMethod(frmBattle, std::exchange(atTheFourthDisc, nullptr), Qt::QueuedConnection);
     });
     const auto setUp = [] {
-        frmBattle->SetUpMatch(false, frmData->Picture(PlayerPicture()), QStringLiteral("たろう"),
-                              frmData->Picture(QStringLiteral("imgChar01")), QStringLiteral("ズモル玉ねぎ"));
+        frmBattle->StartMatch(Sides(false));
     };
 
     // While the computer answers, the player goes on pressing every square
@@ -395,12 +391,12 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
         for (int column = 1; column <= 8; ++column)
             for (int row = 1; row <= 8; ++row)
                 if (DBoard->Board.CanPlace(column, row, Black)) {
-                    QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, SquareCentre(column, row));
+                    QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, SquareCentre(column, row));
                     ++pressesDuringTheAnswer;
                 }
-        QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+        QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     };
-    atTheFourthDisc = [] { QTest::mousePress(frmBattle->imgBoard, Qt::LeftButton, Qt::NoModifier, SquareCentre(3, 4)); };
+    atTheFourthDisc = [] { QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, SquareCentre(3, 4)); };
     setUp();
     ASSERT_TRUE(RunUntil([] { return DBoard->Board.CountDiscs(Empty) == 58 && frmBattle->isEnabled(); }));
     EXPECT_GT(pressesDuringTheAnswer, 0);
@@ -408,21 +404,21 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
     EXPECT_TRUE(platform.questions.empty());
     EXPECT_EQ(DBoard->Board.At(3, 4), Black);
     EXPECT_EQ(DBoard->Board.CountDiscs(White) + DBoard->Board.CountDiscs(Black), 6) << "one move each";
-    EXPECT_FALSE(frmBattle->timStart->isActive());
-    EXPECT_EQ(frmBattle->StartStep, 0);
+    EXPECT_FALSE(Find<GameTimer>(frmBattle, "timStart")->isActive());
+    EXPECT_EQ(frmBattle->Flow().StartStep, 0);
     EXPECT_EQ(LeftPlate(), kRed) << "the indicator is back on the player";
 
     // Giving up between the fourth disc and the greeting ends that start
     // sequence too: the next match starts from its first step.
     platform.onPause = nullptr;
     platform.answers = {true, true};
-    QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton);
+    QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     ASSERT_TRUE(frmBattle->isHidden());
-    atTheFourthDisc = [] { QTest::mouseClick(frmBattle->btmGiveUp, Qt::LeftButton); };
+    atTheFourthDisc = [] { QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton); };
     setUp();
     ASSERT_TRUE(RunUntil([] { return frmBattle->isHidden(); }));
-    EXPECT_FALSE(frmBattle->timStart->isActive());
-    EXPECT_EQ(frmBattle->StartStep, 0);
+    EXPECT_FALSE(Find<GameTimer>(frmBattle, "timStart")->isActive());
+    EXPECT_EQ(frmBattle->Flow().StartStep, 0);
     StartMatch(false);
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 60);
 }

@@ -38,10 +38,10 @@ protected:
     void SetUp() override
     {
         MatchScreen::SetUp();
-        ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/ms01.dat")));
+        ASSERT_TRUE(PrepareOpponent("/data/ms01.dat"));
         // A shot of the first moment the bubble shows a line.
-        QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [this] {
-            if (!frmBattle->lblMessage->isHidden() && bubbleShot.isNull())
+        QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [this] {
+            if (!Find<TLabel>(frmBattle, "lblMessage")->isHidden() && bubbleShot.isNull())
                 bubbleShot = Shot();
         });
     }
@@ -57,27 +57,26 @@ TEST_F(MatchLooks, MidGameWithTheOpponentSpeakingOnTheRight)
     }
     LetSpeechEnd();
     bubbleShot = QImage();
-    frmBattle->Speak("RANDOM");
+    frmBattle->Flow().Speak("RANDOM");
     LetSpeechEnd();
     ASSERT_FALSE(bubbleShot.isNull());
     EXPECT_EQ(bubbleShot.size() / bubbleShot.devicePixelRatio(), QSize(604, 350));
     // The bubble's outline above the right-hand face, the red plate on the left.
-    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->shpMessage, {60, 1}), QColor(0, 0, 0));
-    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->Shape6, {6, 20}), QColor(255, 0, 0));
+    EXPECT_EQ(OnScreen(bubbleShot, Find<TShape>(frmBattle, "shpMessage"), {60, 1}), QColor(0, 0, 0));
+    EXPECT_EQ(OnScreen(bubbleShot, Find<TShape>(frmBattle, "Shape6"), {6, 20}), QColor(255, 0, 0));
     // The board: a teal square and the discs in play.
-    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->imgBoard, {1, 1}), QColor(0, 128, 128));
+    EXPECT_EQ(OnScreen(bubbleShot, Find<TImage>(frmBattle, "imgBoard"), {1, 1}), QColor(0, 128, 128));
     SaveScreenshot(bubbleShot, "match-playing.png");
 }
 
 TEST_F(MatchLooks, OpponentOnTheLeftSpeaksBelowItsFace)
 {
     DUser->Record.SetPlayerCharacter(0);
-    frmBattle->SetUpMatch(true, frmData->Picture("imgHeroine"), QStringLiteral("はなこ"),
-                          frmData->Picture("imgChar01"), QStringLiteral("ズモル玉ねぎ"));
-    ASSERT_TRUE(RunUntil([] { return !frmBattle->timStart->isActive() && frmBattle->isEnabled(); }));
+    frmBattle->StartMatch(Sides(true, "はなこ"));
+    ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
     ASSERT_FALSE(bubbleShot.isNull());  // the greeting
-    EXPECT_EQ(frmBattle->shpMessage->pos(), QPoint(8, 232));
-    EXPECT_EQ(OnScreen(bubbleShot, frmBattle->shpMessage, {60, 1}), QColor(0, 0, 0));
+    EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(8, 232));
+    EXPECT_EQ(OnScreen(bubbleShot, Find<TShape>(frmBattle, "shpMessage"), {60, 1}), QColor(0, 0, 0));
     SaveScreenshot(bubbleShot, "match-bubble-left.png");
 }
 
@@ -100,7 +99,7 @@ TEST_F(MatchLooks, PassNoticeOverTheBoard)
     };
     PressSquare(3, 1);
     ASSERT_FALSE(noticeShot.isNull());
-    EXPECT_GT(RedPixels(noticeShot, frmBattle->lblWinner), 100);
+    EXPECT_GT(RedPixels(noticeShot, Find<TLabel>(frmBattle, "lblWinner")), 100);
     SaveScreenshot(noticeShot, "match-pass.png");
 }
 
@@ -123,17 +122,17 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
     LetSpeechEnd();
     PressSquare(8, 8);
     ASSERT_TRUE(ResultShown());
-    EXPECT_EQ(frmBattle->lblScore->text(), QStringLiteral("Score +8"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +8"));
     LetSpeechEnd();
     // Let "対局終了" show its hint.
-    ASSERT_TRUE(RunUntil([] { return frmBattle->lblFinish->text() == QStringLiteral("対局終了\nクリック!"); }));
+    ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text() == QStringLiteral("対局終了\nクリック!"); }));
     const QImage shot = Shot();
-    EXPECT_GT(RedPixels(shot, frmBattle->lblWinner), 200);
-    EXPECT_GT(RedPixels(shot, frmBattle->lblScore), 20);
+    EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblWinner")), 200);
+    EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblScore")), 20);
     // Black's block fills the top row, White's the bottom row.
     for (int column = 1; column <= 8; ++column) {
-        EXPECT_EQ(OnScreen(shot, frmBattle->imgBoard, {38 * (column - 1) + 31, 28}), QColor(0, 0, 0)) << column;
-        EXPECT_EQ(OnScreen(shot, frmBattle->imgBoard, {38 * (column - 1) + 31, 38 * 7 + 28}),
+        EXPECT_EQ(OnScreen(shot, Find<TImage>(frmBattle, "imgBoard"), {38 * (column - 1) + 31, 28}), QColor(0, 0, 0)) << column;
+        EXPECT_EQ(OnScreen(shot, Find<TImage>(frmBattle, "imgBoard"), {38 * (column - 1) + 31, 38 * 7 + 28}),
                   QColor(255, 255, 255))
             << column;
     }

@@ -6,19 +6,20 @@ using MatchSpeech = MatchScreen;
 
 TEST_F(MatchSpeech, MessageFilesAreReadAsShiftJisAndAnUnreadableOneChangesNothing)
 {
-    const auto lines = frmBattle->OpponentMessage.Lines();
-    EXPECT_FALSE(frmBattle->LoadOpponentMessage(DataPath("/data/missing.dat")));
-    EXPECT_EQ(frmBattle->OpponentMessage.Lines(), lines);
+    const auto lines = frmBattle->Flow().OpponentMessage.Lines();
+    EXPECT_FALSE(SpeechScript::ReadFile(DataPath("/data/missing.dat")));
+    EXPECT_FALSE(PrepareOpponent("/data/missing.dat"));
+    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), lines);
 
     folder.Write("msjp.dat", *ToShiftJis("こんにちは\r\n勝った！\r\n"));
-    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msjp.dat")));
-    EXPECT_EQ(frmBattle->OpponentMessage.Lines(), (std::vector<std::string>{"こんにちは", "勝った！"}));
+    ASSERT_TRUE(PrepareOpponent("/data/msjp.dat"));
+    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), (std::vector<std::string>{"こんにちは", "勝った！"}));
     SpeakAndWait("GREETING");
     EXPECT_EQ(spoken, std::vector<std::string>{"こんにちは"});
     // A file this short has nothing for a pass; the bubble stays closed.
     SpeakAndWait("GIVE_PASS");
     EXPECT_EQ(spoken.size(), 1u);
-    EXPECT_TRUE(frmBattle->shpMessage->isHidden());
+    EXPECT_TRUE(Find<TShape>(frmBattle, "shpMessage")->isHidden());
 }
 
 TEST_F(MatchSpeech, BubbleShowsBesideTheOpponentAndCloses)
@@ -34,14 +35,14 @@ TEST_F(MatchSpeech, BubbleShowsBesideTheOpponentAndCloses)
         bool active;
     };
     std::vector<Look> looks;
-    QObject::connect(frmBattle->timMessage, &QTimer::timeout, frmBattle, [&] {
-        looks.push_back({!frmBattle->lblMessage->isHidden(), !frmBattle->shpMessage->isHidden(),
-                         frmBattle->lblMessage->text(), frmBattle->timMessage->Interval(),
-                         frmBattle->timMessage->isActive()});
+    QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [&] {
+        looks.push_back({!Find<TLabel>(frmBattle, "lblMessage")->isHidden(), !Find<TShape>(frmBattle, "shpMessage")->isHidden(),
+                         Find<TLabel>(frmBattle, "lblMessage")->text(), Find<GameTimer>(frmBattle, "timMessage")->Interval(),
+                         Find<GameTimer>(frmBattle, "timMessage")->isActive()});
     });
-    frmBattle->Speak("GET_PASS");
-    EXPECT_TRUE(frmBattle->timMessage->isActive());
-    EXPECT_TRUE(frmBattle->lblMessage->isHidden());
+    frmBattle->Flow().Speak("GET_PASS");
+    EXPECT_TRUE(Find<GameTimer>(frmBattle, "timMessage")->isActive());
+    EXPECT_TRUE(Find<TLabel>(frmBattle, "lblMessage")->isHidden());
     LetSpeechEnd();
     ASSERT_EQ(looks.size(), 2u);
     EXPECT_TRUE(looks[0].label && looks[0].shape);
@@ -52,8 +53,8 @@ TEST_F(MatchSpeech, BubbleShowsBesideTheOpponentAndCloses)
     EXPECT_EQ(looks[1].interval, 100);
     EXPECT_FALSE(looks[1].active);
     // The text sits inside the bubble, beside the opponent on the right.
-    EXPECT_TRUE(frmBattle->shpMessage->geometry().contains(frmBattle->lblMessage->geometry()));
-    EXPECT_TRUE(frmBattle->shpMessage->geometry().intersects(QRect(466, 0, 138, 88)));
+    EXPECT_TRUE(Find<TShape>(frmBattle, "shpMessage")->geometry().contains(Find<TLabel>(frmBattle, "lblMessage")->geometry()));
+    EXPECT_TRUE(Find<TShape>(frmBattle, "shpMessage")->geometry().intersects(QRect(466, 0, 138, 88)));
 }
 
 TEST_F(MatchSpeech, RandomRemarksRunLineByLineAndNeverRepeat)
@@ -61,13 +62,13 @@ TEST_F(MatchSpeech, RandomRemarksRunLineByLineAndNeverRepeat)
     // The generator is seeded from the clock at every remark, so keep asking
     // for a while until the two-line entry has come up.
     bool sawTwoLines = false;
-    int previous = frmBattle->Memory.LastRandomEntry;
+    int previous = frmBattle->Flow().Memory.LastRandomEntry;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 30 || (!sawTwoLines && clock.elapsed() < 3000); ++i) {
         spoken.clear();
         SpeakAndWait("RANDOM");
-        const int entry = frmBattle->Memory.LastRandomEntry;
+        const int entry = frmBattle->Flow().Memory.LastRandomEntry;
         ASSERT_NE(entry, previous);
         previous = entry;
         const std::vector<std::vector<std::string>> expected{{"R1"}, {"R2a", "R2b"}, {"R3"}};
@@ -80,21 +81,21 @@ TEST_F(MatchSpeech, RandomRemarksRunLineByLineAndNeverRepeat)
 TEST_F(MatchSpeech, OddRandomListsNeitherHangNorReadPastTheFile)
 {
     folder.Write("msone.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "**\r\nonly\r\n*END\r\n*MesEnd\r\n");
-    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msone.dat")));
-    frmBattle->Memory.LastRandomEntry = 0;
+    ASSERT_TRUE(PrepareOpponent("/data/msone.dat"));
+    frmBattle->Flow().Memory.LastRandomEntry = 0;
     SpeakAndWait("RANDOM");
     SpeakAndWait("RANDOM");
     EXPECT_EQ(spoken, (std::vector<std::string>{"only", "only"}));
 
     spoken.clear();
     folder.Write("msnone.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "*MesEnd\r\n");
-    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msnone.dat")));
-    frmBattle->Speak("RANDOM");
-    EXPECT_FALSE(frmBattle->timMessage->isActive());
+    ASSERT_TRUE(PrepareOpponent("/data/msnone.dat"));
+    frmBattle->Flow().Speak("RANDOM");
+    EXPECT_FALSE(Find<GameTimer>(frmBattle, "timMessage")->isActive());
 
     // No end markers at all: the remark ends with the file.
     folder.Write("msopen.dat", TestMessageFile().substr(0, TestMessageFile().find("**")) + "**\r\nx1\r\nx2");
-    ASSERT_TRUE(frmBattle->LoadOpponentMessage(DataPath("/data/msopen.dat")));
+    ASSERT_TRUE(PrepareOpponent("/data/msopen.dat"));
     SpeakAndWait("RANDOM");
     EXPECT_EQ(spoken, (std::vector<std::string>{"x1", "x2"}));
 }
@@ -113,7 +114,7 @@ TEST_F(MatchSpeech, CornersTakenEarlyAreCommentedFirstAndAgain)
     LetSpeechEnd();
     spoken.clear();
     PressSquare(1, 1);
-    EXPECT_TRUE(frmBattle->PlayerTookCorner);
+    EXPECT_TRUE(frmBattle->Flow().PlayerTookCorner);
     ASSERT_FALSE(spoken.empty());
     EXPECT_EQ(spoken[0], "L12");
     LetSpeechEnd();
@@ -139,7 +140,7 @@ TEST_F(MatchSpeech, ComputerCornerIsCommented)
     LetSpeechEnd();
     spoken.clear();
     PressSquare(3, 1);
-    EXPECT_TRUE(frmBattle->ComputerTookCorner);
+    EXPECT_TRUE(frmBattle->Flow().ComputerTookCorner);
     LetSpeechEnd();
     // The corner remark, then the last word on the 3 : 3 draw.
     EXPECT_EQ(spoken, (std::vector<std::string>{"L14", "L3"}));

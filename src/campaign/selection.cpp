@@ -1,0 +1,92 @@
+#include "campaign/selection.h"
+
+#include "campaign/progress.h"
+#include "campaign/roster.h"
+#include "platform/shift_jis.h"
+#include "profile/player_record.h"
+
+namespace campaign {
+
+OpponentCard StageOpponentCard(int stage, int position)
+{
+    const Opponent& opponent = *StageOpponent(stage, position);
+    OpponentCard card;
+    card.name = opponent.name;
+    card.strengthCaption = opponent.strengthCaption;
+    card.portrait = PortraitId(opponent);
+    card.winFace = WinFaceId(opponent);
+    card.lossFace = LossFaceId(opponent);
+    card.soundSet = opponent.soundSet;
+    card.place = stage;
+    card.position = position;
+    return card;
+}
+
+OpponentCard ChickCard(int eggStrength, const std::string& chickName)
+{
+    OpponentCard card;
+    card.name = chickName;
+    card.strengthCaption = ChickStrengthCaption(eggStrength);
+    card.portrait = card.winFace = card.lossFace = ChickPictureId(eggStrength);
+    card.soundSet = kChickSoundSet;
+    card.place = kColosseum;
+    card.position = 0;
+    return card;
+}
+
+std::string OpeningLevelCaption(int level)
+{
+    switch (level) {
+    case 0: return "～ やさしい ～";
+    case 1: return "～ 普通 ～";
+    default: return "～ 難しい ～";
+    }
+}
+
+std::string ContinueLevelCaption(std::int32_t level)
+{
+    if (level == 0)
+        return "～ やさしい ～";
+    if (level == 1)
+        return "～普通 ～";
+    return "～ 難しい ～";
+}
+
+std::string NutritionCaption(std::int32_t nutrition)
+{
+    return "栄養：" + std::to_string(nutrition);
+}
+
+ChickPanel ChickPanelFor(std::int32_t nutrition)
+{
+    ChickPanel panel;
+    panel.eggStrength = EggStrength(nutrition);
+    panel.strengthCaption = StrengthCaption(panel.eggStrength);
+    panel.picture = ChickPictureId(panel.eggStrength);
+    panel.nutritionCaption = NutritionCaption(nutrition);
+    return panel;
+}
+
+ContinuePlan PlanContinue(const PlayerRecord& record)
+{
+    ContinuePlan plan;
+    for (int stage = 0; stage < kStageCount; ++stage)
+        for (int position = 0; position < kOpponentsPerStage; ++position)
+            if (record.OpponentKnockDown(stage, position) == 1)
+                plan.crosses.emplace_back(stage, position);
+    plan.levelCaption = ContinueLevelCaption(record.GetLevel());
+    plan.playerName = FromShiftJis(record.GetPlayerName());
+    plan.score = std::to_string(record.GetNutrition());
+    plan.playerPicture = record.GetPlayerCharacter() == 1 ? "imgHelo" : "imgHeroine";
+    plan.openPlace2 = StageCompleted(record, 0);
+    plan.openPlace3 = StageCompleted(record, 1);
+    plan.cleared = record.GetCleared() == 1;
+    plan.hatchingDue = record.GetCleared() == 0 && CountBeatenStageOpponents(record) == kStageCount * kOpponentsPerStage;
+    plan.nutrition = record.GetNutrition();
+    if (plan.cleared)
+        plan.chickName = FromShiftJis(record.GetChickName());
+    plan.selectPlace = plan.cleared ? kColosseum : plan.openPlace3 ? 2 : plan.openPlace2 ? 1 : -1;
+    return plan;
+}
+
+} // namespace campaign
