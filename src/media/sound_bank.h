@@ -1,20 +1,10 @@
 #pragma once
+#include "platform/wave_player.h"
+
 #include <array>
 #include <set>
 #include <string>
 
-// One wave-audio player: holds at most one open sound at a time.
-class WavePlayer {
-public:
-    virtual ~WavePlayer() = default;
-    virtual void Close() = 0;
-    // Opens the file as wave audio whatever its extension.
-    virtual bool Open(const std::string& path) = 0;
-    virtual bool Rewind() = 0;
-    // Starts playing and returns at once.
-    virtual bool Play() = 0;
-    virtual std::string LastError() const = 0;
-};
 
 enum SoundPlayerIndex { MultiSound, PlayerPutSound, PlayerTurnSound, ComPutSound, ComTurnSound };
 

@@ -1,5 +1,7 @@
 #pragma once
-#include "media/sound_bank.h"
+#include "platform/wave_player.h"
+
+#include <string>
 
 struct Mix_Chunk;
 

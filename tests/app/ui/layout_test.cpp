@@ -1,15 +1,7 @@
 // Every screen's widgets where the game's design puts them: place, size, type,
 // colours and caption of each widget, as the design gives them (what it leaves
 // open is not checked), against the live screens.
-#include "app/screens.h"
-#include "campaign/ui/frm_char_select.h"
-#include "campaign/ui/frm_turn_select.h"
-#include "frontend/ui/frm_opening.h"
-#include "frontend/ui/frm_start.h"
-#include "match/ui/frm_battle.h"
-#include "platform/ui/widgets.h"
-#include "support/game_folder.h"
-#include "support/recording_platform.h"
+#include "ui_support/screen_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -227,17 +219,13 @@ Qt::Alignment AlignmentOf(QWidget* widget)
     return label ? label->alignment() & Qt::AlignHorizontal_Mask : Qt::AlignHCenter;
 }
 
-class Layout : public ::testing::Test {
+class Layout : public ui_test::ScreenTest {
 protected:
     void SetUp() override
     {
-        folder.CopyDeliveredData();
-        CreateProgramObjects();
+        ScreenTest::SetUp();
+        StartProgram();
     }
-    void TearDown() override { DestroyProgramObjects(); }
-
-    GameFolder folder;
-    RecordingPlatform platform;
 };
 
 } // namespace

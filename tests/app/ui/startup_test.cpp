@@ -1,16 +1,8 @@
+#include "ui_support/screen_fixture.h"
+
 #include "app/game_application.h"
-#include "app/screens.h"
 #include "app/window_exits.h"
-#include "campaign/ui/frm_char_select.h"
-#include "campaign/ui/frm_turn_select.h"
-#include "frontend/ui/frm_opening.h"
-#include "frontend/ui/frm_start.h"
-#include "match/ui/frm_battle.h"
-#include "media/ui/frm_data.h"
 #include "platform/data_files.h"
-#include "profile/player_record.h"
-#include "support/game_folder.h"
-#include "support/recording_platform.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -21,17 +13,13 @@
 
 namespace {
 
-class ProgramObjects : public ::testing::Test {
+class ProgramObjects : public ui_test::ScreenTest {
 protected:
     void SetUp() override
     {
-        folder.CopyDeliveredData();
-        CreateProgramObjects();
+        ScreenTest::SetUp();
+        StartProgram();
     }
-    void TearDown() override { DestroyProgramObjects(); }
-
-    GameFolder folder;
-    RecordingPlatform platform;
 };
 
 } // namespace
