@@ -128,7 +128,6 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     Build(this, kLayout);
     for (int i = 0; i < 4; ++i)
         background_[i] = Find<TImage>(this, ("Image" + std::to_string(i + 1)).c_str());
-    boardFrame_ = Find<TPanel>(this, "pnlBoard");
     board_ = Find<TImage>(this, "imgBoard");
     notice_ = Find<TLabel>(this, "lblWinner");
     score_ = Find<TLabel>(this, "lblScore");
@@ -140,7 +139,6 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     rightFace_ = Find<TImage>(this, "imgChar2");
     bubble_ = Find<TShape>(this, "shpMessage");
     bubbleText_ = Find<TLabel>(this, "lblMessage");
-    giveUp_ = Find<TButton>(this, "btmGiveUp");
     finish_ = Find<TPanel>(this, "pnlFinish");
     finishText_ = Find<TLabel>(this, "lblFinish");
 

@@ -98,7 +98,6 @@ private:
     // Widgets, by what they are for; their object names are the screen's
     // widget names.
     TImage* background_[4];          // Image1..Image4
-    TPanel* boardFrame_;             // pnlBoard
     TImage* board_;                  // imgBoard
     TLabel* notice_;                 // lblWinner
     TLabel* score_;                  // lblScore
@@ -110,7 +109,6 @@ private:
     TImage* rightFace_;              // imgChar2
     TShape* bubble_;                 // shpMessage
     TLabel* bubbleText_;             // lblMessage
-    QWidget* giveUp_;                // btmGiveUp
     TPanel* finish_;                 // pnlFinish
     TLabel* finishText_;             // lblFinish
     GameTimer* startTimer_;          // timStart
