@@ -1,4 +1,4 @@
-#include "campaign/expected_tables.h"
+#include "support/expected_tables.h"
 #include "campaign/roster.h"
 #include "support/game_folder.h"
 

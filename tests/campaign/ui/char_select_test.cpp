@@ -1,4 +1,4 @@
-#include "campaign/expected_tables.h"
+#include "support/expected_tables.h"
 #include "campaign/ui/campaign_fixture.h"
 #include "campaign/ui/frm_turn_select.h"
 

@@ -1,0 +1,282 @@
+// The match without a screen: the start sequence, whose turn it is, the
+// passes with their notices, the opponent's remarks, the corner flags, the
+// end with its count and what leaving records, as MatchFlow drives its view.
+#include "match/match_flow.h"
+
+#include "brains/brains.h"
+#include "campaign/roster.h"
+#include "platform/game_random.h"
+#include "profile/player_record.h"
+#include "support/recording_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A view that writes down what the match asks of the screen. A remark shows
+// until the screen next lets events run, as a bubble closes in time.
+class LoggingView : public MatchView {
+public:
+    const MatchFlow* flow = nullptr;
+    std::vector<std::string> log;
+    std::function<void()> onPump;
+    bool enabled = false;
+    bool bubble = false;
+    bool counting = false;
+    MatchView::Result result;
+
+    void SetEnabled(bool on) override
+    {
+        enabled = on;
+        log.push_back(on ? "enable" : "disable");
+    }
+    void IndicatorTo(std::int32_t side) override { log.push_back(side == Black ? "Black to move" : "White to move"); }
+    void ShowNotice(const std::string& text) override { log.push_back("notice " + text); }
+    void HideNotice() override { log.push_back("notice off"); }
+    void PlayEffect(Effect effect) override { log.push_back("effect " + std::to_string(static_cast<int>(effect))); }
+    void PlayStartDisc() override { log.push_back("start disc"); }
+    void PlayCountDisc() override {}
+    void Pause(int ms) override { log.push_back("pause " + std::to_string(ms)); }
+    void PumpEvents() override
+    {
+        bubble = false;
+        if (onPump)
+            onPump();
+    }
+    void StartStartSequence() override { log.push_back("start sequence"); }
+    void SetStartPace(int ms) override { log.push_back("pace " + std::to_string(ms)); }
+    void StopStartSequence() override { log.push_back("start sequence stops"); }
+    void StartBubble() override
+    {
+        bubble = true;
+        log.push_back("says " + flow->OpponentMessage.Line(flow->Bubble.MessageLine).value_or("?"));
+    }
+    bool BubbleShowing() const override { return bubble; }
+    void StartCount() override { counting = true; }
+    void StopCount() override { counting = false; }
+    void ShowResult(const Result& shown) override
+    {
+        result = shown;
+        log.push_back("result");
+    }
+
+    // The entries of the log from `from` on that equal `entry`.
+    int Count(const std::string& entry, std::size_t from = 0) const
+    {
+        return static_cast<int>(std::count(log.begin() + static_cast<std::ptrdiff_t>(from), log.end(), entry));
+    }
+};
+
+std::vector<std::string> SpeechLines()
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i <= 17; ++i)
+        lines.push_back("L" + std::to_string(i));
+    for (const char* line : {"**", "R1", "*END", "**", "R2", "*END", "*MesEnd"})
+        lines.emplace_back(line);
+    return lines;
+}
+
+class TurnOrder : public ::testing::Test {
+protected:
+    TurnOrder() : flow(board, brains, user.Record, random, view)
+    {
+        view.flow = &flow;
+        brains.SetStrength(StrengthParams{1, 1, 1, false});
+        user.Record.SetPlayerName("Taro");
+        user.Record.SetPlayerCharacter(1);
+        flow.SetOpponent(0, 1, 8, SpeechLines());
+    }
+
+    // The start sequence's eight ticks, steps 0 to 70.
+    void RunStart()
+    {
+        for (int tick = 0; tick < 8; ++tick)
+            flow.StartTick();
+    }
+
+    RecordingPlatform platform;
+    TBoard board;
+    TDBrains brains;
+    TDUser user;
+    GameRandom random;
+    LoggingView view;
+    MatchFlow flow;
+};
+
+} // namespace
+
+TEST_F(TurnOrder, TheStartThenAMoveAnsweredAndNothingEnabledWhileTheComputerMoves)
+{
+    flow.Begin(false);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"start sequence", "Black to move"}));
+    RunStart();
+    EXPECT_EQ(view.Count("start disc"), 4);
+    EXPECT_EQ(board.CountDiscs(Black) + board.CountDiscs(White), 4);
+    EXPECT_EQ(board.At(4, 4), White);
+    EXPECT_EQ(board.At(5, 4), Black);
+    EXPECT_EQ(view.Count("pace 400"), 1);
+    EXPECT_EQ(view.Count("says L0"), 1) << "the greeting";
+    EXPECT_EQ(view.log.back(), "enable");
+    EXPECT_EQ(flow.StartStep, 0);
+
+    // The player moves; the computer answers; the player's turn comes back.
+    const std::size_t before = view.log.size();
+    flow.PlayerPress(3, 4);
+    const std::vector<std::string> move(view.log.begin() + static_cast<std::ptrdiff_t>(before), view.log.end());
+    ASSERT_GE(move.size(), 5u);
+    EXPECT_EQ(move[0], "Black to move");
+    EXPECT_EQ(move[1], "disable");
+    EXPECT_EQ(std::find(move.begin(), move.end(), "White to move") - move.begin(),
+              std::find(move.begin(), move.end(), "pause 300") - move.begin() - 1)
+        << "the computer's plate lights, then it waits before its move";
+    EXPECT_EQ(move[move.size() - 2], "Black to move");
+    EXPECT_EQ(move.back(), "enable");
+    EXPECT_EQ(std::count(move.begin(), move.end(), "enable"), 1);
+    EXPECT_EQ(board.CountDiscs(Empty), 58);
+    EXPECT_FALSE(flow.MoveInProgress());
+
+    // A press on an occupied or illegal square does nothing at all.
+    const std::size_t quiet = view.log.size();
+    flow.PlayerPress(4, 4);
+    flow.PlayerPress(1, 1);
+    EXPECT_EQ(view.log.size(), quiet);
+
+    // Moving the moment the fourth disc is down: the rest of the start
+    // sequence ticks during the move and enables nothing.
+    TBoard again;
+    LoggingView earlyView;
+    MatchFlow early(again, brains, user.Record, random, earlyView);
+    earlyView.flow = &early;
+    early.SetOpponent(0, 1, 8, SpeechLines());
+    early.Begin(false);
+    for (int tick = 0; tick < 5; ++tick)
+        early.StartTick();
+    ASSERT_TRUE(earlyView.enabled) << "the fourth disc hands the move to the player";
+    earlyView.onPump = [&early] {
+        if (early.StartStep != 0)
+            early.StartTick();
+    };
+    const std::size_t pressAt = earlyView.log.size();
+    early.PlayerPress(3, 4);
+    EXPECT_EQ(early.StartStep, 0) << "the start sequence ended during the move";
+    EXPECT_EQ(earlyView.Count("enable", pressAt), 1);
+    EXPECT_EQ(earlyView.log.back(), "enable");
+    EXPECT_EQ(again.CountDiscs(Empty), 58);
+}
+
+TEST_F(TurnOrder, PassesShowTheNoticeAndTheOpponentSaysSo)
+{
+    flow.Begin(false);
+    RunStart();
+    // White can never answer on these edges; Black has three moves.
+    board.Cells = Position::FromRows({"XO.....X",
+                                      ".......O",
+                                      "........",
+                                      "........",
+                                      "........",
+                                      "........",
+                                      "........",
+                                      "XO......"});
+    std::size_t from = view.log.size();
+    flow.PlayerPress(3, 1);
+    const std::vector<std::string> computerPasses{"notice パスです!", "effect 6", "pause 1000", "notice off", "enable",
+                                                  "says L8"};
+    EXPECT_TRUE(std::search(view.log.begin() + static_cast<std::ptrdiff_t>(from), view.log.end(),
+                            computerPasses.begin(), computerPasses.end()) != view.log.end());
+    EXPECT_EQ(view.Count("White to move", from), 0) << "the computer never moved";
+    from = view.log.size();
+    view.bubble = false;
+    flow.PlayerPress(3, 8);
+    EXPECT_EQ(view.Count("says L9", from), 1) << "a pass right after a pass";
+
+    // Now Black's one move leaves the computer moving again and again, each
+    // time after the notice and its remark, until the board is full.
+    board.Cells = Position::FromRows({"OOOOOOOO",
+                                      "OO.OOOOO",
+                                      ".OOOXOOO",
+                                      "O..O.OOO",
+                                      "OOOOOOOO",
+                                      "OOOOOOOO",
+                                      "OOOXOOOO",
+                                      "OOOOOOOO"});
+    ASSERT_EQ(board.CountMoves(Black), 1);
+    from = view.log.size();
+    flow.PlayerPress(1, 3);
+    EXPECT_GE(view.Count("notice パスです!", from), 2);
+    EXPECT_EQ(view.Count("says L10", from), 1);
+    EXPECT_GE(view.Count("says L11", from), 1);
+    EXPECT_EQ(view.Count("enable", from), 0) << "the player never had a move again";
+    EXPECT_TRUE(view.counting) << "the match ended and the count began";
+    EXPECT_EQ(board.CountDiscs(Empty), 64) << "the board empties for the count";
+    EXPECT_GT(flow.WhiteCount, flow.BlackCount);
+    EXPECT_FALSE(flow.PlayerWon);
+}
+
+TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
+{
+    flow.Begin(false);
+    RunStart();
+    // The player takes a corner with plenty of room: the opponent minds.
+    board.Cells = Position::FromRows({".OX.....",
+                                      "........",
+                                      "...XO...",
+                                      "...OX...",
+                                      "........",
+                                      "........",
+                                      "........",
+                                      "........"});
+    view.bubble = false;
+    std::size_t from = view.log.size();
+    flow.PlayerPress(1, 1);
+    EXPECT_EQ(view.Count("says L12", from), 1);
+    EXPECT_TRUE(flow.PlayerTookCorner);
+
+    // Black's last move fills the board 36 : 28: the match ends, the egg is
+    // fed the margin, the board empties for the count.
+    board.Cells = Position::FromRows({"XXXXXOOO",
+                                      "XXXXXOOO",
+                                      "XXXXXOOO",
+                                      "XXXXXOOO",
+                                      "XXXXOOOO",
+                                      "XXXXOOOO",
+                                      "XXXOOOXX",
+                                      "OOOOOXO."});
+    flow.PlayerPress(8, 8);
+    EXPECT_EQ(flow.BlackCount, 36);
+    EXPECT_EQ(flow.WhiteCount, 28);
+    EXPECT_TRUE(flow.PlayerWon);
+    EXPECT_EQ(flow.ScoreGained, 8);
+    EXPECT_EQ(user.Record.GetNutrition(), 8);
+    EXPECT_EQ(board.CountDiscs(Empty), 64);
+    ASSERT_TRUE(view.counting);
+    for (int tick = 0; tick < 40 && view.counting; ++tick)
+        flow.CountTick();
+    EXPECT_FALSE(view.counting);
+    EXPECT_EQ(board.CountDiscs(Black), 36);
+    EXPECT_EQ(board.At(1, 1), Black);
+    EXPECT_EQ(board.At(8, 8), White);
+    EXPECT_EQ(view.result.caption, "Taroさんの\n勝ちです！");
+    EXPECT_EQ(view.result.score, "Score +8");
+    EXPECT_EQ(view.result.playerFace, "imgHeloW");
+    EXPECT_FALSE(view.result.opponentWon);
+    EXPECT_EQ(view.Count("effect 3"), 1);
+
+    // Leaving records the first win once; a second win records nothing new.
+    EXPECT_TRUE(flow.Leave());
+    EXPECT_EQ(user.Record.OpponentKnockDown(0, 1), 1);
+    EXPECT_EQ(board.CountDiscs(Empty), 64);
+    EXPECT_FALSE(flow.Leave());
+
+    // In the colosseum nothing is said, fed or recorded.
+    flow.SetOpponent(campaign::kColosseum, 0, 5, {});
+    const std::string lastKey = flow.Memory.LastMessageKey;
+    flow.Speak("GREETING");
+    EXPECT_EQ(flow.Memory.LastMessageKey, lastKey);
+    EXPECT_FALSE(flow.Leave());
+}
