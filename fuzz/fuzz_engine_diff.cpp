@@ -18,8 +18,9 @@ namespace {
 
 std::string Describe(const Position& cells, int side, const StrengthParams& strength)
 {
-    return cells.ToText() + "\ncomputer " + (side == -1 ? "X" : "O") + " strength " + std::to_string(strength.SearchDepth) + "/" +
-           std::to_string(strength.LateSearchDepth) + "/" + std::to_string(strength.EndgameEmpties);
+    return cells.ToText() + "\ncomputer " + (side == -1 ? "X" : "O") + " strength "
+           + std::to_string(strength.SearchDepth) + "/" + std::to_string(strength.LateSearchDepth) + "/"
+           + std::to_string(strength.EndgameEmpties);
 }
 
 } // namespace
