@@ -47,8 +47,8 @@ public:
     // (sets EvalMode and DepthLimit from the empty squares of `cells`).
     void PlanSearch(const Position& cells);
 
-    std::int32_t Search(Position& cells, int side, std::int32_t bound, int ply,
-                        std::int32_t& recordX, std::int32_t& recordY);
+    std::int32_t Search(Position& cells, int side, std::int32_t bound, int ply, std::int32_t& recordX,
+                        std::int32_t& recordY);
     std::int32_t Evaluate(const Position& cells, int mode);
 
     // Rule helpers on the cells, for side -1 or 1.
