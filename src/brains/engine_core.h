@@ -380,12 +380,11 @@ private:
         int count = 0;
         const Set marked = node.Marked(mover, other);
         for (Set m = moves; m; m &= m - 1) {
-            Candidate& c = list[count++];
-            c.square = bits::Lowest(m);
-            c.flips = Isa::Flips(c.square, mover, other);
-            c.score = node.Guess(c, marked, mover, other);
-            if (c.square == hinted)
+            const int square = bits::Lowest(m);
+            Candidate c = node.Guess(square, Isa::Flips(square, mover, other), marked, mover, other);
+            if (square == hinted)
                 c.score += 1 << 20;
+            list[count++] = c;
         }
 
         // A reply already known, from another order of the same moves, to
@@ -463,21 +462,22 @@ private:
         // The squares beside empty corners.
         static Set Marked(Set mover, Set other) { return DangerousSquares(mover | other); }
 
-        int Guess(Candidate& c, Set danger, Set mover, Set other) const
+        // The move on `square`, turning `flips`, with its first guess.
+        Candidate Guess(int square, Set flips, Set danger, Set mover, Set other) const
         {
-            const Set bit = bits::Bit(c.square);
-            c.replies = 0;
+            const Set bit = bits::Bit(square);
+            Set replies = 0;
             int score = 0;
             if (sortByReplies) {
                 // Fastest first: the fewer replies the other side has, the better.
-                c.replies = Isa::Moves(other ^ c.flips, mover | c.flips | bit);
-                score = -16 * Isa::Count(c.replies);
+                replies = Isa::Moves(other ^ flips, mover | flips | bit);
+                score = -16 * Isa::Count(replies);
             }
             if (bit & CornerSquares)
                 score += 256;
             else if (bit & danger)
                 score -= 128;
-            return score;
+            return Candidate{flips, replies, square, score};
         }
 
         Set Replies(const Candidate& c, Set nextMover, Set nextOther) const
@@ -541,16 +541,17 @@ private:
         // The quarters with an odd number of empty squares.
         static Set Marked(Set mover, Set other) { return OddQuarters(~(mover | other)); }
 
-        static int Guess(const Candidate& c, Set odd, Set mover, Set other)
+        // The move on `square`, turning `flips`, with its first guess.
+        static Candidate Guess(int square, Set flips, Set odd, Set mover, Set other)
         {
-            const Set bit = bits::Bit(c.square);
+            const Set bit = bits::Bit(square);
             // Fastest first: the fewer replies the other side has, the better.
-            int score = -16 * Isa::Count(Isa::Moves(other ^ c.flips, mover | c.flips | bit));
+            int score = -16 * Isa::Count(Isa::Moves(other ^ flips, mover | flips | bit));
             if (bit & CornerSquares)
                 score += 32;
             if (bit & odd)
                 score += 8;
-            return score;
+            return Candidate{flips, square, score};
         }
 
         static Set Replies(const Candidate&, Set, Set) { return 0; }
