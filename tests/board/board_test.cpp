@@ -205,45 +205,45 @@ TEST(Board, MatchIsOverWhenFullOrNeitherSideCanMove)
 // Positions as eight rows of text: how the tests draw boards and print them.
 TEST(Position, ReadsAndWritesEightRowsTopRowFirst)
 {
-    const Position corners = Position::FromRows({
+    // Lopsided on purpose: a board read by columns, or bottom row first,
+    // would not give the same cells.
+    const Position drawn = Position::FromRows({
         "X-.....O",
-        "-O------",
+        "-O-X----",
         "........",
         "...OX...",
         "...XO...",
         "........",
         "......x0",
-        "O......X",
+        "X.......",
     });
-    EXPECT_EQ(corners[CellIndex(1, 1)], Black);
-    EXPECT_EQ(corners[CellIndex(8, 1)], White) << "columns run left to right";
-    EXPECT_EQ(corners[CellIndex(1, 8)], White) << "the top row is row 1";
-    EXPECT_EQ(corners[CellIndex(8, 8)], Black);
-    EXPECT_EQ(corners[CellIndex(2, 2)], White);
-    EXPECT_EQ(corners[CellIndex(4, 4)], White);
-    EXPECT_EQ(corners[CellIndex(5, 4)], Black);
-    EXPECT_EQ(corners[CellIndex(7, 7)], Empty) << "a lower-case x is no disc";
-    EXPECT_EQ(corners[CellIndex(8, 7)], Empty) << "nor is a zero";
+    EXPECT_EQ(drawn[CellIndex(1, 1)], Black);
+    EXPECT_EQ(drawn[CellIndex(8, 1)], White) << "columns run left to right";
+    EXPECT_EQ(drawn[CellIndex(4, 2)], Black);
+    EXPECT_EQ(drawn[CellIndex(1, 8)], Black) << "the top row is row 1";
+    EXPECT_EQ(drawn[CellIndex(8, 8)], Empty);
+    EXPECT_EQ(drawn[CellIndex(7, 7)], Empty) << "a lower-case x is no disc";
+    EXPECT_EQ(drawn[CellIndex(8, 7)], Empty) << "nor is a zero";
     for (int i = 0; i < 100; ++i) {
         if (i < 10 || i >= 90 || i % 10 == 0 || i % 10 == 9) {
-            EXPECT_EQ(corners[i], Empty) << "the border ring stays empty at " << i;
+            EXPECT_EQ(drawn[i], Empty) << "the border ring stays empty at " << i;
         }
     }
 
-    const std::string text = corners.ToText();
+    const std::string text = drawn.ToText();
     EXPECT_EQ(text, "X......O\n"
-                    ".O......\n"
+                    ".O.X....\n"
                     "........\n"
                     "...OX...\n"
                     "...XO...\n"
                     "........\n"
                     "........\n"
-                    "O......X");
+                    "X.......");
     // The text reads back as the same position.
     std::array<std::string_view, 8> rows;
     for (std::size_t row = 0; row < 8; ++row)
         rows[row] = std::string_view(text).substr(row * 9, 8);
-    EXPECT_EQ(Position::FromRows(rows), corners);
+    EXPECT_EQ(Position::FromRows(rows), drawn);
 
     // Short rows leave the rest of the row empty; a cell holding no disc
     // value shows as '?'.
