@@ -17,7 +17,7 @@
 #include "brains/brains.h"
 #include "brains/position_text.h"
 #include "brains/strength_table.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <algorithm>
 #include <chrono>
@@ -32,15 +32,13 @@
 
 namespace {
 
-using Cells = std::array<std::int32_t, 100>;
-
-struct Position {
-    Cells cells;
+struct SuitePosition {
+    Position cells;
     int side;
     int empties;
 };
 
-void Play(Cells& cells, int column, int row, int side)
+void Play(Position& cells, int column, int row, int side)
 {
     const int cell = CellIndex(column, row);
     for (const int d : TBoard::Directions) {
@@ -54,18 +52,24 @@ void Play(Cells& cells, int column, int row, int side)
     cells[cell] = side;
 }
 
-std::vector<Position> SelfPlaySuite(int games)
+std::vector<SuitePosition> SelfPlaySuite(int games)
 {
     std::mt19937 random(19990707);
     TDBrains player;
     player.SetStrength(StrengthParams{5, 5, 9, false});
-    std::vector<Position> suite;
+    std::vector<SuitePosition> suite;
     for (int g = 0; g < games; ++g) {
         TBoard board;
-        board.Cells[CellIndex(4, 4)] = White;
-        board.Cells[CellIndex(5, 5)] = White;
-        board.Cells[CellIndex(4, 5)] = Black;
-        board.Cells[CellIndex(5, 4)] = Black;
+        board.Cells = Position::FromRows({
+            "........",
+            "........",
+            "........",
+            "...OX...",
+            "...XO...",
+            "........",
+            "........",
+            "........",
+        });
         int side = Black;
         for (int ply = 0;; ++ply) {
             const int moves = board.CountMoves(side);
@@ -147,17 +151,17 @@ struct Timing {
     std::vector<int> x, y, value;
 };
 
-Timing TimeEngine(const std::vector<Position>& suite, const StrengthParams& strength, brains::InstructionSet set,
+Timing TimeEngine(const std::vector<SuitePosition>& suite, const StrengthParams& strength, brains::InstructionSet set,
                   int repeat)
 {
     TDBrains brains;
     brains.SetInstructionSet(set);
     brains.SetStrength(strength);
     Timing t;
-    for (const Position& p : suite) {
+    for (const SuitePosition& p : suite) {
         double wall = 1e300, cpu = 0;
         for (int r = 0; r < repeat; ++r) {
-            Cells cells = p.cells;
+            Position cells = p.cells;
             const double cpuStart = ThreadSeconds();
             const auto start = std::chrono::steady_clock::now();
             brains.ChooseMove(cells, p.side, 1);
@@ -250,7 +254,7 @@ int main(int argc, char** argv)
         std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return t.wallMs[a] > t.wallMs[b]; });
         std::printf("\nSlowest positions at 7/11/15 (ms, empty squares, position):\n");
         for (int i = 0; i < slowest && i < static_cast<int>(order.size()); ++i) {
-            const Position& p = suite[order[static_cast<std::size_t>(i)]];
+            const SuitePosition& p = suite[order[static_cast<std::size_t>(i)]];
             std::printf("%8.3f %2d %s\n", t.wallMs[order[static_cast<std::size_t>(i)]], p.empties,
                         FormatPositionLine(p.cells, p.side).c_str());
         }
@@ -275,7 +279,7 @@ int main(int argc, char** argv)
         int finished = 0, gaveUp = 0, differences = 0;
         double oracleSeconds = 0, engineSeconds = 0;
         for (std::size_t i = 0; i < suite.size(); i += sample) {
-            Cells cells = suite[i].cells;
+            Position cells = suite[i].cells;
             oracle.BestX = oracle.BestY = 0;
             const auto start = std::chrono::steady_clock::now();
             oracle.ChooseMove(cells, suite[i].side);

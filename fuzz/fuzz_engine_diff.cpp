@@ -7,7 +7,7 @@
 // difference is reported with what a fresh engine says on the same position.
 #include "brains/brains.h"
 #include "fuzz_support.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -16,18 +16,11 @@
 
 namespace {
 
-std::string Describe(const std::array<std::int32_t, 100>& cells, int side, const StrengthParams& strength)
+std::string Describe(const Position& cells, int side, const StrengthParams& strength)
 {
-    std::string text;
-    for (int row = 1; row <= 8; ++row) {
-        for (int column = 1; column <= 8; ++column) {
-            const int v = cells[static_cast<std::size_t>(column * 10 + row)];
-            text += v == -1 ? 'X' : v == 1 ? 'O' : '-';
-        }
-        text += '\n';
-    }
-    return text + "computer " + (side == -1 ? "X" : "O") + " strength " + std::to_string(strength.SearchDepth) + "/" +
-           std::to_string(strength.LateSearchDepth) + "/" + std::to_string(strength.EndgameEmpties);
+    return cells.ToText() + "\ncomputer " + (side == -1 ? "X" : "O") + " strength "
+           + std::to_string(strength.SearchDepth) + "/" + std::to_string(strength.LateSearchDepth) + "/"
+           + std::to_string(strength.EndgameEmpties);
 }
 
 } // namespace
@@ -51,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         strength.EndgameEmpties = input.ConsumeIntegralInRange(0, 8);
         strength.RandomPlay = false;
         const int side = input.ConsumeBool() ? 1 : -1;
-        std::array<std::int32_t, 100> cells{};
+        Position cells{};
         for (int column = 1; column <= 8; ++column)
             for (int row = 1; row <= 8; ++row)
                 cells[static_cast<std::size_t>(column * 10 + row)] = input.ConsumeIntegralInRange(-1, 1);

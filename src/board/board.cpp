@@ -1,5 +1,32 @@
 #include "board/board.h"
 
+Position Position::FromRows(const std::array<std::string_view, 8>& rows)
+{
+    Position cells{};
+    for (int row = 1; row <= 8; ++row) {
+        const std::string_view text = rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 1; column <= 8 && static_cast<std::size_t>(column) <= text.size(); ++column) {
+            const char c = text[static_cast<std::size_t>(column - 1)];
+            cells[CellIndex(column, row)] = c == 'X' ? Black : c == 'O' ? White : Empty;
+        }
+    }
+    return cells;
+}
+
+std::string Position::ToText() const
+{
+    std::string text;
+    for (int row = 1; row <= 8; ++row) {
+        if (row > 1)
+            text += '\n';
+        for (int column = 1; column <= 8; ++column) {
+            const std::int32_t v = (*this)[CellIndex(column, row)];
+            text += v == Black ? 'X' : v == White ? 'O' : v == Empty ? '.' : '?';
+        }
+    }
+    return text;
+}
+
 TBoard::TBoard()
 {
     Cells.fill(Empty);

@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // Side identifiers double as cell values.
 constexpr std::int32_t Black = -1;
@@ -10,6 +12,21 @@ constexpr std::int32_t White = 1;
 // The cells are a 10 x 10 grid, index = column * 10 + row, columns and rows 1..8
 // on the board; the ring of always-empty cells around it stops every walk.
 constexpr int CellIndex(int column, int row) { return column * 10 + row; }
+
+// The cells of one position. It is the plain array of 100 cells, so it goes
+// wherever the cells are indexed or compared, and it reads and writes the
+// board as eight rows of text, the way a person draws it.
+struct Position : std::array<std::int32_t, 100> {
+    // Eight rows of eight characters, the top row (row 1) first and each row
+    // from column 1 to 8: 'X' Black, 'O' White, anything else ('.', '-')
+    // empty. A row shorter than eight leaves its last squares empty.
+    static Position FromRows(const std::array<std::string_view, 8>& rows);
+
+    // The eight rows in the same form, joined by '\n' (no newline after the
+    // last): 'X' Black, 'O' White, '.' empty, and '?' for a cell that holds
+    // anything else.
+    std::string ToText() const;
+};
 
 // What storing a disc looks and sounds like. The match screen provides the real
 // one (paint the cell, play the sounds, pause); tests record the calls.
@@ -30,7 +47,7 @@ class TBoard {
 public:
     TBoard();
 
-    std::array<std::int32_t, 100> Cells{};
+    Position Cells{};
     static constexpr std::array<std::int32_t, 8> Directions{-11, -10, -9, -1, 1, 9, 10, 11};
 
     void SetObserver(BoardObserver* observer) { observer_ = observer; }

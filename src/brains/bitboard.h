@@ -3,7 +3,6 @@
 // (column, row), both 1..8, is bit (row - 1) * 8 + (column - 1), so a shift by
 // 1 steps one column to the right and a shift by 8 one row down.
 #include <array>
-#include <bit>
 #include <cstdint>
 
 namespace bits {

@@ -21,7 +21,6 @@ TDBrains::TDBrains()
 
 void TDBrains::DBrainsCreate()
 {
-    Directions = {-11, -10, -9, -1, 1, 9, 10, 11};
     SearchDepth = 1;
     LateSearchDepth = 1;
     EndgameEmpties = 1;
@@ -43,7 +42,7 @@ void TDBrains::SetPumpInterval(std::chrono::microseconds interval)
     engine_.SetPump(&PumpWindowEvents, nullptr, interval);
 }
 
-void TDBrains::ChooseMove(std::array<std::int32_t, 100>& cells, int side, int method)
+void TDBrains::ChooseMove(const Position& cells, int side, int method)
 {
     // The computer's discs count as its own whichever colour it plays, so the
     // live cells need no inverting: the search works on its own copy.
@@ -53,7 +52,7 @@ void TDBrains::ChooseMove(std::array<std::int32_t, 100>& cells, int side, int me
         SearchMove(cells, side);
 }
 
-void TDBrains::CornerOrRandomMove(const std::array<std::int32_t, 100>& cells, int side)
+void TDBrains::CornerOrRandomMove(const Position& cells, int side)
 {
     TBoard board;
     board.Cells = cells;
@@ -86,7 +85,7 @@ void TDBrains::CornerOrRandomMove(const std::array<std::int32_t, 100>& cells, in
         Platform().ShowMessage("BestX,またはBestYの値が0です。", "erorr");
 }
 
-void TDBrains::SearchMove(const std::array<std::int32_t, 100>& cells, int side)
+void TDBrains::SearchMove(const Position& cells, int side)
 {
     bits::Set own = 0;
     bits::Set opp = 0;

@@ -2,18 +2,19 @@
 // The computer opponent: picks the computer's move, either by taking a corner
 // or a random legal square, or by searching a fixed number of plies ahead with
 // a positional score and, near the end, reading the game out by disc count.
+#include "board/board.h"
 #include "brains/engine.h"
 #include "brains/strength_table.h"
 
-#include <array>
+#include <chrono>
 #include <cstdint>
 
 class TDBrains {
 public:
     TDBrains();
 
-    // The creation handler: neighbour offsets, and 1 for the three strength
-    // numbers and the chosen square; the computer searches by default.
+    // The creation handler: 1 for the three strength numbers and the chosen
+    // square; the computer searches by default.
     void DBrainsCreate();
 
     // Strength parameters (the opponent selection writes them).
@@ -27,7 +28,6 @@ public:
     // the number of plies searched.
     std::int32_t EvalMode = 0;
     std::int32_t DepthLimit = 0;
-    std::array<std::int32_t, 8> Directions{};
     // true: corner-or-random play instead of the search.
     bool RandomPlay = false;
 
@@ -38,19 +38,18 @@ public:
 
     void SetStrength(const StrengthParams& strength);
 
-    // Chooses the move of `side` (Black -1 or White 1) on `cells` (index column *
-    // 10 + row) and leaves it in BestX/BestY. Method 0: corner or random;
-    // method 1: search; any other method changes nothing. The cells are never
-    // written. The caller only asks when the computer has a legal move; without
-    // one BestX/BestY stay as they were.
-    void ChooseMove(std::array<std::int32_t, 100>& cells, int side, int method);
+    // Chooses the move of `side` (Black -1 or White 1) on `cells` and leaves it
+    // in BestX/BestY. Method 0: corner or random; method 1: search; any other
+    // method changes nothing. The caller only asks when the computer has a
+    // legal move; without one BestX/BestY stay as they were.
+    void ChooseMove(const Position& cells, int side, int method);
 
     // Method 0: a legal corner in the order (1,1), (8,1), (1,8), (8,8), else a
     // legal square drawn uniformly from the game's shared random generator.
-    void CornerOrRandomMove(const std::array<std::int32_t, 100>& cells, int side);
+    void CornerOrRandomMove(const Position& cells, int side);
 
     // Method 1, on the search engine.
-    void SearchMove(const std::array<std::int32_t, 100>& cells, int side);
+    void SearchMove(const Position& cells, int side);
 
     // How often, at most, the search lets window events run.
     void SetPumpInterval(std::chrono::microseconds interval);

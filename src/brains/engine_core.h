@@ -342,6 +342,159 @@ private:
         }
     }
 
+    // Which search a child is searched for in the loop over a node's moves
+    // (Children): the first move with the node's whole window, a later move
+    // with the null window that only asks whether it beats the best so far,
+    // or that move again with the whole window when it did.
+    enum class ChildSearch { First, Scout, Research };
+
+    // The loop over the moves of a node, shared by the positional search
+    // (Value) and the read-out (Endgame): the table's remembered bounds and
+    // best move, the moves ordered by a first guess with the remembered move
+    // first, a reply already known to end the node, then every move in that
+    // order, the first with the whole window and the others with a null
+    // window, searched again only when they beat the best so far. `Node` says
+    // what the two searches do differently (PositionalNode, ReadOutNode):
+    // from which depth the table is used, how moves are guessed, and which
+    // search a child gets. The node has moves and is at least two plies from
+    // the last ply. Fail-soft within alpha..beta, as both searches are.
+    // Always inlined into the search that uses it: a call of its own at every
+    // node would cost time.
+    template <class Node>
+    [[gnu::always_inline]] int Children(Node& node, Set mover, Set other, Set moves, int depth, int alpha, int beta)
+    {
+        detail::TableEntry* entry = nullptr;
+        int hinted = -1;
+        if (depth >= Node::RememberedFrom) {
+            entry = Probe(mover, other, Node::MoverIsComputer);
+            if (Holds(*entry, mover, other, Node::MoverIsComputer)) {
+                hinted = entry->move;
+                int known;
+                if (Settled(*entry, depth, Node::TableMode, alpha, beta, known))
+                    return known;
+            }
+        }
+
+        using Candidate = typename Node::Candidate;
+        Candidate list[MaxMoves];
+        int count = 0;
+        const Set marked = node.Marked(mover, other);
+        for (Set m = moves; m; m &= m - 1) {
+            const int square = bits::Lowest(m);
+            Candidate c = node.Guess(square, Isa::Flips(square, mover, other), marked, mover, other);
+            if (square == hinted)
+                c.score += 1 << 20;
+            list[count++] = c;
+        }
+
+        // A reply already known, from another order of the same moves, to
+        // be good enough ends the node before anything is searched.
+        if (node.LooksUpReplies(depth))
+            for (int i = 0; i < count; ++i) {
+                const Set nextMover = other ^ list[i].flips;
+                const Set nextOther = mover | list[i].flips | bits::Bit(list[i].square);
+                const detail::TableEntry& e = *Probe(nextMover, nextOther, Node::ChildIsComputer);
+                if (Holds(e, nextMover, nextOther, Node::ChildIsComputer) && e.depth == depth - 1
+                    && e.mode == Node::TableMode && -e.upper >= beta)
+                    return -e.upper;
+            }
+
+        const int alphaAtEntry = alpha;
+        int best = -Infinity;
+        int bestSquare = -1;
+        for (int i = 0; i < count; ++i) {
+            int pick = i;
+            for (int j = i + 1; j < count; ++j)
+                if (list[j].score > list[pick].score)
+                    pick = j;
+            std::swap(list[i], list[pick]);
+            const Candidate& c = list[i];
+            const Set nextMover = other ^ c.flips;
+            const Set nextOther = mover | c.flips | bits::Bit(c.square);
+            const Set replies = node.Replies(c, nextMover, nextOther);
+            int v;
+            if (i == 0) {
+                v = -node.Child(ChildSearch::First, nextMover, nextOther, replies, depth - 1, -beta, -alpha);
+            } else {
+                v = -node.Child(ChildSearch::Scout, nextMover, nextOther, replies, depth - 1, -alpha - 1, -alpha);
+                if (v > alpha && v < beta)
+                    v = -node.Child(ChildSearch::Research, nextMover, nextOther, replies, depth - 1, -beta, -alpha);
+            }
+            if (v > best) {
+                best = v;
+                bestSquare = c.square;
+                if (v > alpha) {
+                    alpha = v;
+                    if (alpha >= beta)
+                        break;
+                }
+            }
+        }
+
+        if (entry)
+            Store(*entry, mover, other, Node::MoverIsComputer, depth, Node::TableMode, bestSquare, best, alphaAtEntry,
+                  beta);
+        return best;
+    }
+
+    // A node of the positional search, as the child loop sees it.
+    template <int Mode, bool Computer> struct PositionalNode {
+        struct Candidate {
+            Set flips;
+            Set replies; // the other side's replies, when they were counted
+            int square;
+            int score;
+        };
+        // The table: from which depth on it is used, and its keys.
+        static constexpr int RememberedFrom = TableMinDepth;
+        static constexpr int TableMode = Mode;
+        static constexpr bool MoverIsComputer = Computer;
+        static constexpr bool ChildIsComputer = !Computer;
+
+        Searcher& search;
+        bool expectCut;
+        // Order matters where one good move ends the node; where every move
+        // must be searched anyway, cheap hints will do.
+        bool sortByReplies;
+
+        bool LooksUpReplies(int depth) const { return depth >= 4 && sortByReplies; }
+
+        // The squares beside empty corners.
+        static Set Marked(Set mover, Set other) { return DangerousSquares(mover | other); }
+
+        // The move on `square`, turning `flips`, with its first guess.
+        Candidate Guess(int square, Set flips, Set danger, Set mover, Set other) const
+        {
+            const Set bit = bits::Bit(square);
+            Set replies = 0;
+            int score = 0;
+            if (sortByReplies) {
+                // Fastest first: the fewer replies the other side has, the better.
+                replies = Isa::Moves(other ^ flips, mover | flips | bit);
+                score = -16 * Isa::Count(replies);
+            }
+            if (bit & CornerSquares)
+                score += 256;
+            else if (bit & danger)
+                score -= 128;
+            return Candidate{flips, replies, square, score};
+        }
+
+        Set Replies(const Candidate& c, Set nextMover, Set nextOther) const
+        {
+            return sortByReplies ? c.replies : Isa::Moves(nextMover, nextOther);
+        }
+
+        int Child(ChildSearch kind, Set nextMover, Set nextOther, Set replies, int depth, int alpha, int beta)
+        {
+            // The first move goes against the node's expectation; a null
+            // window expects its cut, and a move searched again does not.
+            const bool childExpectsCut = kind == ChildSearch::First ? !expectCut : kind == ChildSearch::Scout;
+            return search.template Value<Mode, !Computer>(nextMover, nextOther, replies, depth, alpha, beta,
+                                                          childExpectsCut);
+        }
+    };
+
     // The value of a node for the side to move, `depth` plies (at least 1)
     // from the last ply, fail-soft within alpha..beta. `moves` are the mover's
     // legal moves; `expectCut` says one move is likely to settle the node.
@@ -363,99 +516,51 @@ private:
         }
         if (depth == 1)
             return LastPly<Mode, Computer>(mover, other, moves, beta);
+        PositionalNode<Mode, Computer> node{*this, expectCut, expectCut || beta - alpha > 1};
+        return Children(node, mover, other, moves, depth, alpha, beta);
+    }
 
-        detail::TableEntry* entry = nullptr;
-        int hinted = -1;
-        if (depth >= TableMinDepth) {
-            entry = Probe(mover, other, Computer);
-            if (Holds(*entry, mover, other, Computer)) {
-                hinted = entry->move;
-                int known;
-                if (Settled(*entry, depth, Mode, alpha, beta, known))
-                    return known;
-            }
-        }
-
-        // Order matters where one good move ends the node; where every move
-        // must be searched anyway, cheap hints will do.
-        const bool sortByReplies = expectCut || beta - alpha > 1;
+    // A node of the read-out, as the child loop sees it.
+    struct ReadOutNode {
         struct Candidate {
             Set flips;
-            Set replies;
             int square;
             int score;
         };
-        Candidate list[MaxMoves];
-        int count = 0;
-        const Set danger = DangerousSquares(mover | other);
-        for (Set m = moves; m; m &= m - 1) {
-            const int square = bits::Lowest(m);
+        // The table: from which depth on it is used, and its keys (the
+        // computer's colour plays no part in the read-out).
+        static constexpr int RememberedFrom = EndgameTableMinDepth;
+        static constexpr int TableMode = DiscDifferenceMode;
+        static constexpr bool MoverIsComputer = true;
+        static constexpr bool ChildIsComputer = true;
+
+        Searcher& search;
+
+        static bool LooksUpReplies(int depth) { return depth > EndgameTableMinDepth; }
+
+        // The quarters with an odd number of empty squares.
+        static Set Marked(Set mover, Set other) { return OddQuarters(~(mover | other)); }
+
+        // The move on `square`, turning `flips`, with its first guess.
+        static Candidate Guess(int square, Set flips, Set odd, Set mover, Set other)
+        {
             const Set bit = bits::Bit(square);
-            const Set flips = Isa::Flips(square, mover, other);
-            Set replies = 0;
-            int score = 0;
-            if (sortByReplies) {
-                // Fastest first: the fewer replies the other side has, the better.
-                replies = Isa::Moves(other ^ flips, mover | flips | bit);
-                score = -16 * Isa::Count(replies);
-            }
+            // Fastest first: the fewer replies the other side has, the better.
+            int score = -16 * Isa::Count(Isa::Moves(other ^ flips, mover | flips | bit));
             if (bit & CornerSquares)
-                score += 256;
-            else if (bit & danger)
-                score -= 128;
-            if (square == hinted)
-                score += 1 << 20;
-            list[count++] = Candidate{flips, replies, square, score};
+                score += 32;
+            if (bit & odd)
+                score += 8;
+            return Candidate{flips, square, score};
         }
 
-        // A reply already known, from another order of the same moves, to
-        // be good enough ends the node before anything is searched.
-        if (depth >= 4 && sortByReplies)
-            for (int i = 0; i < count; ++i) {
-                const Set nextMover = other ^ list[i].flips;
-                const Set nextOther = mover | list[i].flips | bits::Bit(list[i].square);
-                const detail::TableEntry& e = *Probe(nextMover, nextOther, !Computer);
-                if (Holds(e, nextMover, nextOther, !Computer) && e.depth == depth - 1 && e.mode == Mode
-                    && -e.upper >= beta)
-                    return -e.upper;
-            }
+        static Set Replies(const Candidate&, Set, Set) { return 0; }
 
-        const int alphaAtEntry = alpha;
-        int best = -Infinity;
-        int bestSquare = -1;
-        for (int i = 0; i < count; ++i) {
-            int pick = i;
-            for (int j = i + 1; j < count; ++j)
-                if (list[j].score > list[pick].score)
-                    pick = j;
-            std::swap(list[i], list[pick]);
-            const Candidate& c = list[i];
-            const Set nextMover = other ^ c.flips;
-            const Set nextOther = mover | c.flips | bits::Bit(c.square);
-            const Set replies = sortByReplies ? c.replies : Isa::Moves(nextMover, nextOther);
-            int v;
-            if (i == 0) {
-                v = -Value<Mode, !Computer>(nextMover, nextOther, replies, depth - 1, -beta, -alpha, !expectCut);
-            } else {
-                v = -Value<Mode, !Computer>(nextMover, nextOther, replies, depth - 1, -alpha - 1, -alpha, true);
-                if (v > alpha && v < beta)
-                    v = -Value<Mode, !Computer>(nextMover, nextOther, replies, depth - 1, -beta, -alpha, false);
-            }
-            if (v > best) {
-                best = v;
-                bestSquare = c.square;
-                if (v > alpha) {
-                    alpha = v;
-                    if (alpha >= beta)
-                        break;
-                }
-            }
+        int Child(ChildSearch, Set nextMover, Set nextOther, Set, int depth, int alpha, int beta)
+        {
+            return search.Endgame(nextMover, nextOther, depth, alpha, beta);
         }
-
-        if (entry)
-            Store(*entry, mover, other, Computer, depth, Mode, bestSquare, best, alphaAtEntry, beta);
-        return best;
-    }
+    };
 
     // The read-out to the end, scored by disc difference. The score is the
     // same for both sides with the sign turned, so the computer's colour plays
@@ -488,87 +593,8 @@ private:
         }
         if (depth == 1)
             return LastPly<DiscDifferenceMode, true>(mover, other, moves, beta);
-
-        detail::TableEntry* entry = nullptr;
-        int hinted = -1;
-        if (depth >= EndgameTableMinDepth) {
-            entry = Probe(mover, other, true);
-            if (Holds(*entry, mover, other, true)) {
-                hinted = entry->move;
-                int known;
-                if (Settled(*entry, depth, DiscDifferenceMode, alpha, beta, known))
-                    return known;
-            }
-        }
-
-        struct Candidate {
-            Set flips;
-            int square;
-            int score;
-        };
-        Candidate list[MaxMoves];
-        int count = 0;
-        const Set odd = OddQuarters(empty);
-        for (Set m = moves; m; m &= m - 1) {
-            const int square = bits::Lowest(m);
-            const Set bit = bits::Bit(square);
-            const Set flips = Isa::Flips(square, mover, other);
-            // Fastest first: the fewer replies the other side has, the better.
-            int score = -16 * Isa::Count(Isa::Moves(other ^ flips, mover | flips | bit));
-            if (bit & CornerSquares)
-                score += 32;
-            if (bit & odd)
-                score += 8;
-            if (square == hinted)
-                score += 1 << 20;
-            list[count++] = Candidate{flips, square, score};
-        }
-
-        // A reply already known to be good enough ends the node at once.
-        if (depth > EndgameTableMinDepth)
-            for (int i = 0; i < count; ++i) {
-                const Set nextMover = other ^ list[i].flips;
-                const Set nextOther = mover | list[i].flips | bits::Bit(list[i].square);
-                const detail::TableEntry& e = *Probe(nextMover, nextOther, true);
-                if (Holds(e, nextMover, nextOther, true) && e.depth == depth - 1 && e.mode == DiscDifferenceMode
-                    && -e.upper >= beta)
-                    return -e.upper;
-            }
-
-        const int alphaAtEntry = alpha;
-        int best = -Infinity;
-        int bestSquare = -1;
-        for (int i = 0; i < count; ++i) {
-            int pick = i;
-            for (int j = i + 1; j < count; ++j)
-                if (list[j].score > list[pick].score)
-                    pick = j;
-            std::swap(list[i], list[pick]);
-            const Candidate& c = list[i];
-            const Set nextMover = other ^ c.flips;
-            const Set nextOther = mover | c.flips | bits::Bit(c.square);
-            int v;
-            if (i == 0) {
-                v = -Endgame(nextMover, nextOther, depth - 1, -beta, -alpha);
-            } else {
-                v = -Endgame(nextMover, nextOther, depth - 1, -alpha - 1, -alpha);
-                if (v > alpha && v < beta)
-                    v = -Endgame(nextMover, nextOther, depth - 1, -beta, -alpha);
-            }
-            if (v > best) {
-                best = v;
-                bestSquare = c.square;
-                if (v > alpha) {
-                    alpha = v;
-                    if (alpha >= beta)
-                        break;
-                }
-            }
-        }
-
-        if (entry)
-            Store(*entry, mover, other, true, depth, DiscDifferenceMode, bestSquare, best, alphaAtEntry, beta);
-        return best;
+        ReadOutNode node{*this};
+        return Children(node, mover, other, moves, depth, alpha, beta);
     }
 
     int SmallEndgameStart(Set mover, Set other, int depth, int alpha, int beta, Set empty)

@@ -56,7 +56,7 @@ bool ParsePositionLine(std::string_view line, TextPosition& position, std::strin
     return true;
 }
 
-std::string FormatPositionLine(const std::array<std::int32_t, 100>& cells, int side)
+std::string FormatPositionLine(const Position& cells, int side)
 {
     std::string line;
     for (int row = 1; row <= 8; ++row)

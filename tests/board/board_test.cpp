@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -96,8 +98,16 @@ TEST(Board, PerftCountsFromTheInitialPosition)
 TEST(Board, LineRunningIntoTheEdgeCapturesNothing)
 {
     TBoard board;
-    board.Cells[CellIndex(2, 1)] = White;
-    board.Cells[CellIndex(1, 1)] = White;
+    board.Cells = Position::FromRows({
+        "OO......",
+        "........",
+        "........",
+        "........",
+        "........",
+        "........",
+        "........",
+        "........",
+    });
     // Black at (3,1) would walk left over two whites into the border ring.
     EXPECT_FALSE(board.CanPlace(3, 1, Black));
     board.Cells[CellIndex(1, 1)] = Black;
@@ -108,13 +118,18 @@ TEST(Board, PlaceAndFlipTurnsDirectionByDirectionNearestFirst)
 {
     TBoard board;
     RecordingObserver observer;
-    // Black at (4,4) will capture up (two whites) and right (one white).
-    board.Cells[CellIndex(4, 3)] = White;
-    board.Cells[CellIndex(4, 2)] = White;
-    board.Cells[CellIndex(4, 1)] = Black;
-    board.Cells[CellIndex(5, 4)] = White;
-    board.Cells[CellIndex(6, 4)] = Black;
-    board.Cells[CellIndex(3, 3)] = White;  // not bracketed: (2,2) is empty
+    // Black at (4,4) will capture up (two whites) and right (one white); the
+    // white disc on (3,3) is not bracketed: (2,2) is empty.
+    board.Cells = Position::FromRows({
+        "...X....",
+        "...O....",
+        "..OO....",
+        "....OX..",
+        "........",
+        "........",
+        "........",
+        "........",
+    });
     board.SetObserver(&observer);
     board.PlaceAndFlip(4, 4, Black, true);
     const std::vector<std::string> expected{
@@ -125,6 +140,14 @@ TEST(Board, PlaceAndFlipTurnsDirectionByDirectionNearestFirst)
     EXPECT_EQ(observer.calls, expected);
     EXPECT_EQ(board.At(3, 3), White);
     EXPECT_EQ(board.CountDiscs(Black), 6);
+    EXPECT_EQ(board.Cells.ToText(), "...X....\n"
+                                    "...X....\n"
+                                    "..OX....\n"
+                                    "...XXX..\n"
+                                    "........\n"
+                                    "........\n"
+                                    "........\n"
+                                    "........");
 }
 
 TEST(Board, PlaceAndFlipOnAnOccupiedCellDoesNothing)
@@ -164,10 +187,68 @@ TEST(Board, MatchIsOverWhenFullOrNeitherSideCanMove)
         for (int row = 1; row <= 8; ++row)
             board.Cells[CellIndex(column, row)] = (column + row) % 2 ? Black : White;
     EXPECT_TRUE(board.IsMatchOver());
-    board.Clear();
-    board.Cells[CellIndex(1, 1)] = Black;
-    board.Cells[CellIndex(8, 8)] = White;
+    board.Cells = Position::FromRows({
+        "X.......",
+        "........",
+        "........",
+        "........",
+        "........",
+        "........",
+        "........",
+        ".......O",
+    });
     EXPECT_TRUE(board.IsMatchOver()) << "empty squares left but no move for either side";
     board.Cells[CellIndex(2, 1)] = White;
     EXPECT_FALSE(board.IsMatchOver());
+}
+
+// Positions as eight rows of text: how the tests draw boards and print them.
+TEST(Position, ReadsAndWritesEightRowsTopRowFirst)
+{
+    // Lopsided on purpose: a board read by columns, or bottom row first,
+    // would not give the same cells.
+    const Position drawn = Position::FromRows({
+        "X-.....O",
+        "-O-X----",
+        "........",
+        "...OX...",
+        "...XO...",
+        "........",
+        "......x0",
+        "X.......",
+    });
+    EXPECT_EQ(drawn[CellIndex(1, 1)], Black);
+    EXPECT_EQ(drawn[CellIndex(8, 1)], White) << "columns run left to right";
+    EXPECT_EQ(drawn[CellIndex(4, 2)], Black);
+    EXPECT_EQ(drawn[CellIndex(1, 8)], Black) << "the top row is row 1";
+    EXPECT_EQ(drawn[CellIndex(8, 8)], Empty);
+    EXPECT_EQ(drawn[CellIndex(7, 7)], Empty) << "a lower-case x is no disc";
+    EXPECT_EQ(drawn[CellIndex(8, 7)], Empty) << "nor is a zero";
+    for (int i = 0; i < 100; ++i) {
+        if (i < 10 || i >= 90 || i % 10 == 0 || i % 10 == 9) {
+            EXPECT_EQ(drawn[i], Empty) << "the border ring stays empty at " << i;
+        }
+    }
+
+    const std::string text = drawn.ToText();
+    EXPECT_EQ(text, "X......O\n"
+                    ".O.X....\n"
+                    "........\n"
+                    "...OX...\n"
+                    "...XO...\n"
+                    "........\n"
+                    "........\n"
+                    "X.......");
+    // The text reads back as the same position.
+    std::array<std::string_view, 8> rows;
+    for (std::size_t row = 0; row < 8; ++row)
+        rows[row] = std::string_view(text).substr(row * 9, 8);
+    EXPECT_EQ(Position::FromRows(rows), drawn);
+
+    // Short rows leave the rest of the row empty; a cell holding no disc
+    // value shows as '?'.
+    Position odd = Position::FromRows({"XO", "", "", "", "", "", "", "......."});
+    EXPECT_EQ(odd.ToText(), "XO......\n........\n........\n........\n........\n........\n........\n........");
+    odd[CellIndex(3, 2)] = 7;
+    EXPECT_EQ(odd.ToText().substr(9, 8), "..?.....");
 }

@@ -11,15 +11,12 @@
 
 namespace {
 
-using Cells = std::array<std::int32_t, 100>;
-
 TEST(Brains, CreationSetsTheStartValues)
 {
     TDBrains brains;
     brains.SearchDepth = 7;
     brains.BestX = 5;
     brains.RandomPlay = true;
-    brains.Directions.fill(0);
     brains.DBrainsCreate();
     EXPECT_EQ(brains.SearchDepth, 1);
     EXPECT_EQ(brains.LateSearchDepth, 1);
@@ -27,7 +24,6 @@ TEST(Brains, CreationSetsTheStartValues)
     EXPECT_EQ(brains.BestX, 1);
     EXPECT_EQ(brains.BestY, 1);
     EXPECT_FALSE(brains.RandomPlay);
-    EXPECT_EQ(brains.Directions, (std::array<std::int32_t, 8>{-11, -10, -9, -1, 1, 9, 10, 11}));
 }
 
 TEST(Brains, WhiteChoosesWhatBlackChoosesOnTheInvertedBoard)
@@ -38,8 +34,8 @@ TEST(Brains, WhiteChoosesWhatBlackChoosesOnTheInvertedBoard)
         asWhite.SetStrength(strength);
         asBlack.SetStrength(strength);
         for (const auto& p : positions) {
-            Cells white = p.cells;
-            Cells black = Inverted(p.cells);
+            Position white = p.cells;
+            Position black = Inverted(p.cells);
             asWhite.BestX = asWhite.BestY = asBlack.BestX = asBlack.BestY = 0;
             asWhite.ChooseMove(white, White, 1);
             asBlack.ChooseMove(black, Black, 1);
@@ -61,7 +57,7 @@ TEST(Brains, TheBoardIsUntouchedWhateverTheColourAndMethod)
     for (const auto& p : positions)
         for (int side : {Black, White})
             for (int method : {0, 1, 2}) {
-                Cells cells = p.cells;
+                Position cells = p.cells;
                 brains.ChooseMove(cells, side, method);
                 ASSERT_EQ(cells, p.cells);
             }
@@ -72,7 +68,7 @@ TEST(Brains, OtherMethodsChooseNothing)
     TDBrains brains;
     brains.BestX = 4;
     brains.BestY = 7;
-    Cells cells = OpeningCells();
+    Position cells = OpeningCells();
     brains.ChooseMove(cells, Black, 2);
     brains.ChooseMove(cells, Black, -1);
     EXPECT_EQ(brains.BestX, 4);
@@ -80,9 +76,9 @@ TEST(Brains, OtherMethodsChooseNothing)
 }
 
 // Black can take each corner over an edge disc; `open` says which.
-Cells CornersOpen(bool a1, bool h1, bool a8, bool h8)
+Position CornersOpen(bool a1, bool h1, bool a8, bool h8)
 {
-    Cells cells = CellsFromRows({
+    Position cells = Position::FromRows({
         "--------",
         "--------",
         "--------",
@@ -116,7 +112,7 @@ TEST(Brains, CornerOrRandomTakesCornersInTheirOrder)
     TDBrains brains;
     for (const Case& c : cases)
         for (int side : {Black, White}) {
-            Cells cells = side == Black ? CornersOpen(c.a1, c.h1, c.a8, c.h8)
+            Position cells = side == Black ? CornersOpen(c.a1, c.h1, c.a8, c.h8)
                                         : Inverted(CornersOpen(c.a1, c.h1, c.a8, c.h8));
             TBoard board;
             board.Cells = cells;
@@ -155,7 +151,7 @@ TEST(Brains, CornerOrRandomDrawsEachLegalMoveAlike)
     board.Cells = p.cells;
     constexpr int Draws = 3000;
     for (int i = 0; i < Draws; ++i) {
-        Cells cells = p.cells;
+        Position cells = p.cells;
         brains.ChooseMove(cells, p.side, 0);
         ASSERT_TRUE(board.CanPlace(brains.BestX, brains.BestY, p.side));
         ++chosen[{brains.BestX, brains.BestY}];
@@ -178,7 +174,7 @@ TEST(Brains, ASingleLegalMoveIsAlwaysTaken)
     brains.SetStrength(StrengthParams{7, 11, 15, false});
     for (int method : {0, 1}) {
         brains.BestX = brains.BestY = 0;
-        Cells cells = p.cells;
+        Position cells = p.cells;
         brains.ChooseMove(cells, p.side, method);
         EXPECT_TRUE(board.CanPlace(brains.BestX, brains.BestY, p.side)) << "method " << method;
     }
@@ -188,9 +184,16 @@ TEST(Brains, NoLegalMoveKeepsTheLastSquareAndComplainsOnlyAboutZero)
 {
     RecordingPlatform platform;
     // Only White has discs: Black cannot move.
-    Cells cells{};
-    cells[CellIndex(4, 4)] = White;
-    cells[CellIndex(5, 5)] = White;
+    const Position cells = Position::FromRows({
+        "........",
+        "........",
+        "........",
+        "...O....",
+        "....O...",
+        "........",
+        "........",
+        "........",
+    });
     TDBrains brains;
     brains.BestX = 3;
     brains.BestY = 6;
@@ -213,8 +216,8 @@ TEST(Brains, NoLegalMoveKeepsTheLastSquareAndComplainsOnlyAboutZero)
 // the board meanwhile is the real position.
 class BoardWatchingPlatform : public RecordingPlatform {
 public:
-    const Cells* live = nullptr;
-    Cells expected{};
+    const Position* live = nullptr;
+    Position expected{};
     int mismatches = 0;
     void PumpEvents() override
     {
@@ -235,7 +238,7 @@ TEST(Brains, LongSearchesLetWindowEventsRunOnAnUntouchedBoard)
     for (const auto& p : positions) {
         if (p.empties < 18 || p.empties > 40)
             continue;
-        Cells cells = p.cells;
+        Position cells = p.cells;
         platform.live = &cells;
         platform.expected = p.cells;
         const int before = platform.pumps;
@@ -255,7 +258,7 @@ TEST(Brains, LongSearchesLetWindowEventsRunOnAnUntouchedBoard)
     platform.pumps = 0;
     brains.SetPumpInterval(std::chrono::milliseconds(5));
     brains.SetStrength(StrengthParams{1, 1, 3, false});
-    Cells cells = OpeningCells();
+    Position cells = OpeningCells();
     brains.ChooseMove(cells, Black, 1);
     EXPECT_EQ(platform.pumps, 0);
 }

@@ -7,7 +7,7 @@
 #include "brains/engine.h"
 #include "brains/game_positions.h"
 #include "brains/position_text.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ private:
     }
 };
 
-void ToBits(const std::array<std::int32_t, 100>& cells, int side, Set& own, Set& opp)
+void ToBits(const Position& cells, int side, Set& own, Set& opp)
 {
     own = opp = 0;
     for (int column = 1; column <= 8; ++column)

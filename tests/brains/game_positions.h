@@ -2,21 +2,19 @@
 // Positions for checking the computer opponent: every position of games
 // played at random from the opening position, with the side to move as the
 // computer's colour. The games include passes and their finished positions.
-#include <array>
 #include <cstdint>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "board/board.h"
 
 struct GamePosition {
-    std::array<std::int32_t, 100> cells{};
+    Position cells{};
     int side = Black; // the computer's colour
     int empties = 0;
 };
 
-inline void PlayOnCells(std::array<std::int32_t, 100>& cells, int column, int row, int side)
+inline void PlayOnCells(Position& cells, int column, int row, int side)
 {
     const int cell = CellIndex(column, row);
     for (const int d : TBoard::Directions) {
@@ -30,14 +28,18 @@ inline void PlayOnCells(std::array<std::int32_t, 100>& cells, int column, int ro
     cells[cell] = side;
 }
 
-inline std::array<std::int32_t, 100> OpeningCells()
+inline Position OpeningCells()
 {
-    std::array<std::int32_t, 100> cells{};
-    cells[CellIndex(4, 4)] = White;
-    cells[CellIndex(5, 5)] = White;
-    cells[CellIndex(4, 5)] = Black;
-    cells[CellIndex(5, 4)] = Black;
-    return cells;
+    return Position::FromRows({
+        "........",
+        "........",
+        "........",
+        "...OX...",
+        "...XO...",
+        "........",
+        "........",
+        "........",
+    });
 }
 
 // Plays `games` random games; every position met is returned, with the side to
@@ -73,20 +75,7 @@ inline std::vector<GamePosition> RandomGamePositions(std::uint32_t seed, int gam
     return positions;
 }
 
-// A position drawn row by row, row 1 first, each string the columns 1..8:
-// 'X' Black, 'O' White, anything else empty.
-inline std::array<std::int32_t, 100> CellsFromRows(const std::array<std::string, 8>& rows)
-{
-    std::array<std::int32_t, 100> cells{};
-    for (int row = 1; row <= 8; ++row)
-        for (int column = 1; column <= 8; ++column) {
-            const char c = rows[row - 1][column - 1];
-            cells[CellIndex(column, row)] = c == 'X' ? Black : c == 'O' ? White : Empty;
-        }
-    return cells;
-}
-
-inline std::array<std::int32_t, 100> Inverted(std::array<std::int32_t, 100> cells)
+inline Position Inverted(Position cells)
 {
     for (auto& c : cells)
         c = -c;

@@ -4,7 +4,7 @@
 #include "brains/brains.h"
 #include "brains/game_positions.h"
 #include "brains/strength_table.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <gtest/gtest.h>
 

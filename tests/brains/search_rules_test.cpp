@@ -4,39 +4,37 @@
 #include "brains/brains.h"
 #include "brains/engine.h"
 #include "brains/game_positions.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Cells = std::array<std::int32_t, 100>;
-
 struct Answer {
     int x, y, value, evalMode, depthLimit;
 };
 
-Answer Engine(const Cells& position, int side, StrengthParams strength,
+Answer Engine(const Position& position, int side, StrengthParams strength,
               brains::InstructionSet set = brains::InstructionSet::Wide)
 {
     TDBrains brains;
     brains.SetInstructionSet(set);
     brains.SetStrength(strength);
     brains.BestX = brains.BestY = 0;
-    Cells cells = position;
+    Position cells = position;
     brains.ChooseMove(cells, side, 1);
     EXPECT_EQ(cells, position);
     return {brains.BestX, brains.BestY, brains.LastValue, brains.EvalMode, brains.DepthLimit};
 }
 
-Answer Reference(const Cells& position, int side, StrengthParams strength)
+Answer Reference(const Position& position, int side, StrengthParams strength)
 {
     ReferenceSearch reference;
     reference.SearchDepth = strength.SearchDepth;
     reference.LateSearchDepth = strength.LateSearchDepth;
     reference.EndgameEmpties = strength.EndgameEmpties;
     reference.BestX = reference.BestY = 0;
-    Cells cells = position;
+    Position cells = position;
     reference.ChooseMove(cells, side);
     EXPECT_EQ(cells, position);
     return {reference.BestX, reference.BestY, reference.RootValue, reference.EvalMode, reference.DepthLimit};
@@ -113,7 +111,7 @@ TEST(SearchRules, ReadOutPrefersTheLargestMargin)
             for (int row = 1; row <= 8; ++row) {
                 if (!board.CanPlace(column, row, p.side))
                     continue;
-                Cells after = p.cells;
+                Position after = p.cells;
                 PlayOnCells(after, column, row, p.side);
                 const int v = -Reference(after, -p.side, strength).value;
                 if (v > 0) {
@@ -140,9 +138,9 @@ TEST(SearchRules, ReadOutPrefersTheLargestMargin)
 
 // Black everywhere but a1 and h8, White on b1, e3 and c5. Black's only move is
 // a1 (taking b1); after it neither side can move, with h8 still empty.
-Cells GameEndsAfterOneMove()
+Position GameEndsAfterOneMove()
 {
-    return CellsFromRows({
+    return Position::FromRows({
         "-OXXXXXX",
         "XXXXXXXX",
         "XXXXOXXX",
@@ -186,7 +184,7 @@ TEST(SearchRules, FullBoardOrNoMoveIsAPassThatStillEnds)
 {
     // A full board makes the read-out's limit 0 plies: the search must still
     // end, pass, and score the board.
-    Cells full = GameEndsAfterOneMove();
+    Position full = GameEndsAfterOneMove();
     full[CellIndex(1, 1)] = Black;
     full[CellIndex(8, 8)] = White;
     for (StrengthParams strength : {StrengthParams{3, 3, 5, false}, StrengthParams{7, 11, 15, false}}) {
@@ -208,7 +206,7 @@ TEST(SearchRules, EqualMovesGoToTheFirstInColumnOrder)
 {
     // The opening position is symmetric: Black's four moves are worth the
     // same at every depth, and c4 (column 3) comes first.
-    const Cells opening = OpeningCells();
+    const Position opening = OpeningCells();
     for (int depth = 1; depth <= 9; depth += 2)
         for (auto set : {brains::InstructionSet::Wide, brains::InstructionSet::Portable}) {
             const Answer answer = Engine(opening, Black, StrengthParams{depth, depth, 5, false}, set);
@@ -218,7 +216,7 @@ TEST(SearchRules, EqualMovesGoToTheFirstInColumnOrder)
                 ExpectSame(answer, Reference(opening, Black, StrengthParams{depth, depth, 5, false}));
         }
     // White's answers to c4 are c3, c5 and e3: c3 and e3 mirror each other.
-    Cells afterC4 = opening;
+    Position afterC4 = opening;
     PlayOnCells(afterC4, 3, 4, Black);
     for (int depth = 1; depth <= 5; depth += 2)
         ExpectSame(Engine(afterC4, White, StrengthParams{depth, depth, 5, false}),
@@ -229,7 +227,7 @@ TEST(SearchRules, OnePlyTakesTheBestScoringPosition)
 {
     // Black can take the corner a1 (over b2) or play elsewhere; with no
     // look-ahead the corner's +1000 decides.
-    const Cells cells = CellsFromRows({
+    const Position cells = Position::FromRows({
         "--------",
         "-O------",
         "--X-----",
@@ -243,7 +241,7 @@ TEST(SearchRules, OnePlyTakesTheBestScoringPosition)
     EXPECT_EQ(answer.depthLimit, 1);
     EXPECT_EQ(answer.x, 1);
     EXPECT_EQ(answer.y, 1);
-    Cells after = cells;
+    Position after = cells;
     PlayOnCells(after, 1, 1, Black);
     ReferenceSearch reference;
     EXPECT_EQ(answer.value, reference.Evaluate(after, 0));
@@ -252,14 +250,14 @@ TEST(SearchRules, OnePlyTakesTheBestScoringPosition)
 
 // Positional scores of typical corner shapes. The mobility term is the
 // computer's (Black's) legal moves, counted by the board's own rules.
-int Mobility(const Cells& cells)
+int Mobility(const Position& cells)
 {
     TBoard board;
     board.Cells = cells;
     return board.CountMoves(Black);
 }
 
-int EngineScore(const Cells& cells)
+int EngineScore(const Position& cells)
 {
     bits::Set own = 0, opp = 0;
     for (int column = 1; column <= 8; ++column)
@@ -272,7 +270,7 @@ int EngineScore(const Cells& cells)
     return brains::PositionalScore(own, opp);
 }
 
-void ExpectPositional(const Cells& cells, int cornerTerms)
+void ExpectPositional(const Position& cells, int cornerTerms)
 {
     ReferenceSearch reference;
     EXPECT_EQ(EngineScore(cells), cornerTerms + Mobility(cells));
@@ -283,39 +281,39 @@ void ExpectPositional(const Cells& cells, int cornerTerms)
 TEST(SearchRules, PositionalScoreExamples)
 {
     // Own corner a1 with own discs on b1 and a2: +1400.
-    ExpectPositional(CellsFromRows({"XX------", "X-------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"XX------", "X-------", "--------", "---XO---", "---OX---", "--------",
                                     "--------", "--------"}),
                      1400);
     // The opponent's corner a1 with own discs beside it: -1400; with the
     // opponent's discs there: -1000.
-    ExpectPositional(CellsFromRows({"OX------", "X-------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"OX------", "X-------", "--------", "---XO---", "---OX---", "--------",
                                     "--------", "--------"}),
                      -1400);
-    ExpectPositional(CellsFromRows({"OO------", "O-------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"OO------", "O-------", "--------", "---XO---", "---OX---", "--------",
                                     "--------", "--------"}),
                      -1000);
     // Empty corner h8 with an own disc on g7: -100 (and +100 for the
     // opponent's disc there).
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
                                     "------X-", "--------"}),
                      -100);
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
                                     "------O-", "--------"}),
                      100);
     // An own disc on h7 with h3..h6 empty: -80; a disc anywhere on h3..h6
     // takes the penalty away.
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
                                     "-------X", "--------"}),
                      -80);
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "-------O",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "-------O",
                                     "-------X", "--------"}),
                      0);
     // An own disc on a7 with a8 empty and a3..a6 empty: -80.
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
                                     "X-------", "--------"}),
                      -80);
     // The opponent's disc on a7 costs nothing.
-    ExpectPositional(CellsFromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
+    ExpectPositional(Position::FromRows({"--------", "--------", "--------", "---XO---", "---OX---", "--------",
                                     "O-------", "--------"}),
                      0);
 }
@@ -323,7 +321,7 @@ TEST(SearchRules, PositionalScoreExamples)
 TEST(SearchRules, DiscDifferenceCountsOwnMinusOpponent)
 {
     ReferenceSearch reference;
-    const Cells cells = GameEndsAfterOneMove();
+    const Position cells = GameEndsAfterOneMove();
     EXPECT_EQ(reference.Evaluate(cells, 2), 59 - 3);
     EXPECT_EQ(reference.Evaluate(Inverted(cells), 2), 3 - 59);
 }

@@ -9,7 +9,7 @@
 // squares) and the number of empty squares from which the game is read out.
 #include "brains/brains.h"
 #include "brains/position_text.h"
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 #include <charconv>
 #include <chrono>

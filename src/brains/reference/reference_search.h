@@ -2,7 +2,11 @@
 // The reference search: the computer's search and evaluation written out step
 // by step on the 10 x 10 cells, exactly as the game's rules describe them, with
 // no cleverness at all. It is slow on purpose; the fast engine is checked
-// against it move for move and value for value.
+// against it move for move and value for value, by the tests and the fuzzer,
+// and zumoru-think and zumoru-bench run it for comparison. It is not part of
+// the game.
+#include "board/board.h"
+
 #include <array>
 #include <cstdint>
 
@@ -37,18 +41,18 @@ public:
 
     // Chooses a move for `side` (-1 Black, 1 White) by searching; the cells
     // are inverted for White and restored afterwards.
-    void ChooseMove(std::array<std::int32_t, 100>& cells, int side);
+    void ChooseMove(Position& cells, int side);
 
     // The root's first step: how far this search looks and how it scores
     // (sets EvalMode and DepthLimit from the empty squares of `cells`).
-    void PlanSearch(const std::array<std::int32_t, 100>& cells);
+    void PlanSearch(const Position& cells);
 
-    std::int32_t Search(std::array<std::int32_t, 100>& cells, int side, std::int32_t bound, int ply,
-                        std::int32_t& recordX, std::int32_t& recordY);
-    std::int32_t Evaluate(const std::array<std::int32_t, 100>& cells, int mode);
+    std::int32_t Search(Position& cells, int side, std::int32_t bound, int ply, std::int32_t& recordX,
+                        std::int32_t& recordY);
+    std::int32_t Evaluate(const Position& cells, int mode);
 
     // Rule helpers on the cells, for side -1 or 1.
-    bool CanPlace(const std::array<std::int32_t, 100>& cells, int column, int row, int side) const;
-    int CountMoves(const std::array<std::int32_t, 100>& cells, int side) const;
-    static int CountDiscs(const std::array<std::int32_t, 100>& cells, int value);
+    bool CanPlace(const Position& cells, int column, int row, int side) const;
+    int CountMoves(const Position& cells, int side) const;
+    static int CountDiscs(const Position& cells, int value);
 };

@@ -1,12 +1,10 @@
-#include "support/reference_search.h"
+#include "brains/reference/reference_search.h"
 
 namespace {
 
-using Cells = std::array<std::int32_t, 100>;
+int At(const Position& cells, int column, int row) { return cells[column * 10 + row]; }
 
-int At(const Cells& cells, int column, int row) { return cells[column * 10 + row]; }
-
-void InvertAll(Cells& cells)
+void InvertAll(Position& cells)
 {
     for (auto& cell : cells)
         cell = -cell;
@@ -36,7 +34,7 @@ const CornerShape Corners[4] = {
 
 ReferenceSearch::ReferenceSearch() : Directions{-11, -10, -9, -1, 1, 9, 10, 11} {}
 
-bool ReferenceSearch::CanPlace(const Cells& cells, int column, int row, int side) const
+bool ReferenceSearch::CanPlace(const Position& cells, int column, int row, int side) const
 {
     const int cell = column * 10 + row;
     if (cells[cell] != 0)
@@ -53,7 +51,7 @@ bool ReferenceSearch::CanPlace(const Cells& cells, int column, int row, int side
     return false;
 }
 
-int ReferenceSearch::CountMoves(const Cells& cells, int side) const
+int ReferenceSearch::CountMoves(const Position& cells, int side) const
 {
     int moves = 0;
     for (int column = 1; column <= 8; ++column)
@@ -63,7 +61,7 @@ int ReferenceSearch::CountMoves(const Cells& cells, int side) const
     return moves;
 }
 
-int ReferenceSearch::CountDiscs(const Cells& cells, int value)
+int ReferenceSearch::CountDiscs(const Position& cells, int value)
 {
     int discs = 0;
     for (int column = 1; column <= 8; ++column)
@@ -73,7 +71,7 @@ int ReferenceSearch::CountDiscs(const Cells& cells, int value)
     return discs;
 }
 
-void ReferenceSearch::ChooseMove(Cells& cells, int side)
+void ReferenceSearch::ChooseMove(Position& cells, int side)
 {
     Nodes = 0;
     GaveUp = false;
@@ -84,7 +82,7 @@ void ReferenceSearch::ChooseMove(Cells& cells, int side)
         InvertAll(cells);
 }
 
-void ReferenceSearch::PlanSearch(const Cells& cells)
+void ReferenceSearch::PlanSearch(const Position& cells)
 {
     EvalMode = 0;
     DepthLimit = SearchDepth;
@@ -97,7 +95,7 @@ void ReferenceSearch::PlanSearch(const Cells& cells)
     }
 }
 
-std::int32_t ReferenceSearch::Search(Cells& cells, int side, std::int32_t bound, int ply, std::int32_t& recordX,
+std::int32_t ReferenceSearch::Search(Position& cells, int side, std::int32_t bound, int ply, std::int32_t& recordX,
                                      std::int32_t& recordY)
 {
     ++Nodes;
@@ -197,7 +195,7 @@ std::int32_t ReferenceSearch::Search(Cells& cells, int side, std::int32_t bound,
     return value;
 }
 
-std::int32_t ReferenceSearch::Evaluate(const Cells& cells, int mode)
+std::int32_t ReferenceSearch::Evaluate(const Position& cells, int mode)
 {
     if (mode == 2)
         return CountDiscs(cells, -1) - CountDiscs(cells, 1);
