@@ -1,5 +1,6 @@
 #include "brains/brains.h"
 #include "brains/strength_table.h"
+#include "support/expected_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,6 @@
 #include <string>
 
 namespace {
-
-// The opponents' strengths, one row per portrait, columns
-// やさしい / 普通 / 難しい; "R" is corner-or-random play.
-const char* const StageRows[12][3] = {
-    {"R", "R", "3/3/5"},       {"R", "1/1/3", "3/3/5"},   {"R", "1/3/5", "3/3/7"},   {"R", "1/3/5", "3/5/7"},
-    {"R", "1/3/3", "5/5/5"},   {"R", "3/3/3", "5/5/9"},   {"R", "3/3/3", "5/5/7"},   {"R", "5/5/7", "5/7/9"},
-    {"1/1/3", "3/3/5", "5/5/7"}, {"1/1/3", "3/5/5", "5/7/9"}, {"1/3/5", "5/5/7", "7/7/11"}, {"3/3/5", "5/7/9", "7/7/13"},
-};
-const char* const ChickRows[5][3] = {
-    {"R", "1/3/5", "5/7/9"}, {"R", "3/3/5", "5/7/11"}, {"1/1/3", "3/5/7", "7/7/11"},
-    {"1/3/5", "5/5/7", "7/9/11"}, {"3/3/5", "5/7/13", "7/11/15"},
-};
 
 std::string Describe(const StrengthParams& p)
 {
@@ -37,7 +26,7 @@ TEST(StrengthTable, EveryStageOpponentHasItsStrength)
             for (int level = 0; level < 3; ++level) {
                 StrengthParams p;
                 ASSERT_TRUE(StageOpponentStrength(stage, opponent, level, p));
-                EXPECT_EQ(Describe(p), StageRows[stage * 4 + opponent][level])
+                EXPECT_EQ(Describe(p), expected::kStageStrength[stage * 4 + opponent][level])
                     << "stage " << stage << " opponent " << opponent << " level " << level;
             }
 }
@@ -48,7 +37,7 @@ TEST(StrengthTable, EveryChickHasItsStrength)
         for (int level = 0; level < 3; ++level) {
             StrengthParams p;
             ASSERT_TRUE(ChickStrength(strength, level, p));
-            EXPECT_EQ(Describe(p), ChickRows[strength - 1][level]) << "chick " << strength << " level " << level;
+            EXPECT_EQ(Describe(p), expected::kChickStrength[strength - 1][level]) << "chick " << strength << " level " << level;
         }
 }
 

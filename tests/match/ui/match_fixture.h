@@ -162,13 +162,9 @@ protected:
     }
 
     // Puts a position on the board as rows of 'X' (Black), 'O' (White), '.'.
-    static void SetPosition(const std::array<const char*, 8>& rows)
+    static void SetPosition(const std::array<std::string_view, 8>& rows)
     {
-        for (int row = 1; row <= 8; ++row)
-            for (int column = 1; column <= 8; ++column) {
-                const char cell = rows[static_cast<std::size_t>(row - 1)][column - 1];
-                DBoard->Board.Cells[CellIndex(column, row)] = cell == 'X' ? Black : cell == 'O' ? White : Empty;
-            }
+        DBoard->Board.Cells = Position::FromRows(rows);
         DBoard->Board.RedrawAll();
     }
 

@@ -315,8 +315,8 @@ TEST_F(MatchScreen, SecondMatchStartsAtTheSlowerPace)
 
 TEST_F(MatchScreen, WipeOutScoresSixtyFourAndAWinAgainScoresZero)
 {
-    const std::array<const char*, 8> wipeOut{"XO......", "........", "........", "........",
-                                             "........", "........", "........", "........"};
+    const std::array<std::string_view, 8> wipeOut{"XO......", "........", "........", "........",
+                                                  "........", "........", "........", "........"};
     StartMatch(false);
     SetPosition(wipeOut);
     PressSquare(3, 1);
