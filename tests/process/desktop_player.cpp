@@ -10,7 +10,8 @@
 // checks every change on the board: each new disc is a legal move by the side
 // to move, placed after the previous move has finished turning its discs, and
 // each pass shows the red notice over the board. It ends by asking the window
-// manager to close the selection screen (answered No) and quitting with the
+// manager to close the selection screen (its box's buttons must read はい /
+// いいえ; answered No) and quitting with the
 // game's own button (answered Yes). Exit code 0 when all held.
 #include "board/board.h"
 
@@ -20,6 +21,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -203,6 +205,35 @@ void Shot(const char* name, const Found& around, bool background = false)
                                 " +repage '" + shots + "/" + name + ".png'" + (background ? " &" : "");
     if (std::system(command.c_str()) != 0)
         Fail(std::string("screenshot ") + name);
+}
+
+// The words on a Yes/No box's two buttons, as the widths of their black ink
+// along the bottom of the box, left to right. "はい" | "いいえ" make the second
+// word the wider one; "Yes" | "No" would make it the narrower.
+std::vector<int> ButtonWordWidths(const Found& box)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, box.id, &attributes);
+    constexpr int kStrip = 40;
+    const Grab strip(box, 0, attributes.height - kStrip, attributes.width, kStrip);
+    std::vector<int> widths;
+    int first = -1, last = -1;
+    for (int x = 0; x <= attributes.width; ++x) {
+        bool ink = false;
+        for (int y = 0; x < attributes.width && y < kStrip && !ink; ++y) {
+            const Rgb p = strip.At(x, y);  // near black and grey, not an icon's coloured rim
+            ink = std::max({p.r, p.g, p.b}) < 80 && std::abs(p.r - p.g) < 20 && std::abs(p.g - p.b) < 20;
+        }
+        if (ink) {
+            if (first < 0)
+                first = x;
+            last = x;
+        } else if (first >= 0 && x - last > 10) {  // the gap between two buttons, not between two letters
+            widths.push_back(last - first + 1);
+            first = -1;
+        }
+    }
+    return widths;
 }
 
 // ---------------------------------------------------------------- the match
@@ -532,8 +563,14 @@ int main(int argc, char** argv)
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
     XFlush(display);
     const Found question = WaitWindow(kCaption, 0, 0);
-    (void)question;
     Sleep(500);
+    const std::vector<int> words = ButtonWordWidths(question);
+    std::printf("question box button words: %zu, ink widths", words.size());
+    for (const int width : words)
+        std::printf(" %d", width);
+    std::printf("\n");
+    if (words.size() != 2 || words[1] <= words[0])
+        Fail("the question box's buttons do not read はい / いいえ");
     Shot("desktop-close-question", select);
     Key(XK_Escape);
     if (Gone(kCaption, 510, 333, 2))

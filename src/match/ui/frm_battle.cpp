@@ -279,8 +279,8 @@ void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 
 void TfrmBattle::IndicatorTo(std::int32_t side)
 {
-    const QColor active = frmData->shpColorSample1->Brush();
-    const QColor inactive = frmData->shpColorSample2->Brush();
+    const QColor active = frmData->ActiveColour();
+    const QColor inactive = frmData->InactiveColour();
     blackPlate_->SetBrush(side == Black ? active : inactive);
     whitePlate_->SetBrush(side == Black ? inactive : active);
 }

@@ -88,6 +88,9 @@ TfrmData::~TfrmData()
     SdlWavePlayer::CloseDevice();
 }
 
+QColor TfrmData::ActiveColour() const { return shpColorSample1->Brush(); }
+QColor TfrmData::InactiveColour() const { return shpColorSample2->Brush(); }
+
 TImage* TfrmData::Image(const QString& identifier) const
 {
     return findChild<TImage*>(identifier, Qt::FindDirectChildrenOnly);

@@ -33,10 +33,14 @@ public:
     // Tests put recording players in place of the SDL ones.
     void UsePlayers(const std::array<WavePlayer*, 5>& players);
 
-    TShape* shpColorSample1;
-    TShape* shpColorSample2;
+    // The fill colours of the two colour samples: the turn plate of the side
+    // to move (shpColorSample1, red) and of the other (shpColorSample2, silver).
+    QColor ActiveColour() const;
+    QColor InactiveColour() const;
 
 private:
+    TShape* shpColorSample1;
+    TShape* shpColorSample2;
     std::array<std::unique_ptr<WavePlayer>, 5> ownPlayers_;
     std::unique_ptr<SoundBank> sounds_;
 };

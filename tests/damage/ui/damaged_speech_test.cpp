@@ -63,7 +63,10 @@ std::vector<Variant> SpeechFilesOutsideTheLayout()
     for (char& byte : noise)
         byte = static_cast<char>(random());
     variants.push_back({"noise", noise});
-    variants.push_back({"one long line", std::string(20000, 'a')});
+    // Filled in place: moving a 20000-byte string into the vector trips a
+    // false array-bounds warning in GCC 12.
+    variants.push_back({"one long line", {}});
+    variants.back().bytes.assign(20000, 'a');
     return variants;
 }
 

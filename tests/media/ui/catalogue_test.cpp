@@ -27,8 +27,9 @@ TEST(MediaCatalogue, EveryPictureIdentifierYieldsItsPictureAtItsSize)
     EXPECT_EQ(catalogue.Picture("imgBack").deviceIndependentSize().toSize(), QSize(100, 100));
     EXPECT_TRUE(catalogue.Picture("noSuchPicture").isNull());
     EXPECT_NE(catalogue.Picture("imgChar00").toImage(), catalogue.Picture("imgChar00w").toImage());
-    EXPECT_EQ(catalogue.shpColorSample1->Brush(), QColor(Qt::red));
-    EXPECT_EQ(catalogue.shpColorSample2->Brush(), QColor(192, 192, 192));
+    EXPECT_EQ(catalogue.ActiveColour(), QColor(Qt::red));
+    EXPECT_EQ(catalogue.InactiveColour(), QColor(192, 192, 192));
+    EXPECT_EQ(catalogue.findChild<TShape*>(QStringLiteral("shpColorSample1"))->Brush(), QColor(Qt::red));
 }
 
 TEST(MediaCatalogue, PicturesWithoutABackdropAreTransparentAroundTheFigure)
