@@ -60,16 +60,7 @@ std::vector<SuitePosition> SelfPlaySuite(int games)
     std::vector<SuitePosition> suite;
     for (int g = 0; g < games; ++g) {
         TBoard board;
-        board.Cells = Position::FromRows({
-            "........",
-            "........",
-            "........",
-            "...OX...",
-            "...XO...",
-            "........",
-            "........",
-            "........",
-        });
+        board.Cells = Position::Opening();
         int side = Black;
         for (int ply = 0;; ++ply) {
             const int moves = board.CountMoves(side);

@@ -13,6 +13,20 @@ Position Position::FromRows(const std::array<std::string_view, 8>& rows)
     return cells;
 }
 
+Position Position::Opening()
+{
+    return FromRows({
+        "........",
+        "........",
+        "........",
+        "...OX...",
+        "...XO...",
+        "........",
+        "........",
+        "........",
+    });
+}
+
 std::string Position::ToText() const
 {
     std::string text;

@@ -22,6 +22,10 @@ struct Position : std::array<std::int32_t, 100> {
     // empty. A row shorter than eight leaves its last squares empty.
     static Position FromRows(const std::array<std::string_view, 8>& rows);
 
+    // The four discs every game starts from: White on d4 and e5, Black on e4
+    // and d5.
+    static Position Opening();
+
     // The eight rows in the same form, joined by '\n' (no newline after the
     // last): 'X' Black, 'O' White, '.' empty, and '?' for a cell that holds
     // anything else.

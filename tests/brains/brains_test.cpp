@@ -68,7 +68,7 @@ TEST(Brains, OtherMethodsChooseNothing)
     TDBrains brains;
     brains.BestX = 4;
     brains.BestY = 7;
-    Position cells = OpeningCells();
+    Position cells = Position::Opening();
     brains.ChooseMove(cells, Black, 2);
     brains.ChooseMove(cells, Black, -1);
     EXPECT_EQ(brains.BestX, 4);
@@ -258,7 +258,7 @@ TEST(Brains, LongSearchesLetWindowEventsRunOnAnUntouchedBoard)
     platform.pumps = 0;
     brains.SetPumpInterval(std::chrono::milliseconds(5));
     brains.SetStrength(StrengthParams{1, 1, 3, false});
-    Position cells = OpeningCells();
+    Position cells = Position::Opening();
     brains.ChooseMove(cells, Black, 1);
     EXPECT_EQ(platform.pumps, 0);
 }

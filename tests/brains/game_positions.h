@@ -28,20 +28,6 @@ inline void PlayOnCells(Position& cells, int column, int row, int side)
     cells[cell] = side;
 }
 
-inline Position OpeningCells()
-{
-    return Position::FromRows({
-        "........",
-        "........",
-        "........",
-        "...OX...",
-        "...XO...",
-        "........",
-        "........",
-        "........",
-    });
-}
-
 // Plays `games` random games; every position met is returned, with the side to
 // move. A side without a move is recorded too (it must pass), and the last
 // position of every game is recorded for both colours.
@@ -51,7 +37,7 @@ inline std::vector<GamePosition> RandomGamePositions(std::uint32_t seed, int gam
     std::vector<GamePosition> positions;
     for (int g = 0; g < games; ++g) {
         TBoard board;
-        board.Cells = OpeningCells();
+        board.Cells = Position::Opening();
         int side = Black;
         for (;;) {
             const int empties = board.CountDiscs(Empty);

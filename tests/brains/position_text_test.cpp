@@ -42,7 +42,7 @@ TEST(PositionText, AcceptsAWindowsLineEnd)
     TextPosition p;
     std::string error;
     ASSERT_TRUE(ParsePositionLine(Opening + "\r", p, error)) << error;
-    EXPECT_EQ(p.cells, OpeningCells());
+    EXPECT_EQ(p.cells, Position::Opening());
     EXPECT_EQ(p.side, Black);
 }
 

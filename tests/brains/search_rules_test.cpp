@@ -206,7 +206,7 @@ TEST(SearchRules, EqualMovesGoToTheFirstInColumnOrder)
 {
     // The opening position is symmetric: Black's four moves are worth the
     // same at every depth, and c4 (column 3) comes first.
-    const Position opening = OpeningCells();
+    const Position opening = Position::Opening();
     for (int depth = 1; depth <= 9; depth += 2)
         for (auto set : {brains::InstructionSet::Wide, brains::InstructionSet::Portable}) {
             const Answer answer = Engine(opening, Black, StrengthParams{depth, depth, 5, false}, set);

@@ -7,6 +7,7 @@
 #include "campaign/roster.h"
 #include "platform/game_random.h"
 #include "profile/player_record.h"
+#include "support/match_positions.h"
 #include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
@@ -174,15 +175,7 @@ TEST_F(TurnOrder, PassesShowTheNoticeAndTheOpponentSaysSo)
 {
     flow.Begin(false);
     RunStart();
-    // White can never answer on these edges; Black has three moves.
-    board.Cells = Position::FromRows({"XO.....X",
-                                      ".......O",
-                                      "........",
-                                      "........",
-                                      "........",
-                                      "........",
-                                      "........",
-                                      "XO......"});
+    board.Cells = Position::FromRows(match_positions::kWhiteCannotAnswer);
     std::size_t from = view.log.size();
     flow.PlayerPress(3, 1);
     const std::vector<std::string> computerPasses{"notice パスです!", "effect 6", "pause 1000", "notice off", "enable",
@@ -239,14 +232,7 @@ TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
 
     // Black's last move fills the board 36 : 28: the match ends, the egg is
     // fed the margin, the board empties for the count.
-    board.Cells = Position::FromRows({"XXXXXOOO",
-                                      "XXXXXOOO",
-                                      "XXXXXOOO",
-                                      "XXXXXOOO",
-                                      "XXXXOOOO",
-                                      "XXXXOOOO",
-                                      "XXXOOOXX",
-                                      "OOOOOXO."});
+    board.Cells = Position::FromRows(match_positions::kLastMoveFillsTheBoard);
     flow.PlayerPress(8, 8);
     EXPECT_EQ(flow.BlackCount, 36);
     EXPECT_EQ(flow.WhiteCount, 28);

@@ -1,4 +1,5 @@
 #include "match/ui/match_fixture.h"
+#include "support/match_positions.h"
 
 using namespace match_test;
 
@@ -215,15 +216,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     StartMatch(false);
     LetSpeechEnd();
     spoken.clear();
-    // White can never answer on these edges; Black has three moves.
-    SetPosition({"XO.....X",
-                 ".......O",
-                 "........",
-                 "........",
-                 "........",
-                 "........",
-                 "........",
-                 "XO......"});
+    SetPosition(match_positions::kWhiteCannotAnswer);
     ASSERT_EQ(DBoard->Board.CountMoves(White), 0);
     ForgetSounds();
     PressSquare(3, 1);

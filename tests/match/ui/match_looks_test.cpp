@@ -2,6 +2,7 @@
 // picture and checked for the marks it must show. With ZUMORU_SCREENSHOTS set
 // to a folder the pictures are also saved there as PNG files.
 #include "match/ui/match_fixture.h"
+#include "support/match_positions.h"
 
 #include "ui_support/screenshots.h"
 
@@ -110,15 +111,7 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
         const Square square = StrongMove(Black);
         PressSquare(square.column, square.row);
     }
-    // Black's last move on the corner fills the board 36 : 28.
-    SetPosition({"XXXXXOOO",
-                 "XXXXXOOO",
-                 "XXXXXOOO",
-                 "XXXXXOOO",
-                 "XXXXOOOO",
-                 "XXXXOOOO",
-                 "XXXOOOXX",
-                 "OOOOOXO."});
+    SetPosition(match_positions::kLastMoveFillsTheBoard);
     LetSpeechEnd();
     PressSquare(8, 8);
     ASSERT_TRUE(ResultShown());

@@ -1,0 +1,36 @@
+#pragma once
+// Positions the match tests of the core and of the screen both play from,
+// as eight rows: 'X' Black, 'O' White, '.' empty.
+
+#include <array>
+#include <string_view>
+
+namespace match_positions {
+
+using Rows = std::array<std::string_view, 8>;
+
+// White can never answer on these edges; Black has three moves.
+inline constexpr Rows kWhiteCannotAnswer = {
+    "XO.....X",
+    ".......O",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+    "XO......",
+};
+
+// Black's last move, on the corner h8, fills the board 36 : 28.
+inline constexpr Rows kLastMoveFillsTheBoard = {
+    "XXXXXOOO",
+    "XXXXXOOO",
+    "XXXXXOOO",
+    "XXXXXOOO",
+    "XXXXOOOO",
+    "XXXXOOOO",
+    "XXXOOOXX",
+    "OOOOOXO.",
+};
+
+} // namespace match_positions
