@@ -190,14 +190,7 @@ TEST_F(TurnOrder, PassesShowTheNoticeAndTheOpponentSaysSo)
 
     // Now Black's one move leaves the computer moving again and again, each
     // time after the notice and its remark, until the board is full.
-    board.Cells = Position::FromRows({"OOOOOOOO",
-                                      "OO.OOOOO",
-                                      ".OOOXOOO",
-                                      "O..O.OOO",
-                                      "OOOOOOOO",
-                                      "OOOOOOOO",
-                                      "OOOXOOOO",
-                                      "OOOOOOOO"});
+    board.Cells = Position::FromRows(match_positions::kBlackPassesUntilTheEnd);
     ASSERT_EQ(board.CountMoves(Black), 1);
     from = view.log.size();
     flow.PlayerPress(1, 3);

@@ -33,4 +33,17 @@ inline constexpr Rows kLastMoveFillsTheBoard = {
     "OOOOOXO.",
 };
 
+// Black's one move leaves White moving again and again, Black passing each
+// time, until the board is full.
+inline constexpr Rows kBlackPassesUntilTheEnd = {
+    "OOOOOOOO",
+    "OO.OOOOO",
+    ".OOOXOOO",
+    "O..O.OOO",
+    "OOOOOOOO",
+    "OOOOOOOO",
+    "OOOXOOOO",
+    "OOOOOOOO",
+};
+
 } // namespace match_positions

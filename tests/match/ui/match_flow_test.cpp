@@ -234,14 +234,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     // Now Black's one move leaves the computer moving again and again.
     spoken.clear();
     notices.clear();
-    SetPosition({"OOOOOOOO",
-                 "OO.OOOOO",
-                 ".OOOXOOO",
-                 "O..O.OOO",
-                 "OOOOOOOO",
-                 "OOOOOOOO",
-                 "OOOXOOOO",
-                 "OOOOOOOO"});
+    SetPosition(match_positions::kBlackPassesUntilTheEnd);
     ASSERT_EQ(DBoard->Board.CountMoves(Black), 1);
     PressSquare(1, 3);
     ASSERT_TRUE(ResultShown());
