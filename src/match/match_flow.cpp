@@ -1,7 +1,8 @@
 #include "match/match_flow.h"
 
 #include "brains/brains.h"
-#include "campaign/roster.h"
+#include "match/match_waits.h"
+#include "media/figure.h"
 #include "platform/game_random.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
@@ -20,26 +21,25 @@ private:
     bool& flag_;
 };
 
-constexpr int kSlowStartMs = 400;
-
 } // namespace
 
-MatchFlow::MatchFlow(TBoard& board, TDBrains& brains, PlayerRecord& record, GameRandom& random, MatchView& view)
-    : board_(board), brains_(brains), record_(record), random_(random), view_(view)
+MatchFlow::MatchFlow(TBoard& board, TDBrains& brains, MatchLedger& ledger, GameRandom& random, MatchView& view)
+    : board_(board), brains_(brains), ledger_(ledger), random_(random), view_(view)
 {
 }
 
-void MatchFlow::SetOpponent(int place, int position, int soundSet, std::vector<std::string> speech)
+void MatchFlow::SetOpponent(MatchOpponent opponent)
 {
-    Place = place;
-    Position = position;
-    OpponentSoundSet = soundSet;
-    OpponentMessage.SetLines(std::move(speech));
+    opponent_ = std::move(opponent);
+    if (opponent_.strength)
+        brains_.SetStrength(*opponent_.strength);
+    OpponentMessage.SetLines(opponent_.speech);
 }
 
 void MatchFlow::Begin(bool playerIsSecond)
 {
     board_.Clear();
+    firstWin_ = false;
     PlayerIsSecond = playerIsSecond;
     view_.StartStartSequence();
     ComputerTookCorner = false;
@@ -76,7 +76,7 @@ void MatchFlow::StartTick()
         break;
     case 60:
         // From now on, for the rest of the run, the start goes at this slower pace.
-        view_.SetStartPace(kSlowStartMs);
+        view_.SetStartPace(kMatchWaits.startSlowPace);
         Speak("GREETING");
         StartStep = 70;
         break;
@@ -89,7 +89,7 @@ void MatchFlow::StartTick()
             break;
         if (PlayerIsSecond) {
             const MoveGuard computerMoving(moveInProgress_);
-            view_.Pause(500);
+            view_.Pause(kMatchWaits.beforeOpeningMove);
             view_.PumpEvents();
             ComputerMove(Black);
             view_.IndicatorTo(White);
@@ -110,7 +110,7 @@ void MatchFlow::PassNotice()
     view_.ShowNotice("パスです!");
     view_.PlayEffect(Effect::Blip);
     view_.PumpEvents();
-    view_.Pause(1000);
+    view_.Pause(kMatchWaits.passNotice);
     view_.HideNotice();
 }
 
@@ -152,7 +152,7 @@ void MatchFlow::PlayerPress(int column, int row)
     do {
         ++iteration;
         view_.IndicatorTo(computer);
-        view_.Pause(300);
+        view_.Pause(kMatchWaits.beforeComputerMove);
         view_.PumpEvents();
         if (iteration > 1) {
             PassNotice();
@@ -160,7 +160,7 @@ void MatchFlow::PlayerPress(int column, int row)
             // The opponent has its say before it moves again.
             while (view_.BubbleShowing()) {
                 view_.PumpEvents();
-                view_.Pause(10);
+                view_.Pause(kMatchWaits.remarkCheck);
             }
         }
         ComputerMove(computer);
@@ -197,8 +197,8 @@ void MatchFlow::GiveUp()
 
 void MatchFlow::Speak(const std::string& key)
 {
-    // The chick in the colosseum never talks.
-    if (Place == campaign::kColosseum)
+    // The chick never talks.
+    if (opponent_.isChick)
         return;
     random_.SeedFromClock();
     const SpeechSituation situation{board_.CountDiscs(Empty), PlayerTookCorner, ComputerTookCorner};
@@ -219,18 +219,18 @@ void MatchFlow::MatchEnd()
     BlackCount = board_.CountDiscs(Black);
     WhiteCount = board_.CountDiscs(White);
     // Let the final position be seen.
-    view_.Pause(1500);
+    view_.Pause(kMatchWaits.finalPosition);
     view_.PumpEvents();
 
     const MatchOutcome outcome = DecideOutcome(BlackCount, WhiteCount, PlayerIsSecond);
     MatchResult = outcome.result;
     PlayerWon = outcome.playerWon;
-    // Only a first win outside the colosseum feeds the egg; any other match
-    // scores nothing (a repeated win reads "Score +0").
-    const bool beaten = Place != campaign::kColosseum && record_.OpponentKnockDown(Place, Position) != 0;
-    ScoreGained = NutritionGained(outcome, BlackCount, WhiteCount, Place, beaten);
-    if (ScoreGained > 0)
-        record_.AddNutrition(ScoreGained);
+    // The campaign records the end at once: the egg fed and a first win
+    // marked together. Any match but a first win scores nothing (a repeated
+    // win reads "Score +0").
+    const MatchRecord recorded = ledger_.RecordMatchEnd(opponent_, outcome, BlackCount, WhiteCount);
+    ScoreGained = recorded.scoreGained;
+    firstWin_ = recorded.firstWin;
 
     board_.Clear();
     board_.RedrawAll();
@@ -242,7 +242,7 @@ void MatchFlow::CountTick()
 {
     if (BlackCount <= 0 && WhiteCount <= 0) {
         view_.StopCount();
-        view_.Pause(300);
+        view_.Pause(kMatchWaits.beforeResult);
         ShowResult();
         return;
     }
@@ -259,22 +259,22 @@ void MatchFlow::ShowResult()
 {
     const MatchOutcome outcome{MatchResult, PlayerWon};
     MatchView::Result result;
-    result.caption = ResultCaption(outcome, FromShiftJis(record_.GetPlayerName()));
-    const bool boy = record_.GetPlayerCharacter() == 1;
+    const PlayerRecord& player = ledger_.Player();
+    result.caption = ResultCaption(outcome, FromShiftJis(player.GetPlayerName()));
     if (MatchResult == 0) {
         Speak("DRAW");
         view_.PlayEffect(Effect::Jingle);
     } else if (PlayerWon) {
         view_.PlayEffect(Effect::Fanfare);
         Speak("LOSS");
-        if (Place != campaign::kColosseum)
+        if (!opponent_.isChick)
             result.score = ScoreCaption(ScoreGained);
-        result.playerFace = boy ? "imgHeloW" : "imgHeroineW";
+        result.playerFace = FigurePicture(player.GetPlayerCharacter(), FigureMood::Winning);
         result.facesChange = true;
     } else {
         view_.PlayEffect(Effect::Lament);
         Speak("VICTORY");
-        result.playerFace = boy ? "imgHeloL" : "imgHeroineL";
+        result.playerFace = FigurePicture(player.GetPlayerCharacter(), FigureMood::Losing);
         result.opponentWon = true;
         result.facesChange = true;
     }
@@ -285,8 +285,7 @@ void MatchFlow::ShowResult()
 bool MatchFlow::Leave()
 {
     board_.Clear();
-    if (Place == campaign::kColosseum || !PlayerWon || record_.OpponentKnockDown(Place, Position) != 0)
-        return false;
-    record_.SetOpponentKnockDown(Place, Position, 1);
-    return true;
+    const bool firstWin = firstWin_;
+    firstWin_ = false;
+    return firstWin;
 }

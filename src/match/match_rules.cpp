@@ -1,7 +1,5 @@
 #include "match/match_rules.h"
 
-#include "campaign/roster.h"
-
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
     const int margin = BoardGeometry::kMargin;
@@ -32,14 +30,6 @@ int WinMargin(int blackCount, int whiteCount)
     const int winner = blackCount > whiteCount ? blackCount : whiteCount;
     const int loser = blackCount > whiteCount ? whiteCount : blackCount;
     return loser == 0 ? 64 : winner - loser;
-}
-
-int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
-                    bool opponentAlreadyBeaten)
-{
-    if (!outcome.playerWon || placeIndex == campaign::kColosseum || opponentAlreadyBeaten)
-        return 0;
-    return WinMargin(blackCount, whiteCount);
 }
 
 CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft)

@@ -44,11 +44,6 @@ MatchOutcome DecideOutcome(int blackCount, int whiteCount, bool playerIsSecond);
 // disc left, however few the winner's are.
 int WinMargin(int blackCount, int whiteCount);
 
-// What a finished match feeds the egg: the margin of a win, but only outside the
-// colosseum (campaign::kColosseum) and only the first time this opponent is beaten.
-int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
-                    bool opponentAlreadyBeaten);
-
 // The final count re-lays the discs in two blocks: Black's from the top-left
 // corner along the rows, White's from the bottom-right corner backwards, one
 // disc of each per step while the colour has discs left.

@@ -4,7 +4,7 @@
 #include "match/match_flow.h"
 
 #include "brains/brains.h"
-#include "campaign/roster.h"
+#include "campaign/session.h"
 #include "platform/game_random.h"
 #include "profile/player_record.h"
 #include "support/match_positions.h"
@@ -83,15 +83,27 @@ std::vector<std::string> SpeechLines()
     return lines;
 }
 
+// The forest's second opponent, with the disc sounds of set 8 and the lines
+// above; the computer keeps the strength the test gives it.
+MatchOpponent ForestOpponent()
+{
+    MatchOpponent opponent;
+    opponent.place = 0;
+    opponent.position = 1;
+    opponent.soundSet = 8;
+    opponent.speech = SpeechLines();
+    return opponent;
+}
+
 class TurnOrder : public ::testing::Test {
 protected:
-    TurnOrder() : flow(board, brains, user.Record, random, view)
+    TurnOrder() : flow(board, brains, campaign, random, view)
     {
         view.flow = &flow;
         brains.SetStrength(StrengthParams{1, 1, 1, false});
         user.Record.SetPlayerName("Taro");
         user.Record.SetPlayerCharacter(1);
-        flow.SetOpponent(0, 1, 8, SpeechLines());
+        flow.SetOpponent(ForestOpponent());
     }
 
     // The start sequence's eight ticks, steps 0 to 70.
@@ -105,6 +117,7 @@ protected:
     TBoard board;
     TDBrains brains;
     TDUser user;
+    campaign::Session campaign{user.Record};
     GameRandom random;
     LoggingView view;
     MatchFlow flow;
@@ -152,9 +165,9 @@ TEST_F(TurnOrder, TheStartThenAMoveAnsweredAndNothingEnabledWhileTheComputerMove
     // sequence ticks during the move and enables nothing.
     TBoard again;
     LoggingView earlyView;
-    MatchFlow early(again, brains, user.Record, random, earlyView);
+    MatchFlow early(again, brains, campaign, random, earlyView);
     earlyView.flow = &early;
-    early.SetOpponent(0, 1, 8, SpeechLines());
+    early.SetOpponent(ForestOpponent());
     early.Begin(false);
     for (int tick = 0; tick < 5; ++tick)
         early.StartTick();
@@ -253,7 +266,7 @@ TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
     EXPECT_FALSE(flow.Leave());
 
     // In the colosseum nothing is said, fed or recorded.
-    flow.SetOpponent(campaign::kColosseum, 0, 5, {});
+    flow.SetOpponent(campaign::ChickAt(3, "Piyo", LevelNormal));
     const std::string lastKey = flow.Memory.LastMessageKey;
     flow.Speak("GREETING");
     EXPECT_EQ(flow.Memory.LastMessageKey, lastKey);

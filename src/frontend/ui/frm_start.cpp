@@ -1,7 +1,6 @@
 #include "frontend/ui/frm_start.h"
 
-#include "app/screens.h"
-#include "campaign/selection.h"
+#include "campaign/session.h"
 #include "frontend/slot_rules.h"
 #include "frontend/title_sequence.h"
 #include "media/ui/frm_data.h"
@@ -11,7 +10,6 @@
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
-#include "profile/player_record.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -136,7 +134,7 @@ TfrmStart::TfrmStart(QWidget* parent)
     start_->setIcon(QIcon(RenderArt(QStringLiteral("bitStart"))));
     start_->setIconSize(QSize(98, 21));
 
-    const auto click = [] { frmData->PlayEffect(Effect::Click); };
+    const auto click = [] { Media().PlayEffect(Effect::Click); };
     connect(logoTimer_, &QTimer::timeout, this, &TfrmStart::OnLogoTimer);
     connect(titleTimer_, &QTimer::timeout, this, &TfrmStart::OnTitleTimer);
     connect(start_, &TButton::MouseDown, this, click);
@@ -158,7 +156,7 @@ TfrmStart::TfrmStart(QWidget* parent)
     }
     for (const char* back : {"Button4", "Button8"}) {
         auto* button = Find<TButton>(this, back);
-        connect(button, &TButton::MouseDown, this, [] { frmData->PlayEffect(Effect::Blip); });
+        connect(button, &TButton::MouseDown, this, [] { Media().PlayEffect(Effect::Blip); });
         connect(button, &QPushButton::clicked, this, [this] { ShowPage(menuPage_); });
     }
 
@@ -220,7 +218,7 @@ void TfrmStart::OnLogoTimer()
         break;
     case LogoAction::Chime:
         logoTimer_->stop();
-        frmData->PlayEffect(Effect::Jingle);
+        Media().PlayEffect(Effect::Jingle);
         Platform().Pause(kLogoChimeMs);
         logoStep_ = row->next;
         logoTimer_->start();
@@ -243,7 +241,7 @@ void TfrmStart::OnTitleTimer()
         return;
     if (row->finish) {
         titleTimer_->stop();
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
         start_->show();
         setEnabled(true);
         titleStep_ = row->next;
@@ -255,7 +253,7 @@ void TfrmStart::OnTitleTimer()
     }
     // The next glyph comes a full interval after its sound started.
     titleTimer_->stop();
-    frmData->PlayPlayerPut(1);
+    Media().PlayPlayerPut(1);
     for (const int glyph : row->glyphs)
         if (glyph > 0)
             glyphs_[glyph - 1]->show();
@@ -274,12 +272,11 @@ void TfrmStart::ShowPage(TPanel* page)
 void TfrmStart::NewGameSlotClick(int slot)
 {
     if (slotUsed_[slot - 1] && !Platform().AskYesNo(EraseQuestion(slot), kEraseTitle)) {
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
         return;
     }
     // The old save stays on disk until the new game is saved over it.
-    DUser->Record.LoadRecord(0);
-    DUser->Record.SetSlotNumber(slot);
+    session_->NewGame(slot);
     hide();
     emit NewGameChosen();
 }
@@ -288,11 +285,7 @@ void TfrmStart::ContinueSlotClick(int slot)
 {
     if (!slotUsed_[slot - 1])
         return;
-    PlayerRecord& record = DUser->Record;
-    record.LoadRecord(slot);
-    // The progress goes back where it came from, whatever slot number a
-    // damaged or foreign file carries (it could even name the template).
-    record.SetSlotNumber(slot);
+    const campaign::ContinuePlan plan = session_->Continue(slot);
     hide();
-    emit GameContinued(campaign::PlanContinue(record));
+    emit GameContinued(plan);
 }

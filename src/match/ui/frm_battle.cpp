@@ -1,7 +1,6 @@
 #include "match/ui/frm_battle.h"
 
-#include "app/screens.h"
-#include "campaign/selection.h"
+#include "match/match_waits.h"
 #include "media/ui/frm_data.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
@@ -88,8 +87,6 @@ void SmoothOnHighDpi(QPainter& painter, const QPixmap& canvas)
     painter.setRenderHint(QPainter::Antialiasing, canvas.devicePixelRatio() > 1.0);
 }
 
-QPixmap Picture(const std::string& identifier) { return frmData->Picture(Qs(identifier)); }
-
 } // namespace
 
 // Storing a disc on the board paints its square here and sounds through the
@@ -102,21 +99,23 @@ public:
     void PlacingSound(bool byComputer) override
     {
         if (byComputer)
-            frmData->PlayComPut(screen_.flow_->OpponentSoundSet);
+            Media().PlayComPut(screen_.flow_->Opponent().soundSet);
         else
-            frmData->PlayPlayerPut(PlayerSoundVariant(DUser->Record.GetPlayerCharacter()));
+            Media().PlayPlayerPut(PlayerVariant());
     }
     void TurningSound(bool byComputer) override
     {
         if (byComputer)
-            frmData->PlayComTurn(screen_.flow_->OpponentSoundSet);
+            Media().PlayComTurn(screen_.flow_->Opponent().soundSet);
         else
-            frmData->PlayPlayerTurn(PlayerSoundVariant(DUser->Record.GetPlayerCharacter()));
+            Media().PlayPlayerTurn(PlayerVariant());
     }
-    void Pause(int ms) override { Platform().Pause(ms); }
+    void Pause(BoardPause pause) override { Platform().Pause(BoardPauseMs(pause)); }
     void PumpEvents() override { Platform().PumpEvents(); }
 
 private:
+    int PlayerVariant() const { return PlayerSoundVariant(screen_.flow_->Player().GetPlayerCharacter()); }
+
     TfrmBattle& screen_;
 };
 
@@ -151,10 +150,10 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     canvas.fill(kTeal);
     board_->SetPicture(canvas);
 
-    startTimer_ = new GameTimer(this, 170, "timStart");
-    countTimer_ = new GameTimer(this, 120, "timPieceCount");
-    finishBlink_ = new GameTimer(this, 500, "timGameEnd");
-    bubbleTimer_ = new GameTimer(this, 100, "timMessage");
+    startTimer_ = new GameTimer(this, kMatchWaits.startPace, "timStart");
+    countTimer_ = new GameTimer(this, kMatchWaits.countPace, "timPieceCount");
+    finishBlink_ = new GameTimer(this, kMatchWaits.finishBlink, "timGameEnd");
+    bubbleTimer_ = new GameTimer(this, kMatchWaits.bubbleFirstTick, "timMessage");
 
     connect(startTimer_, &QTimer::timeout, this, [this] { flow_->StartTick(); });
     connect(countTimer_, &QTimer::timeout, this, [this] { flow_->CountTick(); });
@@ -170,19 +169,16 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     RedrawBoardBackground();
 }
 
-TfrmBattle::~TfrmBattle()
-{
-    if (DBoard)
-        DBoard->Board.SetObserver(nullptr);
-}
+// The board goes before the screens at exit, so it never holds a dangling
+// observer.
+TfrmBattle::~TfrmBattle() = default;
 
-void TfrmBattle::AttachBoard()
+void TfrmBattle::AttachMatch(TBoard& board, TDBrains& brains, MatchLedger& ledger)
 {
-    // The board, the computer opponent and the record are made after this
+    // The board, the computer opponent and the campaign are made after this
     // screen: the match is set up once they all exist.
-    flow_ = std::make_unique<MatchFlow>(DBoard->Board, *DBrains, DUser->Record, GameRandom::Shared(),
-                                        static_cast<MatchView&>(*this));
-    DBoard->Board.SetObserver(boardView_.get());
+    flow_ = std::make_unique<MatchFlow>(board, brains, ledger, GameRandom::Shared(), static_cast<MatchView&>(*this));
+    board.SetObserver(boardView_.get());
 }
 
 // ---------------------------------------------------------------- drawing
@@ -215,7 +211,7 @@ void TfrmBattle::RedrawBoardBackground()
     board_->update();
     notice_->hide();
     for (TImage* image : background_)
-        image->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
+        image->SetPicture(Media().Picture(QStringLiteral("imgBack")));
 }
 
 void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
@@ -242,20 +238,17 @@ void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
 
 // ---------------------------------------------------------------- set-up
 
-void TfrmBattle::PrepareOpponent(const campaign::OpponentCard& opponent)
-{
-    flow_->SetOpponent(opponent.place, opponent.position, opponent.soundSet, opponent.speech);
-}
+void TfrmBattle::PrepareOpponent(const MatchOpponent& opponent) { flow_->SetOpponent(opponent); }
 
 void TfrmBattle::StartMatch(const MatchSides& sides)
 {
-    sides_ = sides;
     // Black, the first mover, on the left; the left face looks into the screen.
+    const MatchOpponent& opponent = flow_->Opponent();
     const bool second = sides.playerIsSecond;
-    SetFace(leftFace_, second ? sides.opponentPicture : sides.playerPicture);
-    SetFace(rightFace_, second ? sides.playerPicture : sides.opponentPicture);
-    leftName_->setText(Qs(second ? sides.opponentName : sides.playerName));
-    rightName_->setText(Qs(second ? sides.playerName : sides.opponentName));
+    SetFace(leftFace_, second ? opponent.portrait : sides.playerPicture);
+    SetFace(rightFace_, second ? sides.playerPicture : opponent.portrait);
+    leftName_->setText(Qs(second ? opponent.name : sides.playerName));
+    rightName_->setText(Qs(second ? sides.playerName : opponent.name));
     // The bubble goes next to the opponent.
     bubble_->move(second ? kBubbleLeft : kBubbleRight);
     bubbleText_->move(second ? kBubbleTextLeft : kBubbleTextRight);
@@ -269,7 +262,7 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
 
 void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 {
-    const QPixmap face = Picture(picture);
+    const QPixmap face = Media().Picture(picture);
     image->SetPicture(face);
     if (image == leftFace_)
         image->MirrorSquareFrom(face, 89);
@@ -279,8 +272,8 @@ void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 
 void TfrmBattle::IndicatorTo(std::int32_t side)
 {
-    const QColor active = frmData->ActiveColour();
-    const QColor inactive = frmData->InactiveColour();
+    const QColor active = Media().ActiveColour();
+    const QColor inactive = Media().InactiveColour();
     blackPlate_->SetBrush(side == Black ? active : inactive);
     whitePlate_->SetBrush(side == Black ? inactive : active);
 }
@@ -292,9 +285,9 @@ void TfrmBattle::ShowNotice(const std::string& text)
 }
 
 void TfrmBattle::HideNotice() { notice_->hide(); }
-void TfrmBattle::PlayEffect(Effect effect) { frmData->PlayEffect(effect); }
-void TfrmBattle::PlayStartDisc() { frmData->PlayPlayerPut(1); }
-void TfrmBattle::PlayCountDisc() { frmData->PlayComPut(1); }
+void TfrmBattle::PlayEffect(Effect effect) { Media().PlayEffect(effect); }
+void TfrmBattle::PlayStartDisc() { Media().PlayPlayerPut(1); }
+void TfrmBattle::PlayCountDisc() { Media().PlayComPut(1); }
 void TfrmBattle::Pause(int ms) { Platform().Pause(ms); }
 void TfrmBattle::PumpEvents() { Platform().PumpEvents(); }
 void TfrmBattle::StartStartSequence() { startTimer_->start(); }
@@ -316,7 +309,7 @@ void TfrmBattle::ShowResult(const Result& result)
         const bool second = flow_->PlayerIsSecond;
         SetFace(second ? rightFace_ : leftFace_, result.playerFace);
         SetFace(second ? leftFace_ : rightFace_,
-                result.opponentWon ? sides_.opponentWinFace : sides_.opponentLossFace);
+                result.opponentWon ? flow_->Opponent().winFace : flow_->Opponent().lossFace);
     }
     notice_->show();
     finishBlink_->start();
@@ -333,7 +326,7 @@ void TfrmBattle::MessageTick()
         bubbleText_->setText(Qs(step.text));
         bubble_->show();
         bubbleText_->show();
-        bubbleTimer_->SetInterval(2000);
+        bubbleTimer_->SetInterval(kMatchWaits.bubbleLine);
         bubbleTimer_->start();
         break;
     case SpeechBubble::Action::Next:
@@ -342,7 +335,7 @@ void TfrmBattle::MessageTick()
     case SpeechBubble::Action::Close:
         bubble_->hide();
         bubbleText_->hide();
-        bubbleTimer_->SetInterval(100);
+        bubbleTimer_->SetInterval(kMatchWaits.bubbleFirstTick);
         bubbleTimer_->stop();
         break;
     }
@@ -369,7 +362,7 @@ void TfrmBattle::GiveUpClicked()
 
 void TfrmBattle::FinishPressed()
 {
-    frmData->PlayEffect(Effect::Click);
+    Media().PlayEffect(Effect::Click);
     score_->hide();
     emit Left();
     hide();
@@ -377,5 +370,5 @@ void TfrmBattle::FinishPressed()
     finishBlink_->stop();
     finish_->hide();
     if (firstWin)
-        emit FirstWinRecorded();
+        emit FirstWinRecorded(flow_->Opponent().place, flow_->Opponent().position);
 }

@@ -22,9 +22,6 @@ public:
     void PumpEvents() override;
 };
 
-// The game's caption, on every window.
-inline const char* const kGameCaption = "ズモルリバロ";
-
 // A modal message box whose buttons speak Japanese (はい, いいえ, OK), with
 // the title given (the game's caption when empty). Returns the button pressed.
 QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,

@@ -27,7 +27,6 @@ public:
     // Replaces the top-left size x size square with the left-right mirror of the
     // same square of `source`.
     void MirrorSquareFrom(const QPixmap& source, int size = 89);
-    void SetStretch(bool stretch) { stretch_ = stretch; update(); }
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint position);

@@ -68,7 +68,7 @@ TEST_F(MatchScreen, ClicksOffTheGridOrOnIllegalSquaresAreIgnored)
     EXPECT_EQ(DBoard->Board.At(3, 4), Black);
 }
 
-TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
+TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
 {
     StartMatch(false);
     PlayToTheEnd(StrongMove);
@@ -99,7 +99,9 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
     LetSpeechEnd();
     ASSERT_FALSE(spoken.empty());
     EXPECT_EQ(spoken.back(), "L4");
-    EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 0);
+    // Fed and marked beaten at the same moment: a save on the result holds
+    // the whole win.
+    EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 1);
 
     // "対局終了" blinks with its hint.
     QStringList captions;
