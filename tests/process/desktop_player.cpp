@@ -2,6 +2,7 @@
 // X test extension and reads the board back from the display, at full speed.
 //
 //   desktop_player SHOTS_DIR
+//   desktop_player SHOTS_DIR --close-on-result USER_FILE
 //
 // It goes from the title to the selection screen, checks the window frames
 // and the turn dialog staying above the selection screen, plays one match as
@@ -13,7 +14,14 @@
 // manager to close the selection screen (its box's buttons must read はい /
 // いいえ; answered No) and quitting with the
 // game's own button (answered Yes). Exit code 0 when all held.
+//
+// With --close-on-result it plays one match as the first mover and, on its
+// result, before "対局終了" is pressed, asks the window manager to close the
+// match screen and answers はい: the game must end, its save (USER_FILE) holding
+// the match whole, the opponent beaten and the egg fed the margin, once.
 #include "board/board.h"
+#include "platform/data_files.h"
+#include "profile/player_record.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -312,11 +320,13 @@ struct MatchReport {
     int moves = 0;
     int passes = 0;
     int noticesSeen = 0;
+    int black = 0;  // the final count
+    int white = 0;
 };
 
 // Plays one match from the set-up to the counted result and checks every
-// change of the board on the way.
-MatchReport PlayMatch(const Found& match, std::int32_t player)
+// change of the board on the way; then leaves it with "対局終了", or not.
+MatchReport PlayMatch(const Found& match, std::int32_t player, bool leave = true)
 {
     MatchReport report;
     TBoard model;   // the position after every move seen, fully turned
@@ -430,8 +440,10 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
         Fail("the match did not end in time");
     if (noticeDue && !noticeSeen)
         Fail("the last pass showed no notice");
+    report.black = model.CountDiscs(Black);
+    report.white = model.CountDiscs(White);
     std::printf("match as %s: %d moves, %d passes, %d notices seen, %d:%d\n", player == Black ? "Black" : "White",
-                report.moves, report.passes, report.noticesSeen, model.CountDiscs(Black), model.CountDiscs(White));
+                report.moves, report.passes, report.noticesSeen, report.black, report.white);
 
     // The count and the result, then "対局終了".
     const auto end = Clock::now();
@@ -441,7 +453,8 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
         Fail("no result over the board");
     Sleep(300);
     Shot("desktop-match-result", match);
-    Press(match, 480 + 56, 288 + 20);
+    if (leave)
+        Press(match, 480 + 56, 288 + 20);
     return report;
 }
 
@@ -476,15 +489,10 @@ void CheckFrame(const Found& window, const char* name, bool sizeable = false)
 
 } // namespace
 
-int main(int argc, char** argv)
+// The title, the menu, a new game in slot 1 for "taro", the boy, "普通", the
+// egg's story: the selection screen.
+Found NewGameToTheSelection()
 {
-    if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
-        std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
-        return 2;
-    }
-    shots = argv[1];
-
-    // The title, the menu, a new game in slot 1.
     const Found title = WaitWindow(kCaption, 265, 185);
     CheckFrame(title, "the title window");
     const auto started = Clock::now();
@@ -515,9 +523,72 @@ int main(int argc, char** argv)
         Press(opening, 242, 162);  // "▼"
     }
 
-    // The selection screen; the turn dialog stays above it when it is pressed.
     const Found select = WaitWindow(kCaption, 510, 333);
     CheckFrame(select, "the selection screen");
+    return select;
+}
+
+// A window manager's close of a window, as a desktop's Alt+F4 or a logout asks it.
+void AskToClose(const Found& window)
+{
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window.id;
+    close.xclient.message_type = A("_NET_CLOSE_WINDOW");
+    close.xclient.format = 32;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+    XFlush(display);
+}
+
+// One match won or lost as the first mover, closed from the window manager on
+// its result and answered はい: the save holds the whole match.
+void CloseOnTheResult(const Found& select, const std::string& userFile)
+{
+    Sleep(300);
+    Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
+    const Found turn = WaitWindow(kCaption, 271, 202);
+    Sleep(300);
+    Press(turn, 192, 64);  // 先手
+    const Found match = WaitWindow(kCaption, 604, 350);
+    const MatchReport report = PlayMatch(match, Black, false);
+    AskToClose(match);
+    WaitWindow(kCaption, 0, 0);
+    Sleep(500);
+    Key(XK_Return);
+    if (!Gone(kCaption, 604, 350, 10))
+        Fail("the game did not end after はい");
+    Sleep(500);
+    const auto stored = ReadStoredFile(userFile);
+    if (!stored) {
+        Fail("nothing was saved in " + userFile);
+        return;
+    }
+    PlayerRecord saved{};
+    saved.Fill(*stored);
+    const bool won = report.black > report.white;
+    const int margin = report.white == 0 ? 64 : report.black - report.white;
+    std::printf("saved on the result: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(),
+                saved.OpponentKnockDown(0, 0));
+    if (saved.OpponentKnockDown(0, 0) != (won ? 1 : 0) || saved.GetNutrition() != (won ? margin : 0))
+        Fail("the save on the result does not hold the match whole");
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
+        std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
+        return 2;
+    }
+    shots = argv[1];
+    if (argc == 4 && std::string(argv[2]) == "--close-on-result") {
+        CloseOnTheResult(NewGameToTheSelection(), argv[3]);
+        std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
+        XCloseDisplay(display);
+        return failures ? 1 : 0;
+    }
+
+    const Found select = NewGameToTheSelection();
+    // The turn dialog stays above the selection screen when it is pressed.
     Sleep(300);
     Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
     const Found dialog = WaitWindow(kCaption, 271, 202);
@@ -555,13 +626,7 @@ int main(int argc, char** argv)
     std::printf("passes %d, notices seen %d\n", passes, notices);
 
     // A close from the window manager asks first; No keeps the game.
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = select.id;
-    close.xclient.message_type = A("_NET_CLOSE_WINDOW");
-    close.xclient.format = 32;
-    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
-    XFlush(display);
+    AskToClose(select);
     const Found question = WaitWindow(kCaption, 0, 0);
     Sleep(500);
     const std::vector<int> words = ButtonWordWidths(question);

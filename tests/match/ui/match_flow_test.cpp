@@ -29,6 +29,9 @@ TEST_F(MatchScreen, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
     EXPECT_EQ(LeftPlate(), kRed);
     EXPECT_EQ(RightPlate(), kSilver);
     EXPECT_EQ(Find<GameTimer>(frmBattle, "timStart")->Interval(), 170);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timPieceCount")->Interval(), 120);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timGameEnd")->Interval(), 500);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timMessage")->Interval(), 100);
 
     // Pressing before the fourth disc is down does nothing.
     QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, SquareCentre(4, 3));
