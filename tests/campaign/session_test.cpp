@@ -7,12 +7,16 @@
 #include "platform/data_files.h"
 #include "platform/game_random.h"
 #include "profile/player_record.h"
+#include "match/speech.h"
+#include "platform/shift_jis.h"
+#include "support/expected_tables.h"
 #include "support/game_folder.h"
 #include "support/logging_match_view.h"
 #include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -68,6 +72,59 @@ TEST_F(CampaignSession, TheLevelChosenInTheOpeningIsTheDepthOfTheSearch)
     EXPECT_EQ(board.CountDiscs(Empty), 59);
     EXPECT_EQ(brains.DepthLimit, 7);
     EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(CampaignSession, EveryPickHandsTheMatchItsWholeOpponent)
+{
+    session.NewGame(1);
+    for (int level = 0; level <= 3; ++level) {
+        session.ChooseLevel(level);
+        for (int i = 0; i < 12; ++i) {
+            const expected::RosterRow& row = expected::kRoster[i];
+            SCOPED_TRACE(testing::Message() << row.name << " level " << level);
+            const std::optional<MatchOpponent> picked = session.PickStageOpponent(i / 4, i % 4);
+            ASSERT_TRUE(picked.has_value());
+            EXPECT_EQ(picked->name, row.name);
+            EXPECT_EQ(picked->strengthCaption, row.strength);
+            EXPECT_EQ(picked->soundSet, row.soundSet);
+            EXPECT_EQ((std::vector<std::string>{picked->portrait, picked->winFace, picked->lossFace}),
+                      (std::vector<std::string>{row.media[0], row.media[1], row.media[2]}));
+            EXPECT_EQ(picked->place, i / 4);
+            EXPECT_EQ(picked->position, i % 4);
+            EXPECT_FALSE(picked->isChick);
+            // A level the table does not know leaves the computer as it is.
+            if (level < 3)
+                EXPECT_EQ(picked->strength, expected::Strength(expected::kStageStrength[i][level]));
+            else
+                EXPECT_FALSE(picked->strength.has_value());
+            std::vector<std::string> lines;
+            for (const std::string& line : SpeechScript::SplitLines(*ReadRawFile(DataPath(row.messageFile))))
+                lines.push_back(FromShiftJis(line));
+            EXPECT_EQ(picked->speech, lines);
+        }
+    }
+
+    // The chick: its strength from the verdict, no lines, the sounds of set 5.
+    session.ChooseLevel(LevelHard);
+    user.Record.SetChickName("Piyo");
+    for (int strength = 1; strength <= 5; ++strength) {
+        user.Record.Nutrition = strength == 1 ? 0 : (strength - 1) * 100 + 1;
+        ASSERT_EQ(session.JudgeChick().eggStrength, strength);
+        const MatchOpponent chick = session.PickChick();
+        EXPECT_TRUE(chick.isChick);
+        EXPECT_EQ(chick.name, "Piyo");
+        EXPECT_EQ(chick.strengthCaption, expected::kChickCaption[strength - 1]);
+        EXPECT_EQ(chick.strength, expected::Strength(expected::kChickStrength[strength - 1][LevelHard]));
+        EXPECT_EQ(chick.soundSet, 5);
+        EXPECT_TRUE(chick.speech.empty());
+    }
+
+    // A speech file that cannot be read stops the pick, and says so.
+    std::filesystem::remove(folder.Data() / "ms03.dat");
+    EXPECT_FALSE(session.PickStageOpponent(0, 3).has_value());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + DataPath("/data/ms03.dat"));
+    EXPECT_EQ(platform.messages[0].title, "エラー");
 }
 
 TEST_F(CampaignSession, EachStepIsRecordedWholeAndTheOneSaveFitsThePhase)
