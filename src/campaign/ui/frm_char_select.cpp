@@ -4,6 +4,7 @@
 #include "media/ui/frm_data.h"
 #include "platform/services.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
@@ -161,6 +162,11 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     defeatTimer_ = new GameTimer(this, kDefeatTickMs, "timDes");
     connect(defeatTimer_, &QTimer::timeout, this, [this] { DefeatTick(); });
 
+    // The keys go through the places, the portraits, the chick and the quit.
+    SetReadingOrder(this, {"pnlPlace1", "pnlPlace2", "pnlPlace3", "pnlPlace4", "imgChar1_1", "imgChar1_2",
+                           "imgChar1_3", "imgChar1_4", "imgChar2_1", "imgChar2_2", "imgChar2_3", "imgChar2_4",
+                           "imgChar3_1", "imgChar3_2", "imgChar3_3", "imgChar3_4", "imgCharEgg", "Button1"});
+
     // Place 1 starts selected.
     SelectPlace(0, false);
 }
@@ -232,7 +238,7 @@ int TfrmCharSelect::EggStrength() const { return session_->ChickStrength(); }
 
 void TfrmCharSelect::TakeInputAgain()
 {
-    setEnabled(true);
+    SetScreenEnabled(this, true);
     raise();
     activateWindow();
 }
@@ -240,13 +246,15 @@ void TfrmCharSelect::TakeInputAgain()
 void TfrmCharSelect::LeaveForMatch()
 {
     hide();
-    setEnabled(true);
+    SetScreenEnabled(this, true);
 }
 
 void TfrmCharSelect::Enter()
 {
     show();
     activateWindow();
+    if (!focusWidget())
+        placeTabs_[placeIndex_]->setFocus();
 }
 
 // ---------------------------------------------------------------- places and picks
@@ -276,7 +284,7 @@ void TfrmCharSelect::PickOpponent(int place, int position)
     if (!opponent)
         return;
     emit OpponentPicked(*opponent);
-    setEnabled(false);
+    SetScreenEnabled(this, false);
     charIndex_ = position;
 }
 
@@ -284,7 +292,7 @@ void TfrmCharSelect::PickChick()
 {
     Media().PlayEffect(Effect::Click);
     emit OpponentPicked(session_->PickChick());
-    setEnabled(false);
+    SetScreenEnabled(this, false);
     charIndex_ = 0;
 }
 
@@ -344,7 +352,7 @@ void TfrmCharSelect::StartDefeatAnimation(int place, int position)
 {
     beatenPlace_ = place;
     beatenPosition_ = position;
-    setEnabled(false);
+    SetScreenEnabled(this, false);
     defeatTimer_->start();
 }
 
@@ -384,7 +392,7 @@ void TfrmCharSelect::DefeatTick()
                 Media().PlayEffect(Effect::Jingle);
                 placeTabs_[2]->show();
             }
-            setEnabled(true);
+            SetScreenEnabled(this, true);
         }
         break;
     }

@@ -3,6 +3,7 @@
 #include "match/opponent.h"
 #include "media/ui/frm_data.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/widgets.h"
 
@@ -45,6 +46,7 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     auto* first = Find<TButton>(this, "BitBtn1");
     auto* second = Find<TButton>(this, "BitBtn2");
     auto* cancel = Find<TButton>(this, "Button3");
+    SetReadingOrder(this, {"BitBtn1", "BitBtn2", "Button3"});
 
     Find<TImage>(this, "imgBack")->SetPicture(Media().Picture(QStringLiteral("imgBack")));
 
@@ -88,6 +90,7 @@ void TfrmTurnSelect::AskAbout(const MatchOpponent& opponent)
     show();
     raise();
     activateWindow();
+    Find<TButton>(this, "BitBtn1")->setFocus();
     winFace_->SetPicture(Media().Picture(opponent.winFace));
     lossFace_->SetPicture(Media().Picture(opponent.lossFace));
 }

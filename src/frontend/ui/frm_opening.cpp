@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/shift_jis.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
@@ -162,6 +163,9 @@ TfrmOpening::TfrmOpening(QWidget* parent)
     connect(hatchTimer_, &QTimer::timeout, this, &TfrmOpening::HatchTick);
     connect(clearTimer_, &QTimer::timeout, this, &TfrmOpening::CongratulationsTick);
 
+    SetReadingOrder(this, {"Edit1", "Panel6", "Panel7", "Button2", "Button3", "Button5", "Button6", "Button7",
+                           "Button8", "Button9", "Button10", "Button11", "Edit2", "Button12", "Button1"});
+
     // The "▼" buttons blink for the rest of the run.
     blinkTimer_->start();
 }
@@ -187,6 +191,7 @@ void TfrmOpening::PickFigure(bool boy)
     Media().PlayEffect(Effect::Click);
     namePage_->hide();
     levelPage_->show();
+    FocusFirstControl(levelPage_);
 }
 
 void TfrmOpening::PickLevel(int level)

@@ -7,6 +7,7 @@
 #include "platform/game_random.h"
 #include "platform/services.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
@@ -160,6 +161,9 @@ TfrmStart::TfrmStart(QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this] { ShowPage(menuPage_); });
     }
 
+    SetReadingOrder(this, {"bitStart", "BitBtn1", "BitBtn2", "btnLoad1", "btnLoad2", "btnLoad3", "Button4", "btnSave1",
+                           "btnSave2", "btnSave3", "Button8"});
+
     GameRandom::Shared().SeedFromClock();
     // The menu and the slot pages show the title picture behind them.
     const QPixmap title = Find<TImage>(this, "img1")->Picture();
@@ -244,6 +248,7 @@ void TfrmStart::OnTitleTimer()
         Media().PlayEffect(Effect::Click);
         start_->show();
         setEnabled(true);
+        start_->setFocus();
         titleStep_ = row->next;
         return;
     }
@@ -267,6 +272,7 @@ void TfrmStart::ShowPage(TPanel* page)
         if (other != page)
             other->hide();
     page->show();
+    FocusFirstControl(page);
 }
 
 void TfrmStart::NewGameSlotClick(int slot)

@@ -5,12 +5,14 @@
 #include "platform/game_random.h"
 #include "platform/services.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 using namespace layout;
@@ -24,6 +26,7 @@ const QColor kSilver(192, 192, 192);
 
 constexpr int kBoardSize = 317;
 constexpr std::uint32_t kRed = 0xFF0000;
+const QColor kCursorColour(255, 255, 0);
 
 // The screen's fixed layout, back to front. Positions are in the client area,
 // or in the named parent panel.
@@ -86,6 +89,31 @@ void SmoothOnHighDpi(QPainter& painter, const QPixmap& canvas)
 {
     painter.setRenderHint(QPainter::Antialiasing, canvas.devicePixelRatio() > 1.0);
 }
+
+// The keyboard's square on the board: a thin frame just inside the square's
+// grid lines, around where a disc lies and never over it, shown only while
+// the screen takes the player's keys.
+class CursorFrame : public QWidget {
+public:
+    explicit CursorFrame(QWidget* board) : QWidget(board), board_(board)
+    {
+        setObjectName(QStringLiteral("keyCursor"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!ShowsKeyboardFocus(board_) || !board_->window()->isEnabled())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(kCursorColour, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QWidget* board_;
+};
 
 } // namespace
 
@@ -163,6 +191,12 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     });
     connect(bubbleTimer_, &QTimer::timeout, this, &TfrmBattle::MessageTick);
     connect(board_, &TImage::MouseDown, this, [this](Qt::MouseButton, QPoint position) { BoardPressed(position); });
+    cursorFrame_ = new CursorFrame(board_);
+    board_->installEventFilter(this);
+    KeepArrowKeys(board_);
+    SetReadingOrder(this, {"imgBoard", "btmGiveUp", "lblFinish"});
+    connect(qApp, &QApplication::focusChanged, cursorFrame_, [this] { cursorFrame_->update(); });
+    MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
     connect(finishText_, &TLabel::MouseDown, this, &TfrmBattle::FinishPressed);
 
@@ -257,6 +291,10 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
     setEnabled(false);
     show();
     activateWindow();
+    // The keyboard's cursor starts each match in the middle of the board; the
+    // board takes the focus once the start sequence hands the move over.
+    cursor_ = BoardCursor{};
+    MoveCursorFrame();
     flow_->Begin(second);
 }
 
@@ -269,6 +307,12 @@ void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 }
 
 // ---------------------------------------------------------------- the view
+
+void TfrmBattle::SetEnabled(bool enabled)
+{
+    SetScreenEnabled(this, enabled);
+    cursorFrame_->update();
+}
 
 void TfrmBattle::IndicatorTo(std::int32_t side)
 {
@@ -315,6 +359,7 @@ void TfrmBattle::ShowResult(const Result& result)
     finishBlink_->start();
     finish_->show();
     setEnabled(true);
+    finishText_->setFocus();
 }
 
 void TfrmBattle::MessageTick()
@@ -349,6 +394,39 @@ void TfrmBattle::BoardPressed(QPoint position)
         return;
     if (const auto square = SquareAt({board_->width(), board_->height()}, position.x(), position.y()))
         flow_->PlayerPress(square->column, square->row);
+}
+
+void TfrmBattle::MoveCursorFrame()
+{
+    const BoardGeometry geometry{board_->width(), board_->height()};
+    cursorFrame_->setGeometry(geometry.OriginX(cursor_.column) + 7, geometry.OriginY(cursor_.row) + 7, 36, 36);
+    cursorFrame_->update();
+}
+
+bool TfrmBattle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != board_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Left: cursor_.Move(-1, 0); break;
+    case Qt::Key_Right: cursor_.Move(1, 0); break;
+    case Qt::Key_Up: cursor_.Move(0, -1); break;
+    case Qt::Key_Down: cursor_.Move(0, 1); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The square under the cursor, as a press on it with the mouse.
+        if (!key->isAutoRepeat() && isEnabled())
+            flow_->PlayerPress(cursor_.column, cursor_.row);
+        return true;
+    default:
+        if (key->text().size() != 1 || !cursor_.Type(key->text().at(0).toLatin1()))
+            return false;
+        break;
+    }
+    MoveCursorFrame();
+    return true;
 }
 
 void TfrmBattle::GiveUpClicked()

@@ -1,4 +1,5 @@
 #pragma once
+#include "match/board_cursor.h"
 #include "match/match_flow.h"
 
 #include <QWidget>
@@ -48,6 +49,10 @@ public:
     const MatchFlow& Flow() const { return *flow_; }
     MatchFlow& Flow() { return *flow_; }
 
+protected:
+    // The board's keys: the cursor and the move on its square.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The player leaves the match (given up, or the result dismissed): the
     // selection screen comes back.
@@ -60,7 +65,7 @@ private:
     class BoardView;
 
     // MatchView.
-    void SetEnabled(bool enabled) override { setEnabled(enabled); }
+    void SetEnabled(bool enabled) override;
     void IndicatorTo(std::int32_t side) override;
     void ShowNotice(const std::string& text) override;
     void HideNotice() override;
@@ -81,17 +86,20 @@ private:
     void DrawCell(int column, int row, std::int32_t value);
     void SetFace(TImage* image, const std::string& picture);
     void BoardPressed(QPoint position);
+    void MoveCursorFrame();
     void GiveUpClicked();
     void FinishPressed();
     void MessageTick();
 
     std::unique_ptr<MatchFlow> flow_;
     std::unique_ptr<BoardView> boardView_;
+    BoardCursor cursor_;
 
     // Widgets, by what they are for; their object names are the screen's
     // widget names.
     TImage* background_[4];          // Image1..Image4
     TImage* board_;                  // imgBoard
+    QWidget* cursorFrame_;           // the keyboard's square on the board
     TLabel* notice_;                 // lblWinner
     TLabel* score_;                  // lblScore
     TShape* blackPlate_;             // Shape6
