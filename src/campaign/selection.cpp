@@ -38,6 +38,24 @@ MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level)
     return card;
 }
 
+std::string StrengthInWords(int stars) { return "強さ 星" + std::to_string(stars) + "つ"; }
+
+std::string PortraitDescription(int stage, int position, bool beaten)
+{
+    const Opponent& opponent = *StageOpponent(stage, position);
+    const std::string_view caption = opponent.strengthCaption;
+    const std::string_view star = "★";
+    int stars = 0;
+    for (std::size_t at = caption.find(star); at != std::string_view::npos; at = caption.find(star, at + star.size()))
+        ++stars;
+    return std::string(opponent.name) + " " + StrengthInWords(stars) + (beaten ? "、倒した" : "");
+}
+
+std::string ChickDescription(const std::string& chickName, int eggStrength)
+{
+    return chickName + " " + StrengthInWords(eggStrength);
+}
+
 std::string OpeningLevelCaption(int level)
 {
     switch (level) {

@@ -20,6 +20,14 @@ MatchOpponent StageOpponentAt(int stage, int position, int level);
 // The chick of the colosseum, of this strength and name, at the game level.
 MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level);
 
+// What a screen reader hears of a portrait: the opponent's name and its
+// strength in stars, and "倒した" once beaten ("ズモル蝸牛 強さ 星1つ、倒した");
+// of the chick, its name and strength.
+std::string PortraitDescription(int stage, int position, bool beaten);
+std::string ChickDescription(const std::string& chickName, int eggStrength);
+// "強さ 星3つ".
+std::string StrengthInWords(int stars);
+
 // The level caption the opening puts on the selection screen (levels 0..2).
 std::string OpeningLevelCaption(int level);
 // The level caption a continued game shows. Its "普通" has no blank after the

@@ -102,11 +102,20 @@ void MatchFlow::StartTick()
 void MatchFlow::ComputerMove(std::int32_t side)
 {
     brains_.ChooseMove(board_.Cells, side, brains_.RandomPlay ? 0 : 1);
-    board_.PlaceAndFlip(brains_.BestX, brains_.BestY, side, true);
+    Play(brains_.BestX, brains_.BestY, side, true);
 }
 
-void MatchFlow::PassNotice()
+void MatchFlow::Play(int column, int row, std::int32_t side, bool byComputer)
 {
+    const int before = board_.CountDiscs(side);
+    board_.PlaceAndFlip(column, row, side, byComputer);
+    const int turned = board_.CountDiscs(side) - before - 1;
+    view_.Announce(MoveAnnouncement(byComputer ? opponent_.name : kPlayerInAnnouncements, column, row, turned));
+}
+
+void MatchFlow::PassNotice(const std::string& who)
+{
+    view_.Announce(PassAnnouncement(who));
     view_.ShowNotice("パスです!");
     view_.PlayEffect(Effect::Blip);
     view_.PumpEvents();
@@ -129,7 +138,7 @@ void MatchFlow::PlayerPress(int column, int row)
     if (player == Black)
         view_.IndicatorTo(Black);
     view_.SetEnabled(false);
-    board_.PlaceAndFlip(column, row, player, false);
+    Play(column, row, player, false);
     if (!view_.BubbleShowing() && IsCorner(column, row)) {
         Speak("LOSE_CORNER");
         PlayerTookCorner = true;
@@ -140,7 +149,7 @@ void MatchFlow::PlayerPress(int column, int row)
     }
     if (board_.CountMoves(computer) == 0) {
         // The computer passes; the player moves again.
-        PassNotice();
+        PassNotice(opponent_.name);
         view_.SetEnabled(true);
         Speak("GET_PASS");
         return;
@@ -155,7 +164,7 @@ void MatchFlow::PlayerPress(int column, int row)
         view_.Pause(kMatchWaits.beforeComputerMove);
         view_.PumpEvents();
         if (iteration > 1) {
-            PassNotice();
+            PassNotice(kPlayerInAnnouncements);
             Speak("GIVE_PASS");
             // The opponent has its say before it moves again.
             while (view_.BubbleShowing()) {
@@ -280,6 +289,9 @@ void MatchFlow::ShowResult()
     }
     CountStep = 0;
     view_.ShowResult(result);
+    // The board holds the count, laid out in its two blocks.
+    view_.Announce(
+        ResultAnnouncement(result.caption, board_.CountDiscs(Black), board_.CountDiscs(White), result.score));
 }
 
 bool MatchFlow::Leave()

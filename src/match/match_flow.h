@@ -57,6 +57,8 @@ public:
     virtual void PlayCountDisc() = 0;
     virtual void Pause(int ms) = 0;
     virtual void PumpEvents() = 0;
+    // Tells a screen reader what happened (UTF-8): a move, a pass, the result.
+    virtual void Announce(const std::string& text) = 0;
 
     // The start sequence's timer: started, given its interval, stopped.
     virtual void StartStartSequence() = 0;
@@ -140,7 +142,9 @@ public:
 
 private:
     void ComputerMove(std::int32_t side);
-    void PassNotice();
+    // Places the disc with its flips and says so.
+    void Play(int column, int row, std::int32_t side, bool byComputer);
+    void PassNotice(const std::string& who);
     void ShowResult();
 
     TBoard& board_;

@@ -1,5 +1,7 @@
 #include "match/match_rules.h"
 
+#include "match/board_cursor.h"
+
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
     const int margin = BoardGeometry::kMargin;
@@ -56,4 +58,23 @@ std::string ResultCaption(const MatchOutcome& outcome, const std::string& player
 std::string ScoreCaption(int scoreGained)
 {
     return "Score +" + std::to_string(scoreGained);
+}
+
+std::string MoveAnnouncement(const std::string& who, int column, int row, int turned)
+{
+    return who + " " + SquareName(column, row) + "、" + std::to_string(turned) + " 枚返しました";
+}
+
+std::string PassAnnouncement(const std::string& who) { return who + "はパスです"; }
+
+std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score)
+{
+    std::string said;
+    for (const char c : caption)
+        if (c != '\n')
+            said += c;
+    said += " 黒 " + std::to_string(blackCount) + " 枚、白 " + std::to_string(whiteCount) + " 枚";
+    if (!score.empty())
+        said += "、" + score;
+    return said;
 }

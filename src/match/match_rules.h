@@ -58,3 +58,12 @@ CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft);
 // The result captions (UTF-8). `playerName` is the player's name as shown.
 std::string ResultCaption(const MatchOutcome& outcome, const std::string& playerName);
 std::string ScoreCaption(int scoreGained);
+
+// What a screen reader is told of the match (UTF-8): a move ("ズモル蝸牛 e3、
+// 1 枚返しました"), a pass, and the result with the count and the score line
+// (empty: none).
+std::string MoveAnnouncement(const std::string& who, int column, int row, int turned);
+std::string PassAnnouncement(const std::string& who);
+std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score);
+// Who "you" are in those.
+inline constexpr const char* kPlayerInAnnouncements = "あなた";

@@ -15,6 +15,7 @@ class LoggingView : public MatchView {
 public:
     const MatchFlow* flow = nullptr;
     std::vector<std::string> log;
+    std::vector<std::string> said;
     std::function<void()> onPump;
     bool enabled = false;
     bool bubble = false;
@@ -33,6 +34,8 @@ public:
     void PlayStartDisc() override { log.push_back("start disc"); }
     void PlayCountDisc() override {}
     void Pause(int ms) override { log.push_back("pause " + std::to_string(ms)); }
+    // What a screen reader was told, apart from the log.
+    void Announce(const std::string& text) override { said.push_back(text); }
     void PumpEvents() override
     {
         bubble = false;

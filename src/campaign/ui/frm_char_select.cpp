@@ -3,6 +3,7 @@
 #include "campaign/session.h"
 #include "media/ui/frm_data.h"
 #include "platform/services.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
@@ -111,6 +112,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
         Build(this, items);
         placeTabs_[p] = Find<TPanel>(this, tab.c_str());
         placePanels_[p] = Find<TPanel>(this, panel.c_str());
+        Describe(placeTabs_[p], QAccessible::Button, QString::fromUtf8(place.caption));
         connect(placeTabs_[p], &TPanel::MouseDown, this, [this, p](Qt::MouseButton) { SelectPlace(p, true); });
         if (p == kColosseum)
             continue;
@@ -130,6 +132,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
             TImage* portrait = Find<TImage>(this, image.c_str());
             // A copy: the crosses are drawn into it, the catalogue stays unmarked.
             portrait->SetPicture(Media().Picture(PortraitId(*StageOpponent(p, i))));
+            Describe(portrait, QAccessible::Button, Qs(PortraitDescription(p, i, false)));
             portraits_[p][i] = portrait;
             connect(portrait, &TImage::MouseDown, this, [this, p, i](Qt::MouseButton, QPoint) { PickOpponent(p, i); });
         }
@@ -150,6 +153,8 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     chickNutrition_ = Find<TLabel>(this, "lblEiyou");
     chickStrength_ = Find<TLabel>(this, "lblTuyosa");
     chickPortrait_ = Find<TImage>(this, "imgCharEgg");
+    Describe(chickPortrait_, QAccessible::Button, QString());
+    Describe(playerPicture_, QAccessible::Graphic, QStringLiteral("あなた"));
 
     for (const char* background : {"Image1", "Image2", "Image3", "Image4"})
         Find<TImage>(this, background)->SetPicture(Media().Picture(QStringLiteral("imgBack")));
@@ -226,13 +231,18 @@ void TfrmCharSelect::ShowGameCleared()
 void TfrmCharSelect::ShowChick(const ChickPanel& chick)
 {
     chickStrength_->setText(Qs(chick.strengthCaption));
+    chickPortrait_->setAccessibleName(Qs(ChickDescription(chickName_->text().toStdString(), chick.eggStrength)));
     chickPortrait_->SetPicture(Media().Picture(chick.picture));
     chickNutrition_->setText(Qs(chick.nutritionCaption));
     eggPanel_->hide();
     clearPanel_->show();
 }
 
-void TfrmCharSelect::SetChickName(const QString& typed) { chickName_->setText(typed); }
+void TfrmCharSelect::SetChickName(const QString& typed)
+{
+    chickName_->setText(typed);
+    chickPortrait_->setAccessibleName(Qs(ChickDescription(typed.toStdString(), session_->ChickStrength())));
+}
 
 int TfrmCharSelect::EggStrength() const { return session_->ChickStrength(); }
 
@@ -338,6 +348,8 @@ void TfrmCharSelect::DrawCrossUp(int place, int position)
         return;
     const CrossStroke s = CrossUpStroke(portraits_[0][0]->width());
     DrawStroke(portraits_[place][position], s.x1, s.y1, s.x2, s.y2);
+    // Crossed out: the reader hears it too.
+    portraits_[place][position]->setAccessibleName(Qs(PortraitDescription(place, position, true)));
 }
 
 void TfrmCharSelect::DrawCross(int place, int position)
@@ -384,14 +396,10 @@ void TfrmCharSelect::DefeatTick()
         if (after.gameClear) {
             ClearGame();
         } else {
-            if (after.openMountain) {
-                Media().PlayEffect(Effect::Jingle);
-                placeTabs_[1]->show();
-            }
-            if (after.openCyber) {
-                Media().PlayEffect(Effect::Jingle);
-                placeTabs_[2]->show();
-            }
+            if (after.openMountain)
+                OpenPlace(1);
+            if (after.openCyber)
+                OpenPlace(2);
             SetScreenEnabled(this, true);
         }
         break;
@@ -417,6 +425,14 @@ void TfrmCharSelect::CountNutritionUp()
         Platform().Pause(10);
         Platform().PumpEvents();
     }
+    Announce(this, QStringLiteral("栄養 %1").arg(shown));
+}
+
+void TfrmCharSelect::OpenPlace(int place)
+{
+    Media().PlayEffect(Effect::Jingle);
+    placeTabs_[place]->show();
+    Announce(this, QStringLiteral("%1 に行けるようになりました").arg(QString::fromUtf8(CampaignPlace(place)->caption)));
 }
 
 void TfrmCharSelect::ClearGame()

@@ -80,6 +80,7 @@ private:
     void QuitClicked();
     void DefeatTick();
     void CountNutritionUp();
+    void OpenPlace(int place);
     void DrawCrossDown(int place, int position);
     void DrawCrossUp(int place, int position);
     void DrawStroke(TImage* portrait, int x1, int y1, int x2, int y2);

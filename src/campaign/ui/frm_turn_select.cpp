@@ -2,6 +2,7 @@
 
 #include "match/opponent.h"
 #include "media/ui/frm_data.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
@@ -87,6 +88,7 @@ void TfrmTurnSelect::AskAbout(const MatchOpponent& opponent)
     name_->setText(Qs(opponent.name));
     strength_->setText(Qs(opponent.strengthCaption));
     portrait_->SetPicture(Media().Picture(opponent.portrait));
+    Describe(portrait_, QAccessible::Graphic, Qs(opponent.name));
     show();
     raise();
     activateWindow();

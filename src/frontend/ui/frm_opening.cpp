@@ -9,6 +9,7 @@
 #include "media/ui/frm_data.h"
 #include "platform/services.h"
 #include "platform/shift_jis.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
@@ -163,6 +164,21 @@ TfrmOpening::TfrmOpening(QWidget* parent)
     connect(hatchTimer_, &QTimer::timeout, this, &TfrmOpening::HatchTick);
     connect(clearTimer_, &QTimer::timeout, this, &TfrmOpening::CongratulationsTick);
 
+    // For a screen reader: the two figures to pick, the "▼" buttons (whose
+    // mark blinks) and the pictures of the story, the hatching and the clear.
+    Describe(Find<TPanel>(this, "Panel6"), QAccessible::Button, QStringLiteral("男の子"));
+    Describe(Find<TPanel>(this, "Panel7"), QAccessible::Button, QStringLiteral("女の子"));
+    for (TNextButton* next : nextButtons_)
+        next->setAccessibleName(QStringLiteral("次へ"));
+    const std::pair<TImage*, const char*> pictures[] = {
+        {figure_, "あなた"},   {smallEgg_, "不思議な卵"}, {egg_, "卵"},           {shell_, "卵のから"},
+        {chick_, "ヒナ"},      {clearFigure_, "あなた"},  {clearChick_, "ヒナ"},
+    };
+    for (const auto& [picture, name] : pictures)
+        Describe(picture, QAccessible::Graphic, QString::fromUtf8(name));
+    playerName_->setAccessibleName(QStringLiteral("あなたのお名前"));
+    chickName_->setAccessibleName(QStringLiteral("ヒナの名前"));
+
     SetReadingOrder(this, {"Edit1", "Panel6", "Panel7", "Button2", "Button3", "Button5", "Button6", "Button7",
                            "Button8", "Button9", "Button10", "Button11", "Edit2", "Button12", "Button1"});
 
@@ -301,6 +317,7 @@ void TfrmOpening::VerdictClick()
     const Verdict verdict = VerdictFor(chick.eggStrength);
     hatching1_->setText(Qs(verdict.line1));
     hatching2_->setText(Qs(verdict.line2));
+    Announce(this, Qs(std::string(verdict.line1) + verdict.line2 + " " + campaign::StrengthInWords(chick.eggStrength)));
     // The selection screen's bonus stage gets its chick.
     emit ChickJudged(chick);
     Next(10)->hide();

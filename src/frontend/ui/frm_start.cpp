@@ -77,7 +77,8 @@ constexpr Row kLayout[] = {
     {Kind::Button, "Button8", "Panel3", {88, 152, 89, 25}, "もどる"},
 
     // Outside the window's visible part: the type of a used slot's buttons.
-    {Kind::Button, "btnF", nullptr, {300, 0, 169, 25}, "btnF", 19},
+    // Hidden: only its type is read, and no screen reader meets it.
+    {Kind::Button, "btnF", nullptr, {300, 0, 169, 25}, "btnF", 19, Hidden},
 
     // The logo, over the title.
     {Kind::Page, "pnlLogo", nullptr, kPage, nullptr, 0, Plain, kBlack, kBlack},
@@ -134,6 +135,7 @@ TfrmStart::TfrmStart(QWidget* parent)
         glyphs_[glyph]->SetPicture(RenderArt(QStringLiteral("imgTitle%1").arg(glyph + 1)));
     start_->setIcon(QIcon(RenderArt(QStringLiteral("bitStart"))));
     start_->setIconSize(QSize(98, 21));
+    start_->setAccessibleName(QStringLiteral("スタート"));
 
     const auto click = [] { Media().PlayEffect(Effect::Click); };
     connect(logoTimer_, &QTimer::timeout, this, &TfrmStart::OnLogoTimer);

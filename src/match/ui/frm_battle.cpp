@@ -4,6 +4,7 @@
 #include "media/ui/frm_data.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
@@ -195,6 +196,14 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     board_->installEventFilter(this);
     KeepArrowKeys(board_);
     SetReadingOrder(this, {"imgBoard", "btmGiveUp", "lblFinish"});
+    // For a screen reader the board is a table of its 64 squares, "d4 白".
+    DescribeAsBoard(
+        board_, QStringLiteral("盤面"),
+        [this](int column, int row) {
+            return Qs(SquareDescription(column, row, attachedCells_ ? attachedCells_->At(column, row) : Empty));
+        },
+        [this] { return std::pair{cursor_.column, cursor_.row}; });
+    Describe(finishText_, QAccessible::Button, QStringLiteral("対局終了"));
     connect(qApp, &QApplication::focusChanged, cursorFrame_, [this] { cursorFrame_->update(); });
     MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
@@ -212,6 +221,7 @@ void TfrmBattle::AttachMatch(TBoard& board, TDBrains& brains, MatchLedger& ledge
     // The board, the computer opponent and the campaign are made after this
     // screen: the match is set up once they all exist.
     flow_ = std::make_unique<MatchFlow>(board, brains, ledger, GameRandom::Shared(), static_cast<MatchView&>(*this));
+    attachedCells_ = &board;
     board.SetObserver(boardView_.get());
 }
 
@@ -250,6 +260,7 @@ void TfrmBattle::RedrawBoardBackground()
 
 void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
 {
+    BoardCellChanged(board_, column, row);
     const BoardGeometry geometry{board_->width(), board_->height()};
     const int x0 = geometry.OriginX(column);
     const int y0 = geometry.OriginY(row);
@@ -283,6 +294,8 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
     SetFace(rightFace_, second ? sides.playerPicture : opponent.portrait);
     leftName_->setText(Qs(second ? opponent.name : sides.playerName));
     rightName_->setText(Qs(second ? sides.playerName : opponent.name));
+    Describe(leftFace_, QAccessible::Graphic, leftName_->text() + QStringLiteral("（先手、黒）"));
+    Describe(rightFace_, QAccessible::Graphic, rightName_->text() + QStringLiteral("（後手、白）"));
     // The bubble goes next to the opponent.
     bubble_->move(second ? kBubbleLeft : kBubbleRight);
     bubbleText_->move(second ? kBubbleTextLeft : kBubbleTextRight);
@@ -334,6 +347,7 @@ void TfrmBattle::PlayStartDisc() { Media().PlayPlayerPut(1); }
 void TfrmBattle::PlayCountDisc() { Media().PlayComPut(1); }
 void TfrmBattle::Pause(int ms) { Platform().Pause(ms); }
 void TfrmBattle::PumpEvents() { Platform().PumpEvents(); }
+void TfrmBattle::Announce(const std::string& text) { ::Announce(this, Qs(text)); }
 void TfrmBattle::StartStartSequence() { startTimer_->start(); }
 void TfrmBattle::SetStartPace(int ms) { startTimer_->SetInterval(ms); }
 void TfrmBattle::StopStartSequence() { startTimer_->stop(); }
@@ -369,6 +383,7 @@ void TfrmBattle::MessageTick()
     case SpeechBubble::Action::Open:
         bubbleTimer_->stop();
         bubbleText_->setText(Qs(step.text));
+        Announce(flow_->Opponent().name + "「" + step.text + "」");
         bubble_->show();
         bubbleText_->show();
         bubbleTimer_->SetInterval(kMatchWaits.bubbleLine);
@@ -376,6 +391,7 @@ void TfrmBattle::MessageTick()
         break;
     case SpeechBubble::Action::Next:
         bubbleText_->setText(Qs(step.text));
+        Announce(flow_->Opponent().name + "「" + step.text + "」");
         break;
     case SpeechBubble::Action::Close:
         bubble_->hide();
@@ -401,6 +417,7 @@ void TfrmBattle::MoveCursorFrame()
     const BoardGeometry geometry{board_->width(), board_->height()};
     cursorFrame_->setGeometry(geometry.OriginX(cursor_.column) + 7, geometry.OriginY(cursor_.row) + 7, 36, 36);
     cursorFrame_->update();
+    BoardCursorMoved(board_);
 }
 
 bool TfrmBattle::eventFilter(QObject* watched, QEvent* event)

@@ -74,6 +74,7 @@ private:
     void PlayCountDisc() override;
     void Pause(int ms) override;
     void PumpEvents() override;
+    void Announce(const std::string& text) override;
     void StartStartSequence() override;
     void SetStartPace(int ms) override;
     void StopStartSequence() override;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<MatchFlow> flow_;
     std::unique_ptr<BoardView> boardView_;
     BoardCursor cursor_;
+    const TBoard* attachedCells_ = nullptr;  // what the board's squares hold, for a screen reader
 
     // Widgets, by what they are for; their object names are the screen's
     // widget names.

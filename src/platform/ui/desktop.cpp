@@ -1,5 +1,6 @@
 #include "platform/ui/desktop.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
@@ -104,6 +105,7 @@ void SetUpWindow(QWidget* window, Qt::WindowType type, bool sizeable, int client
     window->setPalette(palette);
     AskForFrameWithoutButtons(window, sizeable);
     UseKeyboard(window);
+    UseGameAccessibility(window);
     CentreOnScreen(window);
 }
 
