@@ -573,12 +573,22 @@ void CloseOnTheResult(const Found& select, const std::string& userFile)
         Fail("the save on the result does not hold the match whole");
 }
 
+// The game closes its windows while the player looks them over: a window gone
+// between being listed and being asked about is no error.
+int IgnoreWindowsGone(Display*, XErrorEvent* error)
+{
+    if (error->error_code != BadWindow && error->error_code != BadDrawable && error->error_code != BadMatch)
+        std::fprintf(stderr, "X error %d\n", error->error_code);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
         std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
         return 2;
     }
+    XSetErrorHandler(IgnoreWindowsGone);
     shots = argv[1];
     if (argc == 4 && std::string(argv[2]) == "--close-on-result") {
         CloseOnTheResult(NewGameToTheSelection(), argv[3]);
