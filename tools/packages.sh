@@ -2,7 +2,7 @@
 # play.sh and test.sh, which install whatever is missing.
 ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
   libsdl2-mixer-dev libxcb1-dev fonts-ipafont-gothic)
-ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file procps
+ZUMORU_TEST_PACKAGES=(libgtest-dev qt6-base-private-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file procps
   openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils
   clang-14 libclang-rt-14-dev)
 
