@@ -3,7 +3,7 @@
 ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
   libsdl2-mixer-dev libxcb1-dev fonts-ipafont-gothic)
 ZUMORU_TEST_PACKAGES=(libgtest-dev qt6-base-private-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file procps
-  openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils
+  openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils dbus at-spi2-core python3-pyatspi
   clang-14 libclang-rt-14-dev)
 
 ensure_packages() {

@@ -12,6 +12,14 @@ namespace {
 const char* const kDescribed = "zumoru.describedRole";
 const char* const kBoardTable = "zumoru.boardTable";
 const char* const kAnnouncer = "zumoru.announcer";
+const char* const kNextAnnouncer = "zumoru.nextAnnouncer";
+
+// A reader on the bus hears only that a notification changed and then asks
+// for its name, which the game answers between its waits, often after it has
+// announced something else. Each window therefore announces through a ring of
+// notifications, each keeping its text until its turn comes round again, so
+// that a reader this many announcements behind still reads each one.
+constexpr int kAnnouncers = 8;
 
 // Whether a child is offered to the reader: shown, and not decoration.
 bool Offered(const QWidget* child)
@@ -79,8 +87,8 @@ public:
     }
 };
 
-// The window's notification: a pixel under everything else that draws
-// nothing; its name is what the game said last.
+// One of the window's notifications: a pixel under everything else that
+// draws nothing; its name is one of the last things the game said.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* window) : QWidget(window)
@@ -286,7 +294,8 @@ void UseGameAccessibility(QWidget* window)
         QAccessible::installFactory(GameFactory);
         installed = true;
     }
-    new Announcer(window);
+    for (int i = 0; i < kAnnouncers; ++i)
+        new Announcer(window);
 }
 
 void Describe(QWidget* widget, QAccessible::Role role, const QString& name)
@@ -327,6 +336,18 @@ void BoardCursorMoved(QWidget* board)
 
 void Announce(QWidget* window, const QString& text)
 {
-    if (auto* announcer = window->findChild<Announcer*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly))
-        announcer->setAccessibleName(text);
+    const QList<Announcer*> announcers =
+        window->findChildren<Announcer*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly);
+    if (announcers.isEmpty())
+        return;
+    const int next = window->property(kNextAnnouncer).toInt() % static_cast<int>(announcers.size());
+    announcers.at(next)->setAccessibleName(text);
+    window->setProperty(kNextAnnouncer, next + 1);
+}
+
+void AnswerReaders()
+{
+    // The bus delivers a reader's questions to the game's thread as queued
+    // calls, and the game queues none of its own.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }

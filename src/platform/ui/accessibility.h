@@ -11,7 +11,7 @@
 class QWidget;
 
 // Makes `window` one of the game's windows for the reader, with its own
-// notification (every screen gets this with its window set-up).
+// notifications (every screen gets this with its window set-up).
 void UseGameAccessibility(QWidget* window);
 
 // A picture or panel that means something: its role (a button for one the
@@ -30,5 +30,11 @@ void BoardCursorMoved(QWidget* board);
 
 // What the game says that is painted rather than written in a control (a
 // move, a pass, a remark, a result, a count): told to the reader through the
-// notification of `window`, a game window.
+// next of the notifications of `window`, a game window, where it stays
+// readable while the next few are told.
 void Announce(QWidget* window, const QString& text);
+
+// Answers what a screen reader has asked over the bus since the game last
+// took events, and runs nothing else: for the game's waits, which take no
+// input and run no timer.
+void AnswerReaders();

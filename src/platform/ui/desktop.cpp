@@ -8,11 +8,14 @@
 #include "platform/ui/x11_display.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
+#include <algorithm>
 
 QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                                                QMessageBox::StandardButtons buttons)
@@ -47,8 +50,20 @@ void DesktopServices::Beep()
 void DesktopServices::Pause(int ms)
 {
     const int scaled = ScaledMs(ms);
-    if (scaled > 0)
+    if (scaled <= 0)
+        return;
+    if (!QAccessible::isActive()) {
         QThread::msleep(static_cast<unsigned long>(scaled));
+        return;
+    }
+    // A screen reader asks for what it has just been told, and gives up when
+    // no answer comes within a second: with one listening, the wait answers
+    // it as it goes, and takes nothing else meanwhile.
+    const QDeadlineTimer end(scaled);
+    for (qint64 left = scaled; left > 0; left = end.remainingTime()) {
+        AnswerReaders();
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 5)));
+    }
 }
 
 void DesktopServices::PumpEvents()

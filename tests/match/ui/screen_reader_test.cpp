@@ -21,10 +21,18 @@ namespace {
 // Every accessibility event, as (name of the object or cell, event type).
 std::vector<std::pair<QString, QAccessible::Event>> heard;
 
+// Each notification's announcement, with the object a reader on the bus
+// would ask for its text afterwards.
+std::vector<std::pair<QAccessibleInterface*, QString>> told;
+
 void Hear(QAccessibleEvent* event)
 {
-    if (QAccessibleInterface* iface = event->accessibleInterface())
-        heard.emplace_back(iface->text(QAccessible::Name), event->type());
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (!iface)
+        return;
+    heard.emplace_back(iface->text(QAccessible::Name), event->type());
+    if (event->type() == QAccessible::NameChanged && iface->role() == QAccessible::Notification)
+        told.emplace_back(iface, iface->text(QAccessible::Name));
 }
 
 // Everything offered under an object, depth first, as "role name" lines.
@@ -65,6 +73,7 @@ protected:
     void SetUp() override
     {
         heard.clear();
+        told.clear();
         QAccessible::installUpdateHandler(Hear);
         // As a screen reader on the bus would turn it on.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
@@ -140,6 +149,7 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     EXPECT_EQ(focused->text(QAccessible::Name), Utf("d3 空き"));
     EXPECT_TRUE(focused->state().focused);
     heard.clear();
+    told.clear();
     QTest::keyClick(board, Qt::Key_Return);
     ASSERT_TRUE(RunUntil([] { return frmBattle->isEnabled(); }));
     EXPECT_EQ(table->child(2 * 8 + 3)->text(QAccessible::Name), Utf("d3 黒"));
@@ -151,6 +161,12 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
         return event.second == QAccessible::NameChanged && event.first == Utf("d3 黒");
     });
     EXPECT_GE(renamed, 1);
+    // A reader on the bus asks for an announcement's text only after the
+    // game has gone on: the player's move still reads as told once the
+    // computer's answer has been told too.
+    ASSERT_GE(told.size(), 2u);
+    for (const auto& [notification, text] : told)
+        EXPECT_EQ(notification->text(QAccessible::Name).toStdString(), text.toStdString());
 
     // The computer cannot answer: its pass is announced; then the last move
     // and the result with the count.

@@ -3,6 +3,7 @@
 // ui.real_display test gives it (these cases skip themselves elsewhere).
 #include "platform/ui/desktop.h"
 #include "platform/ui/sdl_wave_player.h"
+#include "platform/ui/timing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +93,38 @@ TEST(Desktop, WhatIsShownBeforeAWaitIsOnTheDisplayDuringIt)
             red += pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60;
         }
     EXPECT_GT(red, 100) << "the notice is not on the display";
+}
+
+TEST(Desktop, AWaitAnswersAScreenReaderAndTakesNothingElse)
+{
+    // A reader on the bus asks for what it was just told and gives up when no
+    // answer comes within a second; its questions reach the game's thread as
+    // queued calls. A key and a timer are what the wait holds back.
+    SetTimeScale(1);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    struct KeyCount : QObject {
+        int keys = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            keys += event->type() == QEvent::KeyPress;
+            return false;
+        }
+    } screenKeys;
+    QWidget screen;
+    screen.installEventFilter(&screenKeys);
+    QObject reader;
+    bool answered = false, timerRan = false;
+    QMetaObject::invokeMethod(&reader, [&] { answered = true; }, Qt::QueuedConnection);
+    QCoreApplication::postEvent(&screen, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+    QTimer::singleShot(1, &reader, [&] { timerRan = true; });
+    DesktopServices().Pause(100);
+    EXPECT_TRUE(answered) << "the reader's question waited for the end of the wait";
+    EXPECT_EQ(screenKeys.keys, 0) << "a key was taken during the wait";
+    EXPECT_FALSE(timerRan) << "a timer ran during the wait";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screenKeys.keys, 1);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    SetTimeScale(0);
 }
 
 TEST(Desktop, TheBeepSoundsThroughTheGamesAudio)

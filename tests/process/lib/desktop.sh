@@ -41,6 +41,13 @@ start_game() {
   game_groups+=("$game_pid")
 }
 
+# start_service COMMAND...: a helper the game talks to (a bus), in a process
+# group of its own with whatever it starts, killed with the game's.
+start_service() {
+  setsid "$@" &
+  game_groups+=("$!")
+}
+
 # wait_for_window TITLE [SECONDS]: a visible window of that title, with a
 # generous bound for a loaded machine.
 wait_for_window() {

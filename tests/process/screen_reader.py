@@ -1,0 +1,418 @@
+#!/usr/bin/python3
+"""The game as a screen reader meets it, over the AT-SPI bus, played by keys.
+
+    screen_reader.py USER_FILE
+
+Finds the game on the accessibility bus and plays it with keys alone, the way
+a blind player with a screen reader would: Tab until the focused control's
+name is the one wanted, Space to press it. A new game ("taro", the boy, 普通,
+the egg's story), the first forest opponent as the first mover; the board is
+read as the table "盤面" of 64 cells named like "d4 白", the move chosen from
+those names and typed ("d3", Return). Everything the game announces through
+its notifications is heard and checked against the rules: each move legal
+for its side and turning the discs it says, each pass a side without a move,
+the cells read at every turn the position the moves heard make, the result's
+counts the final position's. A match that passes no turn is followed by one
+against the next opponent not yet beaten, three at most; then "対局終了" and
+the quit with save, answered はい. USER_FILE must then hold the game.
+Exit code 0 when all held.
+"""
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+PLAYER = "あなた"
+BLACK, WHITE, EMPTY = 1, -1, 0
+CONTENT = {"黒": BLACK, "白": WHITE, "空き": EMPTY}
+DIRECTIONS = [(dc, dr) for dc in (-1, 0, 1) for dr in (-1, 0, 1) if dc or dr]
+CORNERS = [(1, 1), (8, 1), (1, 8), (8, 8)]
+# What the game announces.
+MOVE = re.compile(r"(.+) ([a-h])([1-8])、(\d+) 枚返しました")
+PASS = re.compile(r"(.+)はパスです")
+RESULT = re.compile(r"(.+) 黒 (\d+) 枚、白 (\d+) 枚(?:、Score \+(\d+))?")
+
+failures = []
+heard = []  # what the game announced, in order
+
+
+def fail(what):
+    print("FAIL:", what, flush=True)
+    failures.append(what)
+
+
+# ---------------------------------------------------------------- the bus
+
+context = GLib.MainContext.default()
+
+
+def pump(seconds=0.0):
+    end = time.monotonic() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.01)
+
+
+def wait_for(condition, seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump()
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.02)
+    return None
+
+
+announcers = []  # each game window's notifications
+board = []  # the board's table and its cells, once met
+board_focused = []  # for each time the board took the focus: how much had been heard by then
+
+
+def listen_to(game):
+    """Knows each game window's notifications, once the windows are made."""
+    announcers.clear()
+    for window in range(game.childCount):
+        frame = game.getChildAtIndex(window)
+        announcers.extend(child for child in (frame.getChildAtIndex(i) for i in range(frame.childCount))
+                          if child is not None and child.getRole() == pyatspi.ROLE_NOTIFICATION)
+
+
+# A notification's event names the object only: the listener asks for its
+# text at once, as a reader does. The player's turn is taken from the board's
+# focus events, not by asking the game over and over while it plays.
+def on_name_change(event):
+    if event.source not in announcers:
+        return
+    try:
+        said = event.source.name
+    except Exception as error:
+        fail(f"an announcement that could not be read: {error}")
+        return
+    if not said:
+        fail("an announcement read as nothing")
+        return
+    heard.append(said)
+    print("heard:", said, flush=True)
+    # Told of a pass, the player looks over the board at once, while the
+    # game still shows its notice.
+    if PASS.fullmatch(said) and board:
+        try:
+            read_cells(board[0])
+        except Exception as error:
+            fail(f"the board could not be read while the pass was shown: {error}")
+
+
+def on_focus(event):
+    if event.detail1 and event.source in board:
+        board_focused.append(len(heard))
+
+
+def game_on_the_bus():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        application = desktop.getChildAtIndex(i)
+        if application is not None and application.name == "zumoru":
+            return application
+    return None
+
+
+def showing(accessible):
+    try:
+        return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def descendants(accessible):
+    """The showing objects under `accessible`, the board's cells left out."""
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is None or not showing(child):
+            continue
+        yield child
+        if child.getRole() != pyatspi.ROLE_TABLE:
+            yield from descendants(child)
+
+
+def focused(game):
+    """The focused control, the innermost where a box and its button both are."""
+    found = None
+    for accessible in descendants(game):
+        if accessible.getRole() != pyatspi.ROLE_FRAME and accessible.getState().contains(pyatspi.STATE_FOCUSED):
+            found = accessible
+    return found
+
+
+def focused_name(game):
+    try:
+        control = focused(game)
+        return control.name if control is not None else None
+    except Exception:  # a window closed while it was read
+        return None
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", *names], check=True)
+
+
+def press(game, wanted, tabs=30):
+    """Tab until the focus is on the control named `wanted` (a name, or a test
+    of names), then Space. Returns the name pressed."""
+    matches = wanted if callable(wanted) else lambda name: name == wanted
+    for _ in range(tabs):
+        now = wait_for(lambda: focused_name(game), 10)
+        if now is not None and matches(now):
+            key("space")
+            return now
+        key("Tab")
+        pump(0.05)
+    fail(f"{wanted} is not reached by Tab")
+    sys.exit(1)
+
+
+# ---------------------------------------------------------------- the board
+
+def flips(board, column, row, side):
+    if board[column, row] != EMPTY:
+        return []
+    turned = []
+    for dc, dr in DIRECTIONS:
+        line, c, r = [], column + dc, row + dr
+        while 1 <= c <= 8 and 1 <= r <= 8 and board[c, r] == -side:
+            line.append((c, r))
+            c, r = c + dc, r + dr
+        if line and 1 <= c <= 8 and 1 <= r <= 8 and board[c, r] == side:
+            turned += line
+    return turned
+
+
+def moves(board, side):
+    return [(c, r) for r in range(1, 9) for c in range(1, 9) if flips(board, c, r, side)]
+
+
+def played(board, column, row, side):
+    after = dict(board)
+    for square in flips(board, column, row, side) + [(column, row)]:
+        after[square] = side
+    return after
+
+
+def square_name(column, row):
+    return "abcdefgh"[column - 1] + str(row)
+
+
+def board_table(game):
+    for accessible in descendants(game):
+        if accessible.getRole() == pyatspi.ROLE_TABLE and accessible.name == "盤面":
+            return accessible
+    return None
+
+
+def read_cells(table):
+    """The 64 cells by their names, row 1 first: "d4 白", "e5 空き"."""
+    board = {}
+    if table.childCount != 64:
+        fail(f"the board has {table.childCount} cells")
+    for index in range(table.childCount):
+        cell = table.getChildAtIndex(index)
+        column, row = index % 8 + 1, index // 8 + 1
+        match = re.fullmatch(r"([a-h][1-8]) (黒|白|空き)", cell.name or "")
+        if cell.getRole() != pyatspi.ROLE_TABLE_CELL or not match or match[1] != square_name(column, row):
+            fail(f"cell {index} is a {cell.getRoleName()} named {cell.name!r}")
+            continue
+        board[column, row] = CONTENT[match[2]]
+    return board
+
+
+def choose(board, side):
+    """A move that leaves the computer no answer (a pass) when there is one;
+    else few answers and no corner for it, looking a reply further for a pass
+    once the board fills up."""
+    def forces_pass(after):
+        return not moves(after, -side) and moves(after, side)
+
+    def pass_chance(after):
+        # The first forest opponent takes a corner when it can, else any move.
+        replies = [q for q in CORNERS if flips(after, *q, -side)][:1] or moves(after, -side)
+        chances = []
+        for reply in replies:
+            answer = played(after, *reply, -side)
+            ours = moves(answer, side)
+            chances.append(1 if not ours and moves(answer, -side) else
+                           max((1 if forces_pass(played(answer, *m, side)) else 0) for m in ours) if ours else 0)
+        return sum(chances) / len(chances) if chances else 0
+
+    empties = sum(value == EMPTY for value in board.values())
+
+    def score(move):
+        after = played(board, *move, side)
+        answers = moves(after, -side)
+        if not answers:
+            return 10000 if moves(after, side) else -5000
+        edge = lambda n: min(n, 9 - n)
+        c, r = edge(move[0]), edge(move[1])
+        weight = 100 if (c, r) == (1, 1) else -50 if (c, r) == (2, 2) else -20 if 1 in (c, r) and 2 in (c, r) else 0
+        value = weight - 12 * len(answers) - (300 if any(q in CORNERS for q in answers) else 0)
+        return value + (5000 * pass_chance(after) if empties <= 20 else 0)
+
+    return max(moves(board, side), key=score)
+
+
+# ---------------------------------------------------------------- a match
+
+def play_match(game, opponent):
+    """From the turn dialog's "先手" to the result heard. Returns the passes
+    heard and the result's match."""
+    model = {(c, r): EMPTY for c in range(1, 9) for r in range(1, 9)}
+    model[4, 4] = model[5, 5] = WHITE
+    model[4, 5] = model[5, 4] = BLACK
+    side_of = {PLAYER: BLACK, opponent: WHITE}
+    passes = 0
+    result = None
+    listened = len(heard)
+
+    def follow():
+        """Applies what was heard since the last look to the model."""
+        nonlocal listened, passes, result, model
+        while listened < len(heard):
+            said = heard[listened]
+            listened += 1
+            if match := MOVE.fullmatch(said):
+                side = side_of.get(match[1])
+                column, row = "abcdefgh".index(match[2]) + 1, int(match[3])
+                turned = flips(model, column, row, side) if side else []
+                if not turned or len(turned) != int(match[4]):
+                    fail(f"heard {said!r}, but the position allows {len(turned)} discs turned there")
+                else:
+                    model = played(model, column, row, side)
+            elif match := PASS.fullmatch(said):
+                passes += 1
+                side = side_of.get(match[1])
+                if side is None or moves(model, side) or not moves(model, -side):
+                    fail(f"heard {said!r}, but that side had a move or the match was over")
+            elif RESULT.fullmatch(said):
+                result = RESULT.fullmatch(said)
+
+    press(game, "先手")
+    table = wait_for(lambda: board_table(game), 10)
+    if table is None:
+        fail("no table 盤面 on the match screen")
+        sys.exit(1)
+    board[:] = [table] + [table.getChildAtIndex(i) for i in range(table.childCount)]
+    # The board takes the focus when the start hands the player the move,
+    # perhaps before it was met here.
+    ready = lambda: table.getState().contains(pyatspi.STATE_FOCUSED)
+    for turn in range(40):
+        # The player's turn, or the result.
+        if not wait_for(lambda: (follow(), result or ready())[1], 30):
+            fail("neither the player's turn nor the result came")
+            break
+        pump(0.05)
+        follow()
+        if result:
+            break
+        position = read_cells(table)
+        if position != model:
+            fail(f"at turn {turn + 1} the cells read differ from the moves heard")
+            model = position
+        if turn == 0:
+            print("cells:", " ".join(table.getChildAtIndex(i).name for i in range(64)), flush=True)
+        move = choose(position, BLACK)
+        typed = f"{PLAYER} {square_name(*move)}、"
+        key(*square_name(*move), "Return")
+        # The move is heard; the turn comes back when the board takes the
+        # focus again after it.
+        moved = wait_for(lambda: next((i + 1 for i in range(listened, len(heard)) if heard[i].startswith(typed)), 0), 10)
+        if not moved:
+            fail(f"typed {square_name(*move)}, but the move was not announced")
+            break
+        ready = lambda: any(at >= moved for at in board_focused)
+    if not wait_for(lambda: (follow(), result)[1], 30):
+        fail("no result heard")
+        sys.exit(1)
+    black, white = sum(v == BLACK for v in model.values()), sum(v == WHITE for v in model.values())
+    if (int(result[2]), int(result[3])) != (black, white):
+        fail(f"the result says {result[2]}:{result[3]}, the moves heard make {black}:{white}")
+    return passes, result
+
+
+def saved_record(path):
+    """The player's save: the name, the nutrition, the opponents beaten."""
+    with open(path, "rb") as stored:
+        image = stored.read().replace(b"\r\n", b"\n")  # each 0x0A is stored as 0x0D 0x0A
+    return image[:image.index(b"\0")], int.from_bytes(image[24:28], "little", signed=True), image[32:44]
+
+
+def main():
+    user_file = sys.argv[1]
+    pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    game = wait_for(game_on_the_bus, 30)
+    if game is None:
+        fail("the game is not on the accessibility bus")
+        return 1
+    # Every name is read from the game itself, never from a copy kept here.
+    game.set_cache_mask(0)
+
+    # The title, a new game in slot 1, the opening.
+    wait_for(lambda: focused_name(game) == "スタート", 30)
+    listen_to(game)
+    press(game, "スタート")
+    press(game, "はじめから")
+    press(game, "no-file")
+    wait_for(lambda: focused_name(game) == "あなたのお名前", 10)
+    key("t", "a", "r", "o")
+    press(game, "男の子")
+    press(game, "普通")
+    for _ in range(4):
+        press(game, "次へ")
+
+    # The forest's opponents in reading order, the first one not beaten each
+    # time, until a pass has been heard.
+    def unbeaten(name):
+        return "強さ" in name and "倒した" not in name
+
+    passes = nutrition = 0
+    wins = []
+    for number in range(1, 4):
+        portrait = press(game, unbeaten)
+        opponent = portrait.split(" ")[0]
+        passes, result = play_match(game, opponent)
+        print(f"match {number} against {opponent}: {passes} pass(es) heard, {result[0]}", flush=True)
+        press(game, "対局終了")
+        if result[4] is not None:
+            wins.append(number)
+            nutrition += int(result[4])
+            # The first win is counted up on the selection screen.
+            count = f"栄養 {nutrition}"
+            if not wait_for(lambda: count in heard, 30):
+                fail(f"no {count!r} heard after the win")
+        if passes:
+            break
+    if not passes:
+        fail("no pass heard in any match")
+
+    # The quit, answered はい: the game saves and ends.
+    press(game, "ゲームを終わる")
+    if not wait_for(lambda: focused_name(game) == "はい", 10):
+        fail("the quit's question has no はい focused")
+    key("Return")
+    if not wait_for(lambda: game_on_the_bus() is None, 20):
+        fail("the game is still on the bus after the quit")
+    name, saved_nutrition, beaten = saved_record(user_file)
+    print(f"saved: {name.decode()}, nutrition {saved_nutrition}, beaten {list(beaten[:4])}", flush=True)
+    if name != b"taro" or saved_nutrition != nutrition or list(beaten[:4]) != [1] * len(wins) + [0] * (4 - len(wins)):
+        fail("the save does not hold the game played")
+    print("screen reader:", f"{len(failures)} failure(s)" if failures else "ok", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
