@@ -3,6 +3,7 @@
 //
 //   desktop_player SHOTS_DIR
 //   desktop_player SHOTS_DIR --close-on-result USER_FILE
+//   desktop_player SHOTS_DIR --keys-only USER_FILE
 //
 // It goes from the title to the selection screen, checks the window frames
 // and the turn dialog staying above the selection screen, plays one match as
@@ -19,6 +20,14 @@
 // result, before "対局終了" is pressed, asks the window manager to close the
 // match screen and answers はい: the game must end, its save (USER_FILE) holding
 // the match whole, the opponent beaten and the egg fed the margin, once.
+//
+// With --keys-only it plays as a player without a mouse, by keyboard events
+// alone: Space and Tab through the title and the opening, Tab until the focus
+// frame shows around the first forest opponent, Space, 先手, each move typed
+// as its square ("d3") and Return, "対局終了" by Space, the same opponent again
+// until a match is won (three at most), then "ゲームを終わる" and Return to the
+// question. The save (USER_FILE) must hold the win: the opponent beaten and
+// the egg fed the margin.
 #include "board/board.h"
 #include "platform/data_files.h"
 #include "profile/player_record.h"
@@ -47,6 +56,7 @@ using Clock = std::chrono::steady_clock;
 Display* display = nullptr;
 std::string shots;
 int failures = 0;
+bool keysOnly = false;  // every press a key: squares typed, controls reached by Tab
 
 void Fail(const std::string& what)
 {
@@ -90,7 +100,8 @@ std::string Title(Window window)
     return title;
 }
 
-// A visible top-level client window of the given title and client size; with
+// A visible top-level client window whose title begins with the given one
+// (Qt adds the game's caption to a box's own title), of the client size; with
 // a size of 0 x 0, one of a size that none of the game's screens has (a
 // message box).
 struct Found {
@@ -124,7 +135,7 @@ std::optional<Found> FindWindow(const std::string& title, int width, int height)
     for (const unsigned long id : Property(DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW)) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display, id, &attributes) || attributes.map_state != IsViewable ||
-            Title(id) != title)
+            Title(id).rfind(title, 0) != 0)
             continue;
         if (width ? attributes.width != width || attributes.height != height
                   : ScreenSize(attributes.width, attributes.height))
@@ -289,23 +300,29 @@ std::set<int> Flips(const TBoard& before, int column, int row, std::int32_t side
     return flipped;
 }
 
-// The player's choice: the move that leaves the computer fewest answers (a
-// pass when it can), then the one that turns most.
+// The player's choice, enough to beat the first forest opponent most times:
+// a move that leaves the computer no answer (a pass) when there is one; else
+// the corners first and the squares that hand them over last, and few
+// answers for the computer.
 int ChooseSquare(const TBoard& board, std::int32_t side)
 {
-    int best = 0, bestAnswers = 99, bestFlips = -1;
+    static constexpr int kWeights[4][4] = {{100, -20, 10, 5}, {-20, -50, -2, -2}, {10, -2, 1, 1}, {5, -2, 1, 0}};
+    int best = 0, bestScore = 0;
     for (int c = 1; c <= 8; ++c)
         for (int r = 1; r <= 8; ++r) {
             if (!board.CanPlace(c, r, side))
                 continue;
             TBoard after = board;
             after.PlaceAndFlip(c, r, side, false);
-            const int answers = after.CountMoves(-side);
-            const int flips = after.CountDiscs(side) - board.CountDiscs(side);
-            if (answers < bestAnswers || (answers == bestAnswers && flips > bestFlips)) {
+            int score = kWeights[std::min(r, 9 - r) - 1][std::min(c, 9 - c) - 1] - 12 * after.CountMoves(-side);
+            if (after.CountMoves(-side) == 0 && after.CountMoves(side) > 0)
+                score += 10000;
+            for (const int corner : {11, 18, 81, 88})
+                if (after.CanPlace(corner / 10, corner % 10, -side))
+                    score -= 300;
+            if (!best || score > bestScore) {
                 best = CellIndex(c, r);
-                bestAnswers = answers;
-                bestFlips = flips;
+                bestScore = score;
             }
         }
     return best;
@@ -313,6 +330,13 @@ int ChooseSquare(const TBoard& board, std::int32_t side)
 
 void PressSquare(const Found& match, int cell)
 {
+    if (keysOnly) {
+        // The square's name, "d3", and Return.
+        Key(XK_a + cell / 10 - 1);
+        Key(XK_0 + cell % 10);
+        Key(XK_Return);
+        return;
+    }
     Press(match, kBoardX + (cell / 10 - 1) * kPitch + 24, kBoardY + (cell % 10 - 1) * kPitch + 24);
 }
 
@@ -453,7 +477,9 @@ MatchReport PlayMatch(const Found& match, std::int32_t player, bool leave = true
         Fail("no result over the board");
     Sleep(300);
     Shot("desktop-match-result", match);
-    if (leave)
+    if (leave && keysOnly)
+        Key(XK_space);  // "対局終了" has the focus
+    else if (leave)
         Press(match, 480 + 56, 288 + 20);
     return report;
 }
@@ -528,6 +554,123 @@ Found NewGameToTheSelection()
     return select;
 }
 
+// ---------------------------------------------------------------- the keys
+
+struct Rect {
+    int x, y, width, height;
+};
+
+constexpr Rect kFirstPortrait{123, 91, 90, 90};  // imgChar1_1 on the selection screen
+constexpr Rect kQuitButton{368, 276, 121, 33};   // "ゲームを終わる"
+constexpr Rect kFirstMoverButton{128, 40, 129, 49};  // "先手" in the turn dialog
+
+// The keyboard's focus frame around a control, as the player sees it: a
+// dotted line of black on white two pixels outside the control, above and
+// below it.
+bool FocusFrameAround(const Found& window, const Rect& control)
+{
+    const int width = control.width + 4, height = control.height + 4;
+    const Grab grab(window, control.x - 2, control.y - 2, width, height);
+    int black = 0, white = 0;
+    for (const int y : {0, height - 1})
+        for (int x = 0; x < width; ++x) {
+            const Rgb p = grab.At(x, y);
+            black += p.r < 30 && p.g < 30 && p.b < 30;
+            white += p.r > 225 && p.g > 225 && p.b > 225;
+        }
+    return black > width / 2 && white > width / 2 && black + white > 2 * width * 9 / 10;
+}
+
+// Tab until the focus frame is around the control, then Space. A screen busy
+// with an animation takes no keys meanwhile.
+void TabToAndPress(const Found& window, const Rect& control, const char* name)
+{
+    const auto start = Clock::now();
+    for (int tabs = 0; !FocusFrameAround(window, control); ++tabs) {
+        if (Since(start) > 30 || tabs > 60) {
+            Shot("keys-focus-lost", window);
+            Fail(std::string("no focus frame around ") + name);
+            std::exit(1);
+        }
+        Key(XK_Tab);
+        Sleep(200);
+    }
+    Key(XK_space);
+}
+
+// The title, the menu, a new game in slot 1 for "taro", the boy, "普通", the
+// egg's story, by keys: each screen gives the focus to the control a player
+// goes on with.
+Found NewGameByKeys()
+{
+    const Found title = WaitWindow(kCaption, 265, 185);
+    const auto started = Clock::now();
+    for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
+        start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
+    Sleep(300);
+    Key(XK_space);  // スタート
+    Sleep(300);
+    Key(XK_space);  // はじめから
+    Sleep(300);
+    Key(XK_space);  // slot 1, empty: no question
+    WaitWindow(kCaption, 271, 185);
+    Sleep(300);
+    for (const KeySym key : {XK_t, XK_a, XK_r, XK_o})
+        Key(key);
+    Key(XK_Tab);
+    Key(XK_space);  // the boy
+    Sleep(300);
+    Key(XK_Tab);
+    Key(XK_space);  // 普通, after やさしい
+    for (int step = 1; step <= 4; ++step) {
+        Sleep(300);
+        Key(XK_space);  // "▼"
+    }
+    return WaitWindow(kCaption, 510, 333);
+}
+
+// A new game, the first forest opponent beaten and the quit with save, by
+// keyboard events alone.
+void FirstWinByKeys(const std::string& userFile)
+{
+    const Found select = NewGameByKeys();
+    Shot("keys-selection", select);
+    MatchReport report;
+    bool won = false;
+    for (int match = 1; match <= 3 && !won; ++match) {
+        TabToAndPress(select, kFirstPortrait, "the first opponent of the forest");
+        const Found turn = WaitWindow(kCaption, 271, 202);
+        Sleep(300);
+        TabToAndPress(turn, kFirstMoverButton, "先手");
+        const Found board = WaitWindow(kCaption, 604, 350);
+        report = PlayMatch(board, Black);
+        won = report.black > report.white;
+        WaitWindow(kCaption, 510, 333);
+    }
+    if (!won)
+        Fail("no match won in three");
+    // After a first win the screen takes keys again once the count-up is over.
+    TabToAndPress(select, kQuitButton, "ゲームを終わる");
+    WaitWindow("ゲーム終了", 0, 0);
+    Sleep(500);
+    Key(XK_Return);  // はい
+    if (!Gone(kCaption, 510, 333, 10))
+        Fail("the game did not end after はい");
+    Sleep(500);
+    const auto stored = ReadStoredFile(userFile);
+    if (!stored) {
+        Fail("nothing was saved in " + userFile);
+        return;
+    }
+    PlayerRecord saved{};
+    saved.Fill(*stored);
+    const int margin = report.white == 0 ? 64 : report.black - report.white;
+    std::printf("saved after the keys: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(),
+                saved.OpponentKnockDown(0, 0));
+    if (won && (saved.OpponentKnockDown(0, 0) != 1 || saved.GetNutrition() != margin))
+        Fail("the save does not hold the first win");
+}
+
 // A window manager's close of a window, as a desktop's Alt+F4 or a logout asks it.
 void AskToClose(const Found& window)
 {
@@ -589,7 +732,15 @@ int main(int argc, char** argv)
         return 2;
     }
     XSetErrorHandler(IgnoreWindowsGone);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each line seen as it comes, also when the test is cut short
     shots = argv[1];
+    if (argc == 4 && std::string(argv[2]) == "--keys-only") {
+        keysOnly = true;
+        FirstWinByKeys(argv[3]);
+        std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
+        XCloseDisplay(display);
+        return failures ? 1 : 0;
+    }
     if (argc == 4 && std::string(argv[2]) == "--close-on-result") {
         CloseOnTheResult(NewGameToTheSelection(), argv[3]);
         std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);

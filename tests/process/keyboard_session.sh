@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The installed game under openbox played without a mouse: desktop_player
+# sends keyboard events only, from the title through a new game to the first
+# forest opponent beaten (played again until won) and the quit with save,
+# reading the board and the focus frame back from the display. The game must
+# end, and the save must hold the win.
+set -euo pipefail
+binary=$1
+source_dir=$2
+player=$3
+build_dir=$(dirname "$binary")
+work=$(mktemp -d)
+source "$source_dir/tests/process/lib/desktop.sh"
+trap 'desktop_cleanup; rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+export ZUMORU_HOME="$work/home/zumoru"
+export XDG_RUNTIME_DIR="$work"
+mkdir -p "$work/shots"
+
+start_desktop "$work" openbox
+start_game "$work/prefix/games/zumoru"
+wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
+"$player" "$work/shots" --keys-only "$ZUMORU_HOME/data/user01.usr"
+wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
+wait "$game_pid" && code=0 || code=$?
+[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
+echo "keyboard session: ok"
