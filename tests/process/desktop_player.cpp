@@ -484,6 +484,25 @@ MatchReport PlayMatch(const Found& match, std::int32_t player, bool leave = true
     return report;
 }
 
+// The save of a new game whose last match against the first forest opponent
+// is `report`: the match whole, the opponent beaten and the egg fed the
+// margin, once, when it was won; nothing of it otherwise.
+void CheckSave(const std::string& userFile, const MatchReport& report)
+{
+    const auto stored = ReadStoredFile(userFile);
+    if (!stored) {
+        Fail("nothing was saved in " + userFile);
+        return;
+    }
+    PlayerRecord saved{};
+    saved.Fill(*stored);
+    const bool won = report.black > report.white;
+    const int margin = report.white == 0 ? 64 : report.black - report.white;
+    std::printf("saved: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(), saved.OpponentKnockDown(0, 0));
+    if (saved.OpponentKnockDown(0, 0) != (won ? 1 : 0) || saved.GetNutrition() != (won ? margin : 0))
+        Fail("the save does not hold the last match whole");
+}
+
 // ---------------------------------------------------------------- the desktop
 
 const std::string kCaption = "ズモルリバロ";
@@ -657,18 +676,7 @@ void FirstWinByKeys(const std::string& userFile)
     if (!Gone(kCaption, 510, 333, 10))
         Fail("the game did not end after はい");
     Sleep(500);
-    const auto stored = ReadStoredFile(userFile);
-    if (!stored) {
-        Fail("nothing was saved in " + userFile);
-        return;
-    }
-    PlayerRecord saved{};
-    saved.Fill(*stored);
-    const int margin = report.white == 0 ? 64 : report.black - report.white;
-    std::printf("saved after the keys: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(),
-                saved.OpponentKnockDown(0, 0));
-    if (won && (saved.OpponentKnockDown(0, 0) != 1 || saved.GetNutrition() != margin))
-        Fail("the save does not hold the first win");
+    CheckSave(userFile, report);
 }
 
 // A window manager's close of a window, as a desktop's Alt+F4 or a logout asks it.
@@ -701,19 +709,7 @@ void CloseOnTheResult(const Found& select, const std::string& userFile)
     if (!Gone(kCaption, 604, 350, 10))
         Fail("the game did not end after はい");
     Sleep(500);
-    const auto stored = ReadStoredFile(userFile);
-    if (!stored) {
-        Fail("nothing was saved in " + userFile);
-        return;
-    }
-    PlayerRecord saved{};
-    saved.Fill(*stored);
-    const bool won = report.black > report.white;
-    const int margin = report.white == 0 ? 64 : report.black - report.white;
-    std::printf("saved on the result: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(),
-                saved.OpponentKnockDown(0, 0));
-    if (saved.OpponentKnockDown(0, 0) != (won ? 1 : 0) || saved.GetNutrition() != (won ? margin : 0))
-        Fail("the save on the result does not hold the match whole");
+    CheckSave(userFile, report);
 }
 
 // The game closes its windows while the player looks them over: a window gone
