@@ -18,11 +18,23 @@ QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QSt
                                                QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title.isEmpty() ? QString::fromUtf8(kGameCaption) : title, text, buttons);
+    // As a Japanese desktop's question boxes read: the Y and N keys answer
+    // (a message box presses the button whose mnemonic key is typed).
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
+        {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [button, caption] : captions)
         if (QAbstractButton* shown = box.button(button))
             shown->setText(QString::fromUtf8(caption));
+
+    // Qt ends a window's title with the application's display name ("投了 —
+    // ズモルリバロ") unless the title already ends with it; a box carries its
+    // own title alone. The window system takes the title as the box is first
+    // shown, so for that moment the box's title stands as the display name.
+    box.setWindowModality(Qt::ApplicationModal);
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(box.windowTitle());
+    box.show();
+    QGuiApplication::setApplicationDisplayName(displayName);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
