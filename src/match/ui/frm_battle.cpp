@@ -205,7 +205,7 @@ TfrmBattle::TfrmBattle(QWidget* parent)
         },
         [this] { return std::pair{cursor_.column, cursor_.row}; });
     Describe(finishText_, QAccessible::Button, QStringLiteral("対局終了"));
-    connect(qApp, &QApplication::focusChanged, cursorFrame_, [this] { cursorFrame_->update(); });
+    connect(qApp, &QApplication::focusChanged, cursorFrame_, [frame = cursorFrame_] { frame->update(); });
     MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
     connect(finishText_, &TLabel::MouseDown, this, &TfrmBattle::FinishPressed);
