@@ -1,6 +1,7 @@
 #include "app/screen_flow.h"
 
 #include "app/screens.h"
+#include "app/window_exits.h"
 #include "campaign/selection.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
@@ -16,7 +17,7 @@ namespace {
 
 // The two exits of the game: the record is saved; closing the main window
 // ends the program.
-void EndProgram() { frmStart->close(); }
+void EndProgram() { WindowExits::CloseFromGame(frmStart); }
 
 // Who sits where: the player's figure from the selection screen, the
 // opponent from the turn dialog.

@@ -24,6 +24,9 @@ public:
 
 // The game's caption, on every window.
 inline const char* const kGameCaption = "ズモルリバロ";
+// The game's application id: the name of its desktop entry, its AppStream
+// metadata and its icon.
+inline const char* const kApplicationId = "io.github.zumoru.zumoru";
 
 // A modal message box whose buttons speak Japanese (はい, いいえ, OK), with
 // the title given (the game's caption when empty). Returns the button pressed.
