@@ -150,10 +150,11 @@ DesktopChoice ChooseDesktop(const DesktopFacts& facts)
         else if (facts.waylandOffered)
             choice.platform = "wayland";
     }
-    // Qt follows a Wayland output's scale by itself; on X it takes none from
-    // the desktop, so the game asks for the desktop's own: the larger of what
-    // Xft.dpi stands for and the window scale, as long as the match screen
-    // still fits on the screen.
+    // Qt follows a Wayland output's scale by itself. On X it takes Xft.dpi
+    // as it is — 1.5 times at 144 dpi, which no pixel of the game's drawing
+    // survives — and not the desktop's window scale; the game asks for a
+    // whole number instead: the larger of what Xft.dpi stands for and the
+    // window scale, as long as the match screen still fits on the screen.
     const std::string& platform = facts.platformNamed ? facts.namedPlatform : choice.platform;
     if (platform.rfind("xcb", 0) == 0 && facts.xAnswers && !facts.qtScaleNamed) {
         int scale = std::max({1, ScaleForDpi(facts.xftDpi), facts.windowScale});

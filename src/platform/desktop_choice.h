@@ -27,7 +27,9 @@ struct DesktopFacts {
 
 struct DesktopChoice {
     std::string platform;  // the Qt platform to ask for; empty: leave it to Qt or the player
-    int scale = 1;         // the whole-number scale to ask Qt for; 1: none
+    int scale = 0;         // the whole-number scale to ask Qt for; 0: leave it to Qt or the player
+
+    bool operator==(const DesktopChoice&) const = default;
 };
 
 // The game's largest window, the match screen, in its own pixels; a scale is

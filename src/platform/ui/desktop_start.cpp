@@ -133,8 +133,10 @@ void ApplyDesktopChoice(const DesktopChoice& choice)
 {
     if (!choice.platform.empty())
         ::setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
-    if (choice.scale > 1)
+    if (choice.scale > 0) {
+        ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
         ::setenv("QT_SCALE_FACTOR", std::to_string(choice.scale).c_str(), 1);
+    }
 }
 
 void PrepareDesktop(int argc, char** argv) { ApplyDesktopChoice(ChooseDesktop(LookAtDesktop(argc, argv))); }

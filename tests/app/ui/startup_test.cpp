@@ -3,6 +3,7 @@
 #include "app/game_application.h"
 #include "app/window_exits.h"
 #include "platform/data_files.h"
+#include "platform/desktop_choice.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -39,6 +40,9 @@ TEST_F(ProgramObjects, EveryScreenHasTheCaptionItsSizeAndNoTitleBarButtons)
         // All fixed but the turn dialog, a tool window with a sizeable border.
         EXPECT_EQ(screen->minimumSize() == screen->maximumSize(), screen != frmTurnSelect);
         EXPECT_EQ(screen->minimumSize(), QSize(width, height));
+        // The desktop's scale is only taken when the largest window fits.
+        EXPECT_LE(width, kLargestWindowWidth);
+        EXPECT_LE(height, kLargestWindowHeight);
         const Qt::WindowFlags flags = screen->windowFlags();
         EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
