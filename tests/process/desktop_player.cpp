@@ -1,11 +1,17 @@
 // A player at a real X desktop: finds the game's windows, presses with the
 // X test extension and reads the board back from the display, at full speed.
 //
-//   desktop_player SHOTS_DIR
+//   desktop_player SHOTS_DIR [--scale N] [--one-match]
+//
+// With --scale the game is expected at N times its size (the desktop's scale):
+// every window N times as large, every press and every look N times as far.
+// It reads each window's own pixels, so it also plays through XWayland, whose
+// root window has no picture.
 //
 // It goes from the title to the selection screen, checks the window frames
 // and the turn dialog staying above the selection screen, plays one match as
-// the first mover and one as the second, pressing the board the moment the
+// the first mover and one as the second (only the first with --one-match),
+// pressing the board the moment the
 // fourth start disc shows and every 50 ms while the computer replies, and
 // checks every change on the board: each new disc is a legal move by the side
 // to move, placed after the previous move has finished turning its discs, and
@@ -39,6 +45,10 @@ using Clock = std::chrono::steady_clock;
 Display* display = nullptr;
 std::string shots;
 int failures = 0;
+int scale = 1;
+
+// A length of the game's own pixels on the display.
+int P(int length) { return length * scale; }
 
 void Fail(const std::string& what)
 {
@@ -106,7 +116,7 @@ bool ScreenSize(int width, int height)
 {
     const int sizes[][2] = {{265, 185}, {271, 185}, {271, 202}, {510, 333}, {604, 350}};
     for (const auto& size : sizes)
-        if (width == size[0] && height == size[1])
+        if (width == P(size[0]) && height == P(size[1]))
             return true;
     return false;
 }
@@ -118,7 +128,7 @@ std::optional<Found> FindWindow(const std::string& title, int width, int height)
         if (!XGetWindowAttributes(display, id, &attributes) || attributes.map_state != IsViewable ||
             Title(id) != title)
             continue;
-        if (width ? attributes.width != width || attributes.height != height
+        if (width ? attributes.width != P(width) || attributes.height != P(height)
                   : ScreenSize(attributes.width, attributes.height))
             continue;
         return Found{id};
@@ -149,10 +159,11 @@ bool Gone(const std::string& title, int width, int height, double seconds)
     return false;
 }
 
+// A press at a point of the window, in the game's own pixels.
 void Press(const Found& window, int x, int y)
 {
     const Point origin = Origin(window);
-    XTestFakeMotionEvent(display, -1, origin.x + x, origin.y + y, 0);
+    XTestFakeMotionEvent(display, -1, origin.x + P(x), origin.y + P(y), 0);
     XTestFakeButtonEvent(display, 1, True, 0);
     XTestFakeButtonEvent(display, 1, False, 0);
     XFlush(display);
@@ -170,18 +181,24 @@ struct Rgb {
     int r, g, b;
 };
 
-// What the display shows in a rectangle of a window, pixel by pixel.
+// What the display shows in a rectangle of a window, pixel by pixel, in the
+// display's pixels.
 class Grab {
 public:
     Grab(const Found& window, int x, int y, int width, int height)
     {
-        const Point origin = Origin(window);
-        image_ = XGetImage(display, DefaultRootWindow(display), origin.x + x, origin.y + y, width, height, AllPlanes,
-                           ZPixmap);
+        image_ = XGetImage(display, window.id, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                           AllPlanes, ZPixmap);
     }
-    ~Grab() { XDestroyImage(image_); }
+    ~Grab()
+    {
+        if (image_)
+            XDestroyImage(image_);
+    }
     Rgb At(int x, int y) const
     {
+        if (!image_)
+            return {0, 0, 0};
         const unsigned long p = XGetPixel(image_, x, y);
         return {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
     }
@@ -190,19 +207,29 @@ private:
     XImage* image_ = nullptr;
 };
 
-// A screenshot of the display around a window and its frame; in the
-// background while a match is watched, so that no change of the board is
-// missed meanwhile.
+// The window as the window manager shows it: its frame, when the manager
+// puts the window in one, else the window itself.
+Window Framed(Window window)
+{
+    for (;;) {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count))
+            return window;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+// A screenshot of a window with its frame; in the background while a match
+// is watched, so that no change of the board is missed meanwhile.
 void Shot(const char* name, const Found& around, bool background = false)
 {
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, around.id, &attributes);
-    const Point origin = Origin(around);
-    constexpr int kMargin = 12;
-    const std::string command = "import -window root -crop " + std::to_string(attributes.width + 2 * kMargin) + "x" +
-                                std::to_string(attributes.height + 2 * kMargin) + "+" +
-                                std::to_string(origin.x - kMargin) + "+" + std::to_string(origin.y - kMargin) +
-                                " +repage '" + shots + "/" + name + ".png'" + (background ? " &" : "");
+    const std::string command = "import -window " + std::to_string(Framed(around.id)) + " '" + shots + "/" + name +
+                                ".png'" + (background ? " &" : "");
     if (std::system(command.c_str()) != 0)
         Fail(std::string("screenshot ") + name);
 }
@@ -214,7 +241,7 @@ std::vector<int> ButtonWordWidths(const Found& box)
 {
     XWindowAttributes attributes;
     XGetWindowAttributes(display, box.id, &attributes);
-    constexpr int kStrip = 40;
+    const int kStrip = P(40);
     const Grab strip(box, 0, attributes.height - kStrip, attributes.width, kStrip);
     std::vector<int> widths;
     int first = -1, last = -1;
@@ -228,7 +255,7 @@ std::vector<int> ButtonWordWidths(const Found& box)
             if (first < 0)
                 first = x;
             last = x;
-        } else if (first >= 0 && x - last > 10) {  // the gap between two buttons, not between two letters
+        } else if (first >= 0 && x - last > P(10)) {  // the gap between two buttons, not between two letters
             widths.push_back(last - first + 1);
             first = -1;
         }
@@ -245,10 +272,10 @@ constexpr int kNoticeX = 143, kNoticeY = 88, kNoticeW = 313, kNoticeH = 137;  //
 // letters keeps the value it had.
 void ReadBoard(const Found& match, TBoard& board)
 {
-    const Grab grab(match, kBoardX, kBoardY, 8 * kPitch, 8 * kPitch);
+    const Grab grab(match, P(kBoardX), P(kBoardY), P(8 * kPitch), P(8 * kPitch));
     for (int c = 1; c <= 8; ++c)
         for (int r = 1; r <= 8; ++r) {
-            const Rgb p = grab.At((c - 1) * kPitch + 25, (r - 1) * kPitch + 23);
+            const Rgb p = grab.At(P((c - 1) * kPitch + 25), P((r - 1) * kPitch + 23));
             if (p.r < 40 && p.g < 40 && p.b < 40)
                 board.Cells[CellIndex(c, r)] = Black;
             else if (p.r > 215 && p.g > 215 && p.b > 215)
@@ -260,11 +287,11 @@ void ReadBoard(const Found& match, TBoard& board)
 
 bool NoticeShowing(const Found& match)
 {
-    const Grab grab(match, kNoticeX, kNoticeY, kNoticeW, kNoticeH);
+    const Grab grab(match, P(kNoticeX), P(kNoticeY), P(kNoticeW), P(kNoticeH));
     int red = 0;
     for (int y = 0; y < kNoticeH; y += 2)
         for (int x = 0; x < kNoticeW; x += 2) {
-            const Rgb p = grab.At(x, y);
+            const Rgb p = grab.At(P(x), P(y));
             red += p.r > 200 && p.g < 60 && p.b < 60;
         }
     return red > 40;
@@ -478,8 +505,17 @@ void CheckFrame(const Found& window, const char* name, bool sizeable = false)
 
 int main(int argc, char** argv)
 {
+    bool oneMatch = false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            scale = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--one-match") == 0)
+            oneMatch = true;
+        else
+            argc = 0;
+    }
     if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
-        std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
+        std::fputs("usage: desktop_player SHOTS_DIR [--scale N] [--one-match] (with DISPLAY set)\n", stderr);
         return 2;
     }
     shots = argv[1];
@@ -489,13 +525,13 @@ int main(int argc, char** argv)
     CheckFrame(title, "the title window");
     const auto started = Clock::now();
     for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
-        start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
+        start = Grab(title, P(120), P(162), 1, 1).At(0, 0);  // the orange start button, once the title is built
     Shot("desktop-title", title);
     while (Since(started) < 30) {
         Press(title, 134, 162);
         Sleep(300);
         // Inside "はじめから": a grey button face, where the title's frame is cream.
-        const Rgb menu = Grab(title, 100, 78, 1, 1).At(0, 0);
+        const Rgb menu = Grab(title, P(100), P(78), 1, 1).At(0, 0);
         if (menu.r > 230 && std::abs(menu.r - menu.g) < 4 && std::abs(menu.g - menu.b) < 4)
             break;
     }
@@ -538,6 +574,8 @@ int main(int argc, char** argv)
     // Two matches at full speed: first as Black, then as White.
     int passes = 0, notices = 0;
     for (const std::int32_t player : {Black, White}) {
+        if (oneMatch && player == White)
+            break;
         const Found turn = WaitWindow(kCaption, 271, 202);
         Sleep(300);
         Press(turn, 192, player == Black ? 64 : 112);  // 先手 / 後手
@@ -549,20 +587,39 @@ int main(int argc, char** argv)
         // Back on the selection screen, after the defeat animation of a first win.
         const Found back = WaitWindow(kCaption, 510, 333);
         Sleep(6000);
-        if (player == Black)
+        if (player == Black && !oneMatch)
             Press(back, 123 + 45, 91 + 45);
     }
     std::printf("passes %d, notices seen %d\n", passes, notices);
 
-    // A close from the window manager asks first; No keeps the game.
+    // A close from the window manager asks first; No keeps the game. Asked
+    // of the manager where it takes such requests (openbox), else sent to the
+    // window as a manager sends it (XWayland's manager in sway takes none).
     XEvent close{};
     close.xclient.type = ClientMessage;
-    close.xclient.window = select.id;
-    close.xclient.message_type = A("_NET_CLOSE_WINDOW");
     close.xclient.format = 32;
-    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+    bool managerCloses = false;
+    for (const unsigned long atom : Property(DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM))
+        managerCloses = managerCloses || atom == A("_NET_CLOSE_WINDOW");
+    if (managerCloses) {
+        close.xclient.window = select.id;
+        close.xclient.message_type = A("_NET_CLOSE_WINDOW");
+        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &close);
+    } else {
+        close.xclient.window = select.id;
+        close.xclient.message_type = A("WM_PROTOCOLS");
+        close.xclient.data.l[0] = static_cast<long>(A("WM_DELETE_WINDOW"));
+        close.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, select.id, False, NoEventMask, &close);
+    }
     XFlush(display);
     const Found question = WaitWindow(kCaption, 0, 0);
+    // The box belongs to the window it asks about, which the window manager
+    // keeps it above (Qt would otherwise name the program as a whole).
+    Window owner = 0;
+    if (!XGetTransientForHint(display, question.id, &owner) || owner != select.id)
+        Fail("the question box does not belong to the selection screen");
     Sleep(500);
     const std::vector<int> words = ButtonWordWidths(question);
     std::printf("question box button words: %zu, ink widths", words.size());
