@@ -161,6 +161,10 @@ DesktopChoice ChooseDesktop(const DesktopFacts& facts)
         while (scale > 1 && !Fits(facts, scale))
             --scale;
         choice.scale = scale;
+        // Text measured in points (the message boxes') keeps the size the
+        // desktop asks for, of which the scale already gives its part.
+        if (facts.xftDpi > 0)
+            choice.fontDpi = (facts.xftDpi + scale / 2) / scale;
     }
     return choice;
 }

@@ -28,6 +28,7 @@ struct DesktopFacts {
 struct DesktopChoice {
     std::string platform;  // the Qt platform to ask for; empty: leave it to Qt or the player
     int scale = 0;         // the whole-number scale to ask Qt for; 0: leave it to Qt or the player
+    int fontDpi = 0;       // with a scale: the dpi of text measured in points, 0: Qt's own
 
     bool operator==(const DesktopChoice&) const = default;
 };

@@ -120,6 +120,11 @@ TEST(DesktopChoice, TheDesktopsScaleOnXIsAWholeNumberThatFitsTheScreen)
     EXPECT_EQ(ChooseDesktop(XDesktop(96, 2)).scale, 2);
     EXPECT_EQ(ChooseDesktop(XDesktop(192, 3)).scale, 3);
     EXPECT_EQ(ChooseDesktop(XDesktop(288, 2)).scale, 3);
+    // Text in points keeps the desktop's size: the scale's share is taken out.
+    EXPECT_EQ(ChooseDesktop(XDesktop(192)).fontDpi, 96);
+    EXPECT_EQ(ChooseDesktop(XDesktop(144)).fontDpi, 144) << "large text at the scale of 1";
+    EXPECT_EQ(ChooseDesktop(XDesktop(240, 3)).fontDpi, 80);
+    EXPECT_EQ(ChooseDesktop(XDesktop(0, 2)).fontDpi, 0) << "no Xft.dpi: Qt's own";
 
     // Never larger than the screen holds the match screen with its title bar.
     DesktopFacts laptop = XDesktop(384);
@@ -134,16 +139,16 @@ TEST(DesktopChoice, TheDesktopsScaleOnXIsAWholeNumberThatFitsTheScreen)
     DesktopFacts named = XDesktop(192);
     named.platformNamed = true;
     named.namedPlatform = "xcb";
-    EXPECT_EQ(ChooseDesktop(named), (DesktopChoice{"", 2}));
+    EXPECT_EQ(ChooseDesktop(named), (DesktopChoice{"", 2, 96}));
 
     // A Qt scale variable, Wayland (Qt follows the output's scale), or an X
     // server that does not answer: the scale is left to Qt.
     DesktopFacts qtScaled = XDesktop(192);
     qtScaled.qtScaleNamed = true;
-    EXPECT_EQ(ChooseDesktop(qtScaled), (DesktopChoice{"xcb", 0}));
+    EXPECT_EQ(ChooseDesktop(qtScaled), (DesktopChoice{"xcb", 0, 0}));
     DesktopFacts wayland = XDesktop(192, 2);
     wayland.xAnswers = false;
-    EXPECT_EQ(ChooseDesktop(wayland), (DesktopChoice{"wayland", 0}));
+    EXPECT_EQ(ChooseDesktop(wayland), (DesktopChoice{"wayland", 0, 0}));
     named.xAnswers = false;
     EXPECT_EQ(ChooseDesktop(named).scale, 0);
 }

@@ -224,12 +224,25 @@ Window Framed(Window window)
     }
 }
 
-// A screenshot of a window with its frame; in the background while a match
-// is watched, so that no change of the board is missed meanwhile.
+// A screenshot of a window with its frame and what lies over it (a dialog, a
+// message box); in the background while a match is watched, so that no
+// change of the board is missed meanwhile. Cut from the root's picture where
+// the root has one; XWayland's has none, and there the window's own is taken.
 void Shot(const char* name, const Found& around, bool background = false)
 {
-    const std::string command = "import -window " + std::to_string(Framed(around.id)) + " '" + shots + "/" + name +
-                                ".png'" + (background ? " &" : "");
+    const Window frame = Framed(around.id);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, frame, &attributes);
+    Point at{0, 0};
+    Window child;
+    XTranslateCoordinates(display, frame, DefaultRootWindow(display), 0, 0, &at.x, &at.y, &child);
+    const int border = attributes.border_width;
+    const std::string file = "'" + shots + "/" + name + ".png'";
+    const std::string fromRoot = "import -window root -crop " + std::to_string(attributes.width + 2 * border) + "x" +
+                                 std::to_string(attributes.height + 2 * border) + "+" + std::to_string(at.x - border) +
+                                 "+" + std::to_string(at.y - border) + " +repage " + file;
+    const std::string command = "(" + fromRoot + " 2>/dev/null || import -window " + std::to_string(frame) + " " +
+                                file + ")" + (background ? " &" : "");
     if (std::system(command.c_str()) != 0)
         Fail(std::string("screenshot ") + name);
 }

@@ -137,6 +137,8 @@ void ApplyDesktopChoice(const DesktopChoice& choice)
         ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
         ::setenv("QT_SCALE_FACTOR", std::to_string(choice.scale).c_str(), 1);
     }
+    if (choice.fontDpi > 0)
+        ::setenv("QT_FONT_DPI", std::to_string(choice.fontDpi).c_str(), 0);
 }
 
 void PrepareDesktop(int argc, char** argv) { ApplyDesktopChoice(ChooseDesktop(LookAtDesktop(argc, argv))); }

@@ -11,7 +11,8 @@ DesktopFacts LookAtDesktop(int argc, char** argv);
 // Asks Qt for the platform and the scale chosen, through the variables Qt
 // reads at start-up: QT_QPA_PLATFORM; for a scale, QT_SCALE_FACTOR with Qt's
 // own reading of the screen's dpi turned off (QT_ENABLE_HIGHDPI_SCALING=0),
-// so that the scale is exactly the one chosen.
+// so that the scale is exactly the one chosen, and the dpi of the rest for
+// text in points (QT_FONT_DPI, unless the player has set it).
 void ApplyDesktopChoice(const DesktopChoice& choice);
 
 // Both, in one step, before the application object is made.

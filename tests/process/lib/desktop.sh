@@ -12,11 +12,12 @@ unset QT_SCALE_FACTOR
 desktop_pids=()
 game_groups=()
 
-# start_desktop WORK_DIR [openbox]: exports DISPLAY.
+# start_desktop WORK_DIR [openbox] [WIDTHxHEIGHT]: exports DISPLAY. The
+# server keeps what is set on it (X resources) when its last client leaves.
 start_desktop() {
-  local work=$1 manager=${2:-}
+  local work=$1 manager=${2:-} size=${3:-1024x768}
   : > "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   desktop_pids+=($!)
   for _ in $(seq 1 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo 'Xvfb did not start'; return 1; }

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The installed game on an X desktop set to twice the density, as a desktop at
+# 200 % sets it (Xft.dpi: 192 in the X resources), with the openbox window
+# manager: the game takes the desktop's whole-number scale, so its title
+# window comes up at 530 x 370 pixels, and desktop_player plays a whole match
+# with every press and every look at twice the distance — the pass notices,
+# the board and the result read back from the display — then asks the window
+# manager to close (answered No) and quits with the game's button.
+set -euo pipefail
+binary=$1
+source_dir=$2
+player=$3
+build_dir=$(dirname "$binary")
+work=$(mktemp -d)
+source "$source_dir/tests/process/lib/desktop.sh"
+trap 'desktop_cleanup; rm -rf "$work"' EXIT
+
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+export ZUMORU_HOME="$work/home/zumoru"
+export XDG_RUNTIME_DIR="$work"
+mkdir -p "$work/shots"
+
+start_desktop "$work" openbox 2048x1536
+printf 'Xft.dpi:\t192\n' | xrdb -merge -nocpp
+start_game "$work/prefix/games/zumoru"
+wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
+title=$(xdotool search --onlyvisible --name 'ズモルリバロ' | head -n 1)
+size=$(xwininfo -id "$title" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+[ "$size" = 530x370 ] || { echo "the title window is $size, not 530x370"; exit 1; }
+"$player" "$work/shots" --scale 2 --one-match
+wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
+wait "$game_pid" && code=0 || code=$?
+[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
+head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
+for shot in title match pass-notice close-question; do
+  cp "$work/shots/desktop-$shot.png" "${ZUMORU_SCREENSHOTS:-$build_dir}/highdensity-$shot.png"
+done
+echo "high-density desktop: ok"
