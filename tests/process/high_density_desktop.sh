@@ -32,7 +32,7 @@ wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; ex
 wait "$game_pid" && code=0 || code=$?
 [ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
 head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
-for shot in title match pass-notice close-question; do
+for shot in title turn-dialog match pass-notice close-question; do
   cp "$work/shots/desktop-$shot.png" "${ZUMORU_SCREENSHOTS:-$build_dir}/highdensity-$shot.png"
 done
 echo "high-density desktop: ok"
