@@ -15,23 +15,16 @@ work=$(mktemp -d)
 source "$source_dir/tests/process/lib/desktop.sh"
 trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-export ZUMORU_HOME="$work/home/zumoru"
-export XDG_RUNTIME_DIR="$work"
-mkdir -p "$work/shots"
-
+install_game "$build_dir" "$work"
 start_desktop "$work" openbox 2048x1536
 printf 'Xft.dpi:\t192\n' | xrdb -merge -nocpp
-start_game "$work/prefix/games/zumoru"
+start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
 title=$(xdotool search --onlyvisible --name 'ズモルリバロ' | head -n 1)
 size=$(xwininfo -id "$title" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 530x370 ] || { echo "the title window is $size, not 530x370"; exit 1; }
 "$player" "$work/shots" --scale 2 --one-match
-wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
-wait "$game_pid" && code=0 || code=$?
-[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
-head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
+expect_quit_and_save
 for shot in title turn-dialog match pass-notice close-question; do
   cp "$work/shots/desktop-$shot.png" "${ZUMORU_SCREENSHOTS:-$build_dir}/highdensity-$shot.png"
 done

@@ -25,12 +25,7 @@ trap 'desktop_cleanup; wayland_cleanup; rm -rf "$work"' EXIT
 # The game chooses its platform here, as on a player's desktop.
 unset QT_QPA_PLATFORM
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-launcher="$work/prefix/games/zumoru"
-export ZUMORU_HOME="$work/home/zumoru"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$work/shots"
+install_game "$build_dir" "$work"
 shots=${ZUMORU_SCREENSHOTS:-$build_dir}
 
 start_sway "$work" xwayland
@@ -64,10 +59,7 @@ echo "on XWayland: $window"
 sleep 4
 framed_shot wayland-xwayland-title "$x" "$y" "$width" "$height"
 "$player" "$work/shots" --one-match
-wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
-wait "$game_pid" && code=0 || code=$?
-[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
-head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
+expect_quit_and_save
 
 # --- Without an X server: a native Wayland client ---------------------------
 start_game env -u DISPLAY "$launcher"
