@@ -3,6 +3,7 @@
 // translation) and keep the rest of the record; every text that a continued
 // game puts on the screen must be valid UTF-8; names stored back must keep
 // their limits; and the record must survive its own stored form unchanged.
+#include "campaign/roster.h"
 #include "campaign/selection.h"
 #include "frontend/name_rules.h"
 #include "fuzz_support.h"
@@ -113,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(plan.selectPlace == -1 || (plan.selectPlace >= 1 && plan.selectPlace <= 3), "place to select");
     FUZZ_CHECK(plan.playerPicture == "imgHelo" || plan.playerPicture == "imgHeroine", "player picture");
     FUZZ_CHECK(chick.picture.size() == 7 && chick.picture.compare(0, 6, "imgEgg") == 0, "chick picture");
-    FUZZ_CHECK(EggStrength(record.GetNutrition()) >= 1 && EggStrength(record.GetNutrition()) <= 5, "egg strength");
+    const int eggStrength = campaign::EggStrength(record.GetNutrition());
+    FUZZ_CHECK(eggStrength >= 1 && eggStrength <= 5, "egg strength");
 
     // The record survives its own stored form, whatever bytes it holds.
     const std::string written = ToStoredForm(image);

@@ -2,7 +2,7 @@
 
 #include "app/screens.h"
 #include "app/window_exits.h"
-#include "campaign/selection.h"
+#include "campaign/session.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
 #include "frontend/ui/frm_opening.h"
@@ -15,23 +15,21 @@
 
 namespace {
 
-// The two exits of the game: the record is saved; closing the main window
-// ends the program.
-void EndProgram() { WindowExits::CloseFromGame(frmStart); }
-
-// Who sits where: the player's figure from the selection screen, the
-// opponent from the turn dialog.
-MatchSides Sides(bool playerIsSecond)
+// The game's own two exits, the quit and the game clear: the campaign is
+// saved, and closing the main window ends the program.
+void SaveAndEnd()
 {
-    const campaign::OpponentCard& opponent = frmTurnSelect->Opponent();
+    Campaign().Save();
+    WindowExits::CloseFromGame(frmStart);
+}
+
+// The player's side: the figure from the selection screen, the stored name.
+MatchSides PlayerSide(bool playerIsSecond)
+{
     MatchSides sides;
     sides.playerIsSecond = playerIsSecond;
     sides.playerPicture = frmCharSelect->PlayerFigure();
-    sides.playerName = FromShiftJis(DUser->Record.GetPlayerName());
-    sides.opponentPicture = opponent.portrait;
-    sides.opponentName = opponent.name;
-    sides.opponentWinFace = opponent.winFace;
-    sides.opponentLossFace = opponent.lossFace;
+    sides.playerName = FromShiftJis(Campaign().Player().GetPlayerName());
     return sides;
 }
 
@@ -59,28 +57,28 @@ void ConnectScreens()
 
     // A pick: the match learns its opponent, the dialog asks about it.
     QObject::connect(frmCharSelect, &TfrmCharSelect::OpponentPicked, frmTurnSelect,
-                     [](const campaign::OpponentCard& opponent) {
+                     [](const MatchOpponent& opponent) {
                          frmBattle->PrepareOpponent(opponent);
                          frmTurnSelect->AskAbout(opponent);
                      });
     QObject::connect(frmTurnSelect, &TfrmTurnSelect::Cancelled, frmCharSelect, [] { frmCharSelect->TakeInputAgain(); });
     QObject::connect(frmTurnSelect, &TfrmTurnSelect::SideChosen, frmBattle, [](bool playerIsSecond) {
         frmCharSelect->LeaveForMatch();
-        frmBattle->StartMatch(Sides(playerIsSecond));
+        frmBattle->StartMatch(PlayerSide(playerIsSecond));
     });
 
     // Back from the match; a first win is crossed out.
     QObject::connect(frmBattle, &TfrmBattle::Left, frmCharSelect, [] { frmCharSelect->Enter(); });
     QObject::connect(frmBattle, &TfrmBattle::FirstWinRecorded, frmCharSelect,
-                     [] { frmCharSelect->StartDefeatAnimation(); });
+                     [](int place, int position) { frmCharSelect->StartDefeatAnimation(place, position); });
 
     // The twelfth win: the egg hatches; its verdict and name go to the colosseum.
     QObject::connect(frmCharSelect, &TfrmCharSelect::GameCleared, frmOpening, [] { frmOpening->StartHatching(); });
     QObject::connect(frmOpening, &TfrmOpening::ChickJudged, frmCharSelect,
-                     [](std::int32_t nutrition) { frmCharSelect->ShowChick(nutrition); });
+                     [](const campaign::ChickPanel& chick) { frmCharSelect->ShowChick(chick); });
     QObject::connect(frmOpening, &TfrmOpening::ChickNamed, frmCharSelect,
                      [](const QString& typed) { frmCharSelect->SetChickName(typed); });
 
-    QObject::connect(frmCharSelect, &TfrmCharSelect::QuitConfirmed, frmStart, EndProgram);
-    QObject::connect(frmOpening, &TfrmOpening::GameClearPressed, frmStart, EndProgram);
+    QObject::connect(frmCharSelect, &TfrmCharSelect::QuitConfirmed, frmStart, SaveAndEnd);
+    QObject::connect(frmOpening, &TfrmOpening::GameClearPressed, frmStart, SaveAndEnd);
 }

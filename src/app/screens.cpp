@@ -3,6 +3,7 @@
 #include "app/screen_flow.h"
 #include "board/board.h"
 #include "brains/brains.h"
+#include "campaign/session.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
 #include "frontend/ui/frm_opening.h"
@@ -21,6 +22,12 @@ TDBoard* DBoard = nullptr;
 TDBrains* DBrains = nullptr;
 TDUser* DUser = nullptr;
 
+namespace {
+std::unique_ptr<campaign::Session> campaignOfTheRun;
+}
+
+campaign::Session& Campaign() { return *campaignOfTheRun; }
+
 void CreateProgramObjects()
 {
     // Each creation handler runs here, so the order is a dependency order:
@@ -34,13 +41,18 @@ void CreateProgramObjects()
     DBoard = new TDBoard;
     DBrains = new TDBrains;
     DUser = new TDUser;
-    frmBattle->AttachBoard();
+    campaignOfTheRun = std::make_unique<campaign::Session>(DUser->Record);
+    frmStart->UseCampaign(*campaignOfTheRun);
+    frmOpening->UseCampaign(*campaignOfTheRun);
+    frmCharSelect->UseCampaign(*campaignOfTheRun);
+    frmBattle->AttachMatch(DBoard->Board, *DBrains, *campaignOfTheRun);
     frmTurnSelect->FloatOver(frmCharSelect);
     ConnectScreens();
 }
 
 void DestroyProgramObjects()
 {
+    campaignOfTheRun.reset();
     delete DUser;
     DUser = nullptr;
     delete DBrains;

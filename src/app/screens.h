@@ -12,6 +12,9 @@ class TfrmCharSelect;
 class TDBoard;
 class TDBrains;
 class TDUser;
+namespace campaign {
+class Session;
+}
 
 extern TfrmStart* frmStart;
 extern TfrmData* frmData;
@@ -23,7 +26,12 @@ extern TDBoard* DBoard;
 extern TDBrains* DBrains;
 extern TDUser* DUser;
 
-// Creates the nine objects in the start-up order.
+// The campaign of this run, over DUser's record. It is made with the nine
+// objects and handed to the screens that play it; every way out of the game
+// saves through it.
+campaign::Session& Campaign();
+
+// Creates the nine objects in the start-up order, then the campaign.
 void CreateProgramObjects();
 // Releases them in reverse order (at exit, and between test cases).
 void DestroyProgramObjects();

@@ -1,13 +1,13 @@
 #include "app/window_exits.h"
 
 #include "app/screens.h"
+#include "campaign/session.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
 #include "frontend/ui/frm_opening.h"
 #include "frontend/ui/frm_start.h"
 #include "match/ui/frm_battle.h"
 #include "platform/services.h"
-#include "profile/player_record.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -37,19 +37,10 @@ bool WindowExits::CloseFromWindowManager()
 {
     if (ending_)
         return true;
-    if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", "ズモルリバロ"))
+    if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", kGameCaption))
         return false;
     ending_ = true;
-    if (campaignBegun_ && frmOpening->HatchingUnfinished()) {
-        // The chick has no name yet: the game is saved as it stood before
-        // the hatching, with its twelve wins, and the next continue of this
-        // slot hatches the egg again.
-        PlayerRecord beforeHatching = DUser->Record;
-        beforeHatching.SetCleared(0);
-        beforeHatching.SaveRecord();
-    } else if (campaignBegun_) {
-        DUser->Record.SaveRecord();
-    }
+    Campaign().Save();
     CloseFromGame(frmStart);  // the main window: its close ends the program
     QCoreApplication::quit();
     return true;
@@ -57,8 +48,6 @@ bool WindowExits::CloseFromWindowManager()
 
 bool WindowExits::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show && watched == frmCharSelect)
-        campaignBegun_ = true;
     // The game's own exits close the main window from code; only a close
     // that comes from the window system is a question for the player. Once
     // the main window has closed, the program is ending and the other

@@ -6,8 +6,8 @@ class QWidget;
 // The screens have no close buttons, but a window manager can still close them
 // (Alt+F4, logging out, a title bar that Qt draws itself on Wayland). Such a
 // close never leaves the game running without a window: the player is asked,
-// and on Yes the game is saved (once the campaign has begun) and the program
-// ends, as the quit button would.
+// and on Yes the campaign saves as every exit does, whatever screen is on top,
+// and the program ends.
 //
 // The game's own closes go through CloseFromGame. Any other close is the
 // window system's: on X it comes as a spontaneous event, but Qt on Wayland
@@ -24,14 +24,10 @@ public:
     void WatchScreens();
     // A close asked for by the window manager; true when the program ends.
     bool CloseFromWindowManager();
-    // The campaign has begun once the selection screen has been shown: from
-    // then on there is progress to save.
-    bool CampaignBegun() const { return campaignBegun_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool campaignBegun_ = false;
     bool ending_ = false;
 };

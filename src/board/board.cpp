@@ -125,7 +125,7 @@ void TBoard::PlaceAndFlip(int column, int row, std::int32_t side, bool byCompute
     PutDisc(column, row, side);
     if (observer_) {
         observer_->PumpEvents();
-        observer_->Pause(300);
+        observer_->Pause(BoardPause::AfterPlacing);
         observer_->PumpEvents();
     }
     for (const int d : Directions) {
@@ -144,7 +144,7 @@ void TBoard::PlaceAndFlip(int column, int row, std::int32_t side, bool byCompute
             PutDisc(turn / 10, turn % 10, side);
             if (observer_) {
                 observer_->PumpEvents();
-                observer_->Pause(130);
+                observer_->Pause(BoardPause::BetweenTurns);
             }
         }
     }

@@ -32,6 +32,10 @@ struct Position : std::array<std::int32_t, 100> {
     std::string ToText() const;
 };
 
+// The two pauses of a move: after the placed disc, before its captures turn;
+// and between two captured discs turning over. The match says how long.
+enum class BoardPause { AfterPlacing, BetweenTurns };
+
 // What storing a disc looks and sounds like. The match screen provides the real
 // one (paint the cell, play the sounds, pause); tests record the calls.
 class BoardObserver {
@@ -43,7 +47,7 @@ public:
     virtual void PlacingSound(bool byComputer) = 0;
     // A captured disc turns over.
     virtual void TurningSound(bool byComputer) = 0;
-    virtual void Pause(int ms) = 0;
+    virtual void Pause(BoardPause pause) = 0;
     virtual void PumpEvents() = 0;
 };
 

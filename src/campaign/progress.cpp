@@ -1,11 +1,20 @@
 #include "campaign/progress.h"
 
 #include "campaign/roster.h"
+#include "match/match_rules.h"
 #include "profile/player_record.h"
 
 #include <charconv>
 
 namespace campaign {
+
+int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
+                    bool opponentAlreadyBeaten)
+{
+    if (!outcome.playerWon || placeIndex == kColosseum || opponentAlreadyBeaten)
+        return 0;
+    return WinMargin(blackCount, whiteCount);
+}
 
 int CountBeatenStageOpponents(const PlayerRecord& record)
 {

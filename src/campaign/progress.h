@@ -5,8 +5,15 @@
 #include <string_view>
 
 class PlayerRecord;
+struct MatchOutcome;
 
 namespace campaign {
+
+// What a finished match feeds the egg: the margin of a win (match_rules.h),
+// but only outside the colosseum and only the first time this opponent is
+// beaten.
+int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
+                    bool opponentAlreadyBeaten);
 
 // Stage opponents (stage 0..2, position 0..3) whose defeat byte is 1.
 int CountBeatenStageOpponents(const PlayerRecord& record);

@@ -70,17 +70,33 @@ std::optional<StrengthParams> ChickStrengthAt(int eggStrength, int level)
     return strength;
 }
 
+int EggStrength(std::int32_t nutrition)
+{
+    if (nutrition > 400) return 5;
+    if (nutrition > 300) return 4;
+    if (nutrition > 200) return 3;
+    if (nutrition > 100) return 2;
+    return 1;
+}
+
+namespace {
+
+std::string Stars(const char* head, int count)
+{
+    std::string caption = head;
+    for (int star = 0; star < count; ++star)
+        caption += "★";
+    return caption;
+}
+
+} // namespace
+
 std::string ChickPictureId(int eggStrength)
 {
     return "imgEgg" + std::to_string(std::clamp(eggStrength, 1, 5));
 }
 
-std::string ChickStrengthCaption(int eggStrength)
-{
-    std::string caption = "強さ ";
-    for (int i = 0; i < eggStrength; ++i)
-        caption += "★";
-    return caption;
-}
+std::string ChickStrengthCaption(int eggStrength) { return Stars("強さ ", eggStrength); }
+std::string StrengthCaption(int eggStrength) { return Stars("強さ：", eggStrength); }
 
 } // namespace campaign

@@ -52,8 +52,14 @@ std::optional<StrengthParams> ChickStrengthAt(int eggStrength, int level);
 // The chick on the bonus stage: it plays with the sounds of set 5, has no speech
 // file, and one picture imgEgg1..imgEgg5 serves as its portrait and both faces.
 constexpr int kChickSoundSet = 5;
+// Its strength 1..5 from the nutrition it was fed: above 400, 300, 200 and
+// 100 it gains a step each.
+int EggStrength(std::int32_t nutrition);
 std::string ChickPictureId(int eggStrength);
-// "強さ " followed by one star per strength step, as in the roster.
+// "強さ " followed by one star per strength step, as in the roster (the turn
+// dialog's caption).
 std::string ChickStrengthCaption(int eggStrength);
+// "強さ：★" with one star per step (the colosseum's caption).
+std::string StrengthCaption(int eggStrength);
 
 } // namespace campaign

@@ -2,15 +2,16 @@
 
 #include "campaign/progress.h"
 #include "campaign/roster.h"
+#include "media/figure.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
 
 namespace campaign {
 
-OpponentCard StageOpponentCard(int stage, int position)
+MatchOpponent StageOpponentAt(int stage, int position, int level)
 {
     const Opponent& opponent = *StageOpponent(stage, position);
-    OpponentCard card;
+    MatchOpponent card;
     card.name = opponent.name;
     card.strengthCaption = opponent.strengthCaption;
     card.portrait = PortraitId(opponent);
@@ -19,19 +20,40 @@ OpponentCard StageOpponentCard(int stage, int position)
     card.soundSet = opponent.soundSet;
     card.place = stage;
     card.position = position;
+    card.strength = OpponentStrengthAt(stage, position, level);
     return card;
 }
 
-OpponentCard ChickCard(int eggStrength, const std::string& chickName)
+MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level)
 {
-    OpponentCard card;
+    MatchOpponent card;
     card.name = chickName;
     card.strengthCaption = ChickStrengthCaption(eggStrength);
     card.portrait = card.winFace = card.lossFace = ChickPictureId(eggStrength);
     card.soundSet = kChickSoundSet;
     card.place = kColosseum;
     card.position = 0;
+    card.isChick = true;
+    card.strength = ChickStrengthAt(eggStrength, level);
     return card;
+}
+
+std::string StrengthInWords(int stars) { return "強さ 星" + std::to_string(stars) + "つ"; }
+
+std::string PortraitDescription(int stage, int position, bool beaten)
+{
+    const Opponent& opponent = *StageOpponent(stage, position);
+    const std::string_view caption = opponent.strengthCaption;
+    const std::string_view star = "★";
+    int stars = 0;
+    for (std::size_t at = caption.find(star); at != std::string_view::npos; at = caption.find(star, at + star.size()))
+        ++stars;
+    return std::string(opponent.name) + " " + StrengthInWords(stars) + (beaten ? "、倒した" : "");
+}
+
+std::string ChickDescription(const std::string& chickName, int eggStrength)
+{
+    return chickName + " " + StrengthInWords(eggStrength);
 }
 
 std::string OpeningLevelCaption(int level)
@@ -77,7 +99,7 @@ ContinuePlan PlanContinue(const PlayerRecord& record)
     plan.levelCaption = ContinueLevelCaption(record.GetLevel());
     plan.playerName = FromShiftJis(record.GetPlayerName());
     plan.score = std::to_string(record.GetNutrition());
-    plan.playerPicture = record.GetPlayerCharacter() == 1 ? "imgHelo" : "imgHeroine";
+    plan.playerPicture = FigurePicture(record.GetPlayerCharacter(), FigureMood::AsPicked);
     plan.openPlace2 = StageCompleted(record, 0);
     plan.openPlace3 = StageCompleted(record, 1);
     plan.cleared = record.GetCleared() == 1;

@@ -3,6 +3,8 @@
 // opponent the player picks (for the turn dialog and the match), the screen
 // as a continued game sets it up, and the captions of its player's panel.
 // Texts are UTF-8.
+#include "match/opponent.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -12,23 +14,19 @@ class PlayerRecord;
 
 namespace campaign {
 
-// An opponent as a pick hands it over.
-struct OpponentCard {
-    std::string name;              // the turn dialog's caption, and the match's
-    std::string strengthCaption;   // "強さ ★" … "強さ ★★★★★"
-    std::string portrait;          // picture identifiers
-    std::string winFace;
-    std::string lossFace;
-    int soundSet = 1;              // the computer's disc sounds
-    int place = 0;                 // 0..2 the stages, kColosseum
-    int position = 0;              // 0..3 within the place; 0 for the chick
-    std::vector<std::string> speech;  // the opponent's lines; none for the chick
-};
+// A stage opponent (stage 0..2, position 0..3) as a pick at the player's game
+// level hands it to the match, its speech not yet read.
+MatchOpponent StageOpponentAt(int stage, int position, int level);
+// The chick of the colosseum, of this strength and name, at the game level.
+MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level);
 
-// A stage opponent (stage 0..2, position 0..3), its speech not yet read.
-OpponentCard StageOpponentCard(int stage, int position);
-// The chick of the colosseum, of this strength and name.
-OpponentCard ChickCard(int eggStrength, const std::string& chickName);
+// What a screen reader hears of a portrait: the opponent's name and its
+// strength in stars, and "倒した" once beaten ("ズモル蝸牛 強さ 星1つ、倒した");
+// of the chick, its name and strength.
+std::string PortraitDescription(int stage, int position, bool beaten);
+std::string ChickDescription(const std::string& chickName, int eggStrength);
+// "強さ 星3つ".
+std::string StrengthInWords(int stars);
 
 // The level caption the opening puts on the selection screen (levels 0..2).
 std::string OpeningLevelCaption(int level);

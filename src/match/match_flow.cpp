@@ -1,7 +1,8 @@
 #include "match/match_flow.h"
 
 #include "brains/brains.h"
-#include "campaign/roster.h"
+#include "match/match_waits.h"
+#include "media/figure.h"
 #include "platform/game_random.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
@@ -20,26 +21,25 @@ private:
     bool& flag_;
 };
 
-constexpr int kSlowStartMs = 400;
-
 } // namespace
 
-MatchFlow::MatchFlow(TBoard& board, TDBrains& brains, PlayerRecord& record, GameRandom& random, MatchView& view)
-    : board_(board), brains_(brains), record_(record), random_(random), view_(view)
+MatchFlow::MatchFlow(TBoard& board, TDBrains& brains, MatchLedger& ledger, GameRandom& random, MatchView& view)
+    : board_(board), brains_(brains), ledger_(ledger), random_(random), view_(view)
 {
 }
 
-void MatchFlow::SetOpponent(int place, int position, int soundSet, std::vector<std::string> speech)
+void MatchFlow::SetOpponent(MatchOpponent opponent)
 {
-    Place = place;
-    Position = position;
-    OpponentSoundSet = soundSet;
-    OpponentMessage.SetLines(std::move(speech));
+    opponent_ = std::move(opponent);
+    if (opponent_.strength)
+        brains_.SetStrength(*opponent_.strength);
+    OpponentMessage.SetLines(opponent_.speech);
 }
 
 void MatchFlow::Begin(bool playerIsSecond)
 {
     board_.Clear();
+    firstWin_ = false;
     PlayerIsSecond = playerIsSecond;
     view_.StartStartSequence();
     ComputerTookCorner = false;
@@ -76,7 +76,7 @@ void MatchFlow::StartTick()
         break;
     case 60:
         // From now on, for the rest of the run, the start goes at this slower pace.
-        view_.SetStartPace(kSlowStartMs);
+        view_.SetStartPace(kMatchWaits.startSlowPace);
         Speak("GREETING");
         StartStep = 70;
         break;
@@ -89,7 +89,7 @@ void MatchFlow::StartTick()
             break;
         if (PlayerIsSecond) {
             const MoveGuard computerMoving(moveInProgress_);
-            view_.Pause(500);
+            view_.Pause(kMatchWaits.beforeOpeningMove);
             view_.PumpEvents();
             ComputerMove(Black);
             view_.IndicatorTo(White);
@@ -102,15 +102,24 @@ void MatchFlow::StartTick()
 void MatchFlow::ComputerMove(std::int32_t side)
 {
     brains_.ChooseMove(board_.Cells, side, brains_.RandomPlay ? 0 : 1);
-    board_.PlaceAndFlip(brains_.BestX, brains_.BestY, side, true);
+    Play(brains_.BestX, brains_.BestY, side, true);
 }
 
-void MatchFlow::PassNotice()
+void MatchFlow::Play(int column, int row, std::int32_t side, bool byComputer)
 {
+    const int before = board_.CountDiscs(side);
+    board_.PlaceAndFlip(column, row, side, byComputer);
+    const int turned = board_.CountDiscs(side) - before - 1;
+    view_.Announce(MoveAnnouncement(byComputer ? opponent_.name : kPlayerInAnnouncements, column, row, turned));
+}
+
+void MatchFlow::PassNotice(const std::string& who)
+{
+    view_.Announce(PassAnnouncement(who));
     view_.ShowNotice("パスです!");
     view_.PlayEffect(Effect::Blip);
     view_.PumpEvents();
-    view_.Pause(1000);
+    view_.Pause(kMatchWaits.passNotice);
     view_.HideNotice();
 }
 
@@ -129,7 +138,7 @@ void MatchFlow::PlayerPress(int column, int row)
     if (player == Black)
         view_.IndicatorTo(Black);
     view_.SetEnabled(false);
-    board_.PlaceAndFlip(column, row, player, false);
+    Play(column, row, player, false);
     if (!view_.BubbleShowing() && IsCorner(column, row)) {
         Speak("LOSE_CORNER");
         PlayerTookCorner = true;
@@ -140,7 +149,7 @@ void MatchFlow::PlayerPress(int column, int row)
     }
     if (board_.CountMoves(computer) == 0) {
         // The computer passes; the player moves again.
-        PassNotice();
+        PassNotice(opponent_.name);
         view_.SetEnabled(true);
         Speak("GET_PASS");
         return;
@@ -152,15 +161,15 @@ void MatchFlow::PlayerPress(int column, int row)
     do {
         ++iteration;
         view_.IndicatorTo(computer);
-        view_.Pause(300);
+        view_.Pause(kMatchWaits.beforeComputerMove);
         view_.PumpEvents();
         if (iteration > 1) {
-            PassNotice();
+            PassNotice(kPlayerInAnnouncements);
             Speak("GIVE_PASS");
             // The opponent has its say before it moves again.
             while (view_.BubbleShowing()) {
                 view_.PumpEvents();
-                view_.Pause(10);
+                view_.Pause(kMatchWaits.remarkCheck);
             }
         }
         ComputerMove(computer);
@@ -197,8 +206,8 @@ void MatchFlow::GiveUp()
 
 void MatchFlow::Speak(const std::string& key)
 {
-    // The chick in the colosseum never talks.
-    if (Place == campaign::kColosseum)
+    // The chick never talks.
+    if (opponent_.isChick)
         return;
     random_.SeedFromClock();
     const SpeechSituation situation{board_.CountDiscs(Empty), PlayerTookCorner, ComputerTookCorner};
@@ -219,18 +228,18 @@ void MatchFlow::MatchEnd()
     BlackCount = board_.CountDiscs(Black);
     WhiteCount = board_.CountDiscs(White);
     // Let the final position be seen.
-    view_.Pause(1500);
+    view_.Pause(kMatchWaits.finalPosition);
     view_.PumpEvents();
 
     const MatchOutcome outcome = DecideOutcome(BlackCount, WhiteCount, PlayerIsSecond);
     MatchResult = outcome.result;
     PlayerWon = outcome.playerWon;
-    // Only a first win outside the colosseum feeds the egg; any other match
-    // scores nothing (a repeated win reads "Score +0").
-    const bool beaten = Place != campaign::kColosseum && record_.OpponentKnockDown(Place, Position) != 0;
-    ScoreGained = NutritionGained(outcome, BlackCount, WhiteCount, Place, beaten);
-    if (ScoreGained > 0)
-        record_.AddNutrition(ScoreGained);
+    // The campaign records the end at once: the egg fed and a first win
+    // marked together. Any match but a first win scores nothing (a repeated
+    // win reads "Score +0").
+    const MatchRecord recorded = ledger_.RecordMatchEnd(opponent_, outcome, BlackCount, WhiteCount);
+    ScoreGained = recorded.scoreGained;
+    firstWin_ = recorded.firstWin;
 
     board_.Clear();
     board_.RedrawAll();
@@ -242,7 +251,7 @@ void MatchFlow::CountTick()
 {
     if (BlackCount <= 0 && WhiteCount <= 0) {
         view_.StopCount();
-        view_.Pause(300);
+        view_.Pause(kMatchWaits.beforeResult);
         ShowResult();
         return;
     }
@@ -259,34 +268,36 @@ void MatchFlow::ShowResult()
 {
     const MatchOutcome outcome{MatchResult, PlayerWon};
     MatchView::Result result;
-    result.caption = ResultCaption(outcome, FromShiftJis(record_.GetPlayerName()));
-    const bool boy = record_.GetPlayerCharacter() == 1;
+    const PlayerRecord& player = ledger_.Player();
+    result.caption = ResultCaption(outcome, FromShiftJis(player.GetPlayerName()));
     if (MatchResult == 0) {
         Speak("DRAW");
         view_.PlayEffect(Effect::Jingle);
     } else if (PlayerWon) {
         view_.PlayEffect(Effect::Fanfare);
         Speak("LOSS");
-        if (Place != campaign::kColosseum)
+        if (!opponent_.isChick)
             result.score = ScoreCaption(ScoreGained);
-        result.playerFace = boy ? "imgHeloW" : "imgHeroineW";
+        result.playerFace = FigurePicture(player.GetPlayerCharacter(), FigureMood::Winning);
         result.facesChange = true;
     } else {
         view_.PlayEffect(Effect::Lament);
         Speak("VICTORY");
-        result.playerFace = boy ? "imgHeloL" : "imgHeroineL";
+        result.playerFace = FigurePicture(player.GetPlayerCharacter(), FigureMood::Losing);
         result.opponentWon = true;
         result.facesChange = true;
     }
     CountStep = 0;
     view_.ShowResult(result);
+    // The board holds the count, laid out in its two blocks.
+    view_.Announce(
+        ResultAnnouncement(result.caption, board_.CountDiscs(Black), board_.CountDiscs(White), result.score));
 }
 
 bool MatchFlow::Leave()
 {
     board_.Clear();
-    if (Place == campaign::kColosseum || !PlayerWon || record_.OpponentKnockDown(Place, Position) != 0)
-        return false;
-    record_.SetOpponentKnockDown(Place, Position, 1);
-    return true;
+    const bool firstWin = firstWin_;
+    firstWin_ = false;
+    return firstWin;
 }

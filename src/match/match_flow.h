@@ -8,6 +8,7 @@
 // and the mapping of presses to squares.
 #include "board/board.h"
 #include "match/match_rules.h"
+#include "match/opponent.h"
 #include "match/speech.h"
 #include "media/sound_bank.h"
 
@@ -18,6 +19,25 @@
 class GameRandom;
 class PlayerRecord;
 class TDBrains;
+
+// What a match's end leaves in the campaign: the nutrition it fed the egg
+// (the "Score +" line), and whether it was the first win over a stage
+// opponent, whose portrait is then crossed out.
+struct MatchRecord {
+    int scoreGained = 0;
+    bool firstWin = false;
+};
+
+// The campaign a match is part of: who the player is, and where its end is
+// recorded, whole and at once.
+class MatchLedger {
+public:
+    virtual ~MatchLedger() = default;
+    // The player's name and figure.
+    virtual const PlayerRecord& Player() const = 0;
+    virtual MatchRecord RecordMatchEnd(const MatchOpponent& opponent, const MatchOutcome& outcome, int blackCount,
+                                       int whiteCount) = 0;
+};
 
 // What the match asks of its screen.
 class MatchView {
@@ -37,6 +57,8 @@ public:
     virtual void PlayCountDisc() = 0;
     virtual void Pause(int ms) = 0;
     virtual void PumpEvents() = 0;
+    // Tells a screen reader what happened (UTF-8): a move, a pass, the result.
+    virtual void Announce(const std::string& text) = 0;
 
     // The start sequence's timer: started, given its interval, stopped.
     virtual void StartStartSequence() = 0;
@@ -64,12 +86,13 @@ public:
 
 class MatchFlow {
 public:
-    MatchFlow(TBoard& board, TDBrains& brains, PlayerRecord& record, GameRandom& random, MatchView& view);
+    MatchFlow(TBoard& board, TDBrains& brains, MatchLedger& ledger, GameRandom& random, MatchView& view);
 
-    // The opponent of the next match, as the selection hands it over: its
-    // place (0..2, or the colosseum) and position, its disc sounds and its
-    // speech lines.
-    void SetOpponent(int place, int position, int soundSet, std::vector<std::string> speech);
+    // The opponent of the next match, as the pick hands it over: the
+    // computer takes its strength now, the match its lines and sounds.
+    void SetOpponent(MatchOpponent opponent);
+    const MatchOpponent& Opponent() const { return opponent_; }
+    const PlayerRecord& Player() const { return ledger_.Player(); }
 
     // The set-up once the screen is shown: an empty board, the order of play,
     // the start sequence running, no corners taken, Black to move.
@@ -91,12 +114,13 @@ public:
     // One tick of the speech bubble.
     SpeechBubble::Step BubbleTick();
 
-    // The game is over: count, feed the egg, clear the board for the count.
+    // The game is over: count, record the end (the egg fed and a first win
+    // marked, together), clear the board for the count.
     void MatchEnd();
     // One tick of the final count; its last shows the result.
     void CountTick();
-    // The player leaves the result. True when this was the first win over a
-    // stage opponent, now recorded: the selection screen crosses it out.
+    // The player leaves the result. True when the match was a first win over
+    // a stage opponent: the selection screen crosses it out.
     bool Leave();
 
     // The match as it stands.
@@ -110,9 +134,6 @@ public:
     int MatchResult = 0;
     bool PlayerWon = false;
     int ScoreGained = 0;
-    int OpponentSoundSet = 1;
-    int Place = 0;
-    int Position = 0;
 
     // The opponent's lines, and what it remembers for the whole run.
     SpeechScript OpponentMessage;
@@ -121,13 +142,17 @@ public:
 
 private:
     void ComputerMove(std::int32_t side);
-    void PassNotice();
+    // Places the disc with its flips and says so.
+    void Play(int column, int row, std::int32_t side, bool byComputer);
+    void PassNotice(const std::string& who);
     void ShowResult();
 
     TBoard& board_;
     TDBrains& brains_;
-    PlayerRecord& record_;
+    MatchLedger& ledger_;
     GameRandom& random_;
     MatchView& view_;
+    MatchOpponent opponent_;
     bool moveInProgress_ = false;
+    bool firstWin_ = false;
 };

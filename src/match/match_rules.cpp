@@ -1,6 +1,6 @@
 #include "match/match_rules.h"
 
-#include "campaign/roster.h"
+#include "match/board_cursor.h"
 
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
@@ -34,14 +34,6 @@ int WinMargin(int blackCount, int whiteCount)
     return loser == 0 ? 64 : winner - loser;
 }
 
-int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
-                    bool opponentAlreadyBeaten)
-{
-    if (!outcome.playerWon || placeIndex == campaign::kColosseum || opponentAlreadyBeaten)
-        return 0;
-    return WinMargin(blackCount, whiteCount);
-}
-
 CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft)
 {
     CountStepDiscs discs;
@@ -66,4 +58,23 @@ std::string ResultCaption(const MatchOutcome& outcome, const std::string& player
 std::string ScoreCaption(int scoreGained)
 {
     return "Score +" + std::to_string(scoreGained);
+}
+
+std::string MoveAnnouncement(const std::string& who, int column, int row, int turned)
+{
+    return who + " " + SquareName(column, row) + "、" + std::to_string(turned) + " 枚返しました";
+}
+
+std::string PassAnnouncement(const std::string& who) { return who + "はパスです"; }
+
+std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score)
+{
+    std::string said;
+    for (const char c : caption)
+        if (c != '\n')
+            said += c;
+    said += " 黒 " + std::to_string(blackCount) + " 枚、白 " + std::to_string(whiteCount) + " 枚";
+    if (!score.empty())
+        said += "、" + score;
+    return said;
 }

@@ -44,11 +44,6 @@ MatchOutcome DecideOutcome(int blackCount, int whiteCount, bool playerIsSecond);
 // disc left, however few the winner's are.
 int WinMargin(int blackCount, int whiteCount);
 
-// What a finished match feeds the egg: the margin of a win, but only outside the
-// colosseum (campaign::kColosseum) and only the first time this opponent is beaten.
-int NutritionGained(const MatchOutcome& outcome, int blackCount, int whiteCount, int placeIndex,
-                    bool opponentAlreadyBeaten);
-
 // The final count re-lays the discs in two blocks: Black's from the top-left
 // corner along the rows, White's from the bottom-right corner backwards, one
 // disc of each per step while the colour has discs left.
@@ -63,3 +58,12 @@ CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft);
 // The result captions (UTF-8). `playerName` is the player's name as shown.
 std::string ResultCaption(const MatchOutcome& outcome, const std::string& playerName);
 std::string ScoreCaption(int scoreGained);
+
+// What a screen reader is told of the match (UTF-8): a move ("ズモル蝸牛 e3、
+// 1 枚返しました"), a pass, and the result with the count and the score line
+// (empty: none).
+std::string MoveAnnouncement(const std::string& who, int column, int row, int turned);
+std::string PassAnnouncement(const std::string& who);
+std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score);
+// Who "you" are in those.
+inline constexpr const char* kPlayerInAnnouncements = "あなた";

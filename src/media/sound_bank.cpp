@@ -56,5 +56,5 @@ void SoundBank::Play(SoundPlayerIndex index, int number)
     }
     ok = ok && player.Rewind() && player.Play();
     if (!ok && reported_.insert(path).second)
-        Platform().ShowMessage(player.LastError(), "ズモルリバロ");
+        Platform().ShowMessage(player.LastError(), kGameCaption);
 }

@@ -37,8 +37,6 @@ public:
     void PlayComPut(int n) { Play(ComPutSound, n); }
     void PlayComTurn(int n) { Play(ComTurnSound, n); }
 
-    int LastNumber(SoundPlayerIndex player) const { return lastNumber_[player]; }
-
 private:
     void Play(SoundPlayerIndex player, int number);
 

@@ -20,6 +20,10 @@ public:
     virtual void PumpEvents() = 0;
 };
 
+// The game's caption: every window's title and the title of the messages
+// that have none of their own.
+inline constexpr const char* kGameCaption = "ズモルリバロ";
+
 // The services in force. Until some are installed, a quiet stand-in answers
 // "No" to every question and never waits.
 PlatformServices& Platform();

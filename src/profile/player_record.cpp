@@ -60,11 +60,6 @@ std::string UserFilePath(int number)
     return DataPath("/data/user0" + std::to_string(number) + ".usr");
 }
 
-std::string IndexFilePath()
-{
-    return DataPath("/data/index.dat");
-}
-
 void PlayerRecord::LoadRecord(int number)
 {
     const std::string path = UserFilePath(number);
@@ -93,23 +88,6 @@ void PlayerRecord::SaveRecord()
         index->SetName(SlotNumber, GetPlayerName());
     if (!WriteStoredFileAtomically(indexPath, index->Bytes()))
         Platform().ShowMessage(kCannotOpenIndex + indexPath, "エラー");
-}
-
-int EggStrength(std::int32_t nutrition)
-{
-    if (nutrition > 400) return 5;
-    if (nutrition > 300) return 4;
-    if (nutrition > 200) return 3;
-    if (nutrition > 100) return 2;
-    return 1;
-}
-
-std::string StrengthCaption(int strength)
-{
-    std::string caption = "強さ：";
-    for (int star = 0; star < strength; ++star)
-        caption += "★";
-    return caption;
 }
 
 TDUser::TDUser() { DUserCreate(); }

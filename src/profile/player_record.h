@@ -64,13 +64,8 @@ static_assert(offsetof(PlayerRecord, KnockDown) == 32);
 static_assert(offsetof(PlayerRecord, Cleared) == 48);
 static_assert(offsetof(PlayerRecord, Level) == 52);
 
-// The chick's strength 1..5 from the nutrition it was fed.
-int EggStrength(std::int32_t nutrition);
-// "強さ：★" with one star per step of strength (UTF-8).
-std::string StrengthCaption(int strength);
-
+// The user file of number 0 (the new-game template) or 1..3 (the slots).
 std::string UserFilePath(int number);
-std::string IndexFilePath();
 
 // The module that owns the one record of the run. It starts all zero, which is
 // also what a new game gets when its template cannot be read.

@@ -1,7 +1,6 @@
 #include "profile/slot_index.h"
 
 #include "platform/data_files.h"
-#include "profile/player_record.h"
 
 #include <algorithm>
 
@@ -46,6 +45,11 @@ void SlotIndex::SetName(int slot, std::string_view sjisName)
     const std::size_t length = std::min(sjisName.size(), kColumn - 1);
     column.replace(0, length, sjisName.substr(0, length));
     column[length] = '\0';
+}
+
+std::string IndexFilePath()
+{
+    return DataPath("/data/index.dat");
 }
 
 std::optional<SlotIndex> ReadSlotIndex()

@@ -23,5 +23,7 @@ struct SlotIndex {
     void SetName(int slot, std::string_view sjisName);
 };
 
+// The slot index file, data/index.dat in the game folder.
+std::string IndexFilePath();
 // Reads the slot index file; nothing when it cannot be opened.
 std::optional<SlotIndex> ReadSlotIndex();

@@ -1,4 +1,5 @@
 #include "board/board.h"
+#include "match/match_waits.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,8 @@ public:
     }
     void PlacingSound(bool byComputer) override { calls.push_back(byComputer ? "put com" : "put player"); }
     void TurningSound(bool byComputer) override { calls.push_back(byComputer ? "turn com" : "turn player"); }
-    void Pause(int ms) override { calls.push_back("pause " + std::to_string(ms)); }
+    // How long, as the match times the board's pauses.
+    void Pause(BoardPause pause) override { calls.push_back("pause " + std::to_string(BoardPauseMs(pause))); }
     void PumpEvents() override { calls.push_back("pump"); }
     std::vector<std::string> calls;
 };

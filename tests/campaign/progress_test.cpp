@@ -1,4 +1,7 @@
 #include "campaign/progress.h"
+
+#include "campaign/roster.h"
+#include "match/match_rules.h"
 #include "profile/player_record.h"
 
 #include <gtest/gtest.h>
@@ -96,4 +99,19 @@ TEST(CampaignProgress, ShownNutritionReadsTheDisplayedNumber)
     EXPECT_EQ(ShownNutrition(""), 0);
     EXPECT_EQ(ShownNutrition("12a"), 0);
     EXPECT_EQ(ShownNutrition("栄養"), 0);
+}
+
+TEST(Progress, NutritionIsTheMarginOfAFirstWinOutsideTheColosseum)
+{
+    const MatchOutcome blackWins = DecideOutcome(33, 31, false);
+    EXPECT_EQ(NutritionGained(blackWins, 33, 31, 0, false), 2);
+    // A wipe-out counts 64 however few discs the winner has.
+    EXPECT_EQ(NutritionGained(DecideOutcome(13, 0, false), 13, 0, 1, false), 64);
+    EXPECT_EQ(NutritionGained(DecideOutcome(0, 9, true), 0, 9, 2, false), 64);
+    EXPECT_EQ(NutritionGained(DecideOutcome(20, 44, true), 20, 44, 2, false), 24);
+    // Nothing for a draw, a loss, the colosseum or an opponent beaten before.
+    EXPECT_EQ(NutritionGained(DecideOutcome(32, 32, false), 32, 32, 0, false), 0);
+    EXPECT_EQ(NutritionGained(DecideOutcome(33, 31, true), 33, 31, 0, false), 0);
+    EXPECT_EQ(NutritionGained(blackWins, 33, 31, campaign::kColosseum, false), 0);
+    EXPECT_EQ(NutritionGained(blackWins, 33, 31, 0, true), 0);
 }

@@ -64,6 +64,16 @@ TEST(Roster, TheChickAtEveryStrengthAndLevel)
     EXPECT_EQ(kChickSoundSet, 5);
 }
 
+TEST(Roster, EggStrengthStepsAreStrict)
+{
+    const std::pair<int, int> cases[] = {{-5, 1}, {0, 1}, {100, 1}, {101, 2}, {200, 2}, {201, 3},
+                                         {300, 3}, {301, 4}, {400, 4}, {401, 5}, {9999, 5}};
+    for (const auto& [nutrition, strength] : cases)
+        EXPECT_EQ(campaign::EggStrength(nutrition), strength) << nutrition;
+    EXPECT_EQ(campaign::StrengthCaption(1), "強さ：★");
+    EXPECT_EQ(campaign::StrengthCaption(5), "強さ：★★★★★");
+}
+
 TEST(Roster, PlacesCaptionsColoursAndFirstVisibility)
 {
     struct Row {

@@ -132,13 +132,13 @@ TEST(OpeningScript, HatchingTakesElevenTicksAndTheEggComesBack)
 
 TEST(OpeningScript, VerdictAtTheStrengthBorders)
 {
-    EXPECT_STREQ(VerdictFor(EggStrength(100)).line1, "しかし、栄養は");
-    EXPECT_STREQ(VerdictFor(EggStrength(101)).line1, "なんとかヒナは");
-    EXPECT_STREQ(VerdictFor(EggStrength(300)).line1, "無事にヒナが");
-    EXPECT_STREQ(VerdictFor(EggStrength(400)).line1, "元気なヒナが");
-    EXPECT_STREQ(VerdictFor(EggStrength(401)).line2, "　　　かえったようです！");
-    EXPECT_EQ(campaign::ChickPictureId(EggStrength(-5)), "imgEgg1");
-    EXPECT_EQ(campaign::ChickPictureId(EggStrength(1000)), "imgEgg5");
+    EXPECT_STREQ(VerdictFor(campaign::EggStrength(100)).line1, "しかし、栄養は");
+    EXPECT_STREQ(VerdictFor(campaign::EggStrength(101)).line1, "なんとかヒナは");
+    EXPECT_STREQ(VerdictFor(campaign::EggStrength(300)).line1, "無事にヒナが");
+    EXPECT_STREQ(VerdictFor(campaign::EggStrength(400)).line1, "元気なヒナが");
+    EXPECT_STREQ(VerdictFor(campaign::EggStrength(401)).line2, "　　　かえったようです！");
+    EXPECT_EQ(campaign::ChickPictureId(campaign::EggStrength(-5)), "imgEgg1");
+    EXPECT_EQ(campaign::ChickPictureId(campaign::EggStrength(1000)), "imgEgg5");
     EXPECT_EQ(campaign::NutritionCaption(-3), "栄養：-3");
 }
 

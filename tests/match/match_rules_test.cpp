@@ -1,7 +1,5 @@
 #include "match/match_rules.h"
 
-#include "campaign/roster.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -46,21 +44,6 @@ TEST(MatchEnd, WinnerFollowsTheCountAndTheSides)
         EXPECT_EQ(DecideOutcome(32, 32, second).result, 0);
         EXPECT_FALSE(DecideOutcome(32, 32, second).playerWon);
     }
-}
-
-TEST(MatchEnd, NutritionIsTheMarginOfAFirstWinOutsideTheColosseum)
-{
-    const MatchOutcome blackWins = DecideOutcome(33, 31, false);
-    EXPECT_EQ(NutritionGained(blackWins, 33, 31, 0, false), 2);
-    // A wipe-out counts 64 however few discs the winner has.
-    EXPECT_EQ(NutritionGained(DecideOutcome(13, 0, false), 13, 0, 1, false), 64);
-    EXPECT_EQ(NutritionGained(DecideOutcome(0, 9, true), 0, 9, 2, false), 64);
-    EXPECT_EQ(NutritionGained(DecideOutcome(20, 44, true), 20, 44, 2, false), 24);
-    // Nothing for a draw, a loss, the colosseum or an opponent beaten before.
-    EXPECT_EQ(NutritionGained(DecideOutcome(32, 32, false), 32, 32, 0, false), 0);
-    EXPECT_EQ(NutritionGained(DecideOutcome(33, 31, true), 33, 31, 0, false), 0);
-    EXPECT_EQ(NutritionGained(blackWins, 33, 31, campaign::kColosseum, false), 0);
-    EXPECT_EQ(NutritionGained(blackWins, 33, 31, 0, true), 0);
 }
 
 TEST(MatchEnd, CaptionsOfTheResult)

@@ -4,9 +4,10 @@
 #include "match/match_flow.h"
 
 #include "brains/brains.h"
-#include "campaign/roster.h"
+#include "campaign/session.h"
 #include "platform/game_random.h"
 #include "profile/player_record.h"
+#include "support/logging_match_view.h"
 #include "support/match_positions.h"
 #include "support/recording_platform.h"
 
@@ -19,60 +20,6 @@
 
 namespace {
 
-// A view that writes down what the match asks of the screen. A remark shows
-// until the screen next lets events run, as a bubble closes in time.
-class LoggingView : public MatchView {
-public:
-    const MatchFlow* flow = nullptr;
-    std::vector<std::string> log;
-    std::function<void()> onPump;
-    bool enabled = false;
-    bool bubble = false;
-    bool counting = false;
-    MatchView::Result result;
-
-    void SetEnabled(bool on) override
-    {
-        enabled = on;
-        log.push_back(on ? "enable" : "disable");
-    }
-    void IndicatorTo(std::int32_t side) override { log.push_back(side == Black ? "Black to move" : "White to move"); }
-    void ShowNotice(const std::string& text) override { log.push_back("notice " + text); }
-    void HideNotice() override { log.push_back("notice off"); }
-    void PlayEffect(Effect effect) override { log.push_back("effect " + std::to_string(static_cast<int>(effect))); }
-    void PlayStartDisc() override { log.push_back("start disc"); }
-    void PlayCountDisc() override {}
-    void Pause(int ms) override { log.push_back("pause " + std::to_string(ms)); }
-    void PumpEvents() override
-    {
-        bubble = false;
-        if (onPump)
-            onPump();
-    }
-    void StartStartSequence() override { log.push_back("start sequence"); }
-    void SetStartPace(int ms) override { log.push_back("pace " + std::to_string(ms)); }
-    void StopStartSequence() override { log.push_back("start sequence stops"); }
-    void StartBubble() override
-    {
-        bubble = true;
-        log.push_back("says " + flow->OpponentMessage.Line(flow->Bubble.MessageLine).value_or("?"));
-    }
-    bool BubbleShowing() const override { return bubble; }
-    void StartCount() override { counting = true; }
-    void StopCount() override { counting = false; }
-    void ShowResult(const Result& shown) override
-    {
-        result = shown;
-        log.push_back("result");
-    }
-
-    // The entries of the log from `from` on that equal `entry`.
-    int Count(const std::string& entry, std::size_t from = 0) const
-    {
-        return static_cast<int>(std::count(log.begin() + static_cast<std::ptrdiff_t>(from), log.end(), entry));
-    }
-};
-
 std::vector<std::string> SpeechLines()
 {
     std::vector<std::string> lines;
@@ -83,15 +30,27 @@ std::vector<std::string> SpeechLines()
     return lines;
 }
 
+// The forest's second opponent, with the disc sounds of set 8 and the lines
+// above; the computer keeps the strength the test gives it.
+MatchOpponent ForestOpponent()
+{
+    MatchOpponent opponent;
+    opponent.place = 0;
+    opponent.position = 1;
+    opponent.soundSet = 8;
+    opponent.speech = SpeechLines();
+    return opponent;
+}
+
 class TurnOrder : public ::testing::Test {
 protected:
-    TurnOrder() : flow(board, brains, user.Record, random, view)
+    TurnOrder() : flow(board, brains, campaign, random, view)
     {
         view.flow = &flow;
         brains.SetStrength(StrengthParams{1, 1, 1, false});
         user.Record.SetPlayerName("Taro");
         user.Record.SetPlayerCharacter(1);
-        flow.SetOpponent(0, 1, 8, SpeechLines());
+        flow.SetOpponent(ForestOpponent());
     }
 
     // The start sequence's eight ticks, steps 0 to 70.
@@ -105,6 +64,7 @@ protected:
     TBoard board;
     TDBrains brains;
     TDUser user;
+    campaign::Session campaign{user.Record};
     GameRandom random;
     LoggingView view;
     MatchFlow flow;
@@ -152,9 +112,9 @@ TEST_F(TurnOrder, TheStartThenAMoveAnsweredAndNothingEnabledWhileTheComputerMove
     // sequence ticks during the move and enables nothing.
     TBoard again;
     LoggingView earlyView;
-    MatchFlow early(again, brains, user.Record, random, earlyView);
+    MatchFlow early(again, brains, campaign, random, earlyView);
     earlyView.flow = &early;
-    early.SetOpponent(0, 1, 8, SpeechLines());
+    early.SetOpponent(ForestOpponent());
     early.Begin(false);
     for (int tick = 0; tick < 5; ++tick)
         early.StartTick();
@@ -253,9 +213,47 @@ TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
     EXPECT_FALSE(flow.Leave());
 
     // In the colosseum nothing is said, fed or recorded.
-    flow.SetOpponent(campaign::kColosseum, 0, 5, {});
+    flow.SetOpponent(campaign::ChickAt(3, "Piyo", LevelNormal));
     const std::string lastKey = flow.Memory.LastMessageKey;
     flow.Speak("GREETING");
     EXPECT_EQ(flow.Memory.LastMessageKey, lastKey);
     EXPECT_FALSE(flow.Leave());
+}
+
+TEST_F(TurnOrder, EveryWaitHasItsLength)
+{
+    const auto pausesFrom = [this](std::size_t from) {
+        std::vector<std::string> pauses;
+        for (std::size_t i = from; i < view.log.size(); ++i)
+            if (view.log[i].rfind("pause ", 0) == 0)
+                pauses.push_back(view.log[i]);
+        return pauses;
+    };
+
+    // Moving second: the start slows at the greeting, and the computer's
+    // first move comes half a second after the start.
+    flow.Begin(true);
+    RunStart();
+    EXPECT_EQ(view.Count("pace 400"), 1);
+    EXPECT_EQ(pausesFrom(0), (std::vector<std::string>{"pause 500"}));
+
+    // Moving first, Black's one move leaves the computer moving again and
+    // again: a pause before each of its moves, and after the first, the pass
+    // notice and the wait for its remark. Then the finished board stays in
+    // view before the count, and the result follows the count.
+    flow.Begin(false);
+    RunStart();
+    board.Cells = Position::FromRows(match_positions::kBlackPassesUntilTheEnd);
+    const std::size_t from = view.log.size();
+    flow.PlayerPress(1, 3);
+    for (int tick = 0; tick < 70 && view.counting; ++tick)
+        flow.CountTick();
+    ASSERT_EQ(view.log.back(), "result");
+    const int passes = view.Count("notice パスです!", from);
+    ASSERT_GE(passes, 2);
+    std::vector<std::string> expected{"pause 300"};
+    for (int pass = 0; pass < passes; ++pass)
+        expected.insert(expected.end(), {"pause 300", "pause 1000", "pause 10"});
+    expected.insert(expected.end(), {"pause 1500", "pause 300"});
+    EXPECT_EQ(pausesFrom(from), expected);
 }

@@ -2,6 +2,7 @@
 // X test extension and reads the board back from the display, at full speed.
 //
 //   desktop_player SHOTS_DIR [--scale N] [--one-match]
+//   desktop_player SHOTS_DIR --close-on-result USER_FILE
 //
 // With --scale the game is expected at N times its size (the desktop's scale):
 // every window N times as large, every press and every look N times as far.
@@ -19,7 +20,14 @@
 // manager to close the selection screen (its box's buttons must read はい /
 // いいえ; answered No) and quitting with the
 // game's own button (answered Yes). Exit code 0 when all held.
+//
+// With --close-on-result it plays one match as the first mover and, on its
+// result, before "対局終了" is pressed, asks the window manager to close the
+// match screen and answers はい: the game must end, its save (USER_FILE) holding
+// the match whole, the opponent beaten and the egg fed the margin, once.
 #include "board/board.h"
+#include "platform/data_files.h"
+#include "profile/player_record.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -352,11 +360,13 @@ struct MatchReport {
     int moves = 0;
     int passes = 0;
     int noticesSeen = 0;
+    int black = 0;  // the final count
+    int white = 0;
 };
 
 // Plays one match from the set-up to the counted result and checks every
-// change of the board on the way.
-MatchReport PlayMatch(const Found& match, std::int32_t player)
+// change of the board on the way; then leaves it with "対局終了", or not.
+MatchReport PlayMatch(const Found& match, std::int32_t player, bool leave = true)
 {
     MatchReport report;
     TBoard model;   // the position after every move seen, fully turned
@@ -470,8 +480,10 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
         Fail("the match did not end in time");
     if (noticeDue && !noticeSeen)
         Fail("the last pass showed no notice");
+    report.black = model.CountDiscs(Black);
+    report.white = model.CountDiscs(White);
     std::printf("match as %s: %d moves, %d passes, %d notices seen, %d:%d\n", player == Black ? "Black" : "White",
-                report.moves, report.passes, report.noticesSeen, model.CountDiscs(Black), model.CountDiscs(White));
+                report.moves, report.passes, report.noticesSeen, report.black, report.white);
 
     // The count and the result, then "対局終了".
     const auto end = Clock::now();
@@ -481,7 +493,8 @@ MatchReport PlayMatch(const Found& match, std::int32_t player)
         Fail("no result over the board");
     Sleep(300);
     Shot("desktop-match-result", match);
-    Press(match, 480 + 56, 288 + 20);
+    if (leave)
+        Press(match, 480 + 56, 288 + 20);
     return report;
 }
 
@@ -516,28 +529,10 @@ void CheckFrame(const Found& window, const char* name, bool sizeable = false)
 
 } // namespace
 
-int main(int argc, char** argv)
+// The title, the menu, a new game in slot 1 for "taro", the boy, "普通", the
+// egg's story: the selection screen.
+Found NewGameToTheSelection()
 {
-    bool oneMatch = false;
-    for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
-            scale = std::max(1, std::atoi(argv[++i]));
-        else if (std::strcmp(argv[i], "--one-match") == 0)
-            oneMatch = true;
-        else
-            argc = 0;
-    }
-    if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
-        std::fputs("usage: desktop_player SHOTS_DIR [--scale N] [--one-match] (with DISPLAY set)\n", stderr);
-        return 2;
-    }
-    shots = argv[1];
-    // Windows come and go while they are looked at (a message box closing
-    // between the list of windows and a look at one): such a failed request
-    // only fails the look, as every look here allows for.
-    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-
-    // The title, the menu, a new game in slot 1.
     const Found title = WaitWindow(kCaption, 265, 185);
     CheckFrame(title, "the title window");
     const auto started = Clock::now();
@@ -568,9 +563,107 @@ int main(int argc, char** argv)
         Press(opening, 242, 162);  // "▼"
     }
 
-    // The selection screen; the turn dialog stays above it when it is pressed.
     const Found select = WaitWindow(kCaption, 510, 333);
     CheckFrame(select, "the selection screen");
+    return select;
+}
+
+// A window manager's close of a window, as a desktop's Alt+F4 or a logout asks
+// it: asked of the manager where it takes such requests (openbox), else sent
+// to the window as a manager sends it (XWayland's manager in sway takes none).
+void AskToClose(const Found& window)
+{
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window.id;
+    close.xclient.format = 32;
+    bool managerCloses = false;
+    for (const unsigned long atom : Property(DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM))
+        managerCloses = managerCloses || atom == A("_NET_CLOSE_WINDOW");
+    if (managerCloses) {
+        close.xclient.message_type = A("_NET_CLOSE_WINDOW");
+        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &close);
+    } else {
+        close.xclient.message_type = A("WM_PROTOCOLS");
+        close.xclient.data.l[0] = static_cast<long>(A("WM_DELETE_WINDOW"));
+        close.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window.id, False, NoEventMask, &close);
+    }
+    XFlush(display);
+}
+
+// One match won or lost as the first mover, closed from the window manager on
+// its result and answered はい: the save holds the whole match.
+void CloseOnTheResult(const Found& select, const std::string& userFile)
+{
+    Sleep(300);
+    Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
+    const Found turn = WaitWindow(kCaption, 271, 202);
+    Sleep(300);
+    Press(turn, 192, 64);  // 先手
+    const Found match = WaitWindow(kCaption, 604, 350);
+    const MatchReport report = PlayMatch(match, Black, false);
+    AskToClose(match);
+    WaitWindow(kCaption, 0, 0);
+    Sleep(500);
+    Key(XK_Return);
+    if (!Gone(kCaption, 604, 350, 10))
+        Fail("the game did not end after はい");
+    Sleep(500);
+    const auto stored = ReadStoredFile(userFile);
+    if (!stored) {
+        Fail("nothing was saved in " + userFile);
+        return;
+    }
+    PlayerRecord saved{};
+    saved.Fill(*stored);
+    const bool won = report.black > report.white;
+    const int margin = report.white == 0 ? 64 : report.black - report.white;
+    std::printf("saved on the result: nutrition %d, first opponent beaten %d\n", saved.GetNutrition(),
+                saved.OpponentKnockDown(0, 0));
+    if (saved.OpponentKnockDown(0, 0) != (won ? 1 : 0) || saved.GetNutrition() != (won ? margin : 0))
+        Fail("the save on the result does not hold the match whole");
+}
+
+// The game closes its windows while the player looks them over: a window gone
+// between being listed and being asked about is no error.
+int IgnoreWindowsGone(Display*, XErrorEvent* error)
+{
+    if (error->error_code != BadWindow && error->error_code != BadDrawable && error->error_code != BadMatch)
+        std::fprintf(stderr, "X error %d\n", error->error_code);
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    bool oneMatch = false;
+    const bool closeOnResult = argc == 4 && std::string(argv[2]) == "--close-on-result";
+    for (int i = 2; i < argc && !closeOnResult; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            scale = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--one-match") == 0)
+            oneMatch = true;
+        else
+            argc = 0;
+    }
+    if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
+        std::fputs("usage: desktop_player SHOTS_DIR [--scale N] [--one-match] | --close-on-result USER_FILE"
+                   " (with DISPLAY set)\n",
+                   stderr);
+        return 2;
+    }
+    XSetErrorHandler(IgnoreWindowsGone);
+    shots = argv[1];
+    if (closeOnResult) {
+        CloseOnTheResult(NewGameToTheSelection(), argv[3]);
+        std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
+        XCloseDisplay(display);
+        return failures ? 1 : 0;
+    }
+
+    const Found select = NewGameToTheSelection();
+    // The turn dialog stays above the selection screen when it is pressed.
     Sleep(300);
     Press(select, 123 + 45, 91 + 45);  // the first opponent of the forest
     const Found dialog = WaitWindow(kCaption, 271, 202);
@@ -609,28 +702,8 @@ int main(int argc, char** argv)
     }
     std::printf("passes %d, notices seen %d\n", passes, notices);
 
-    // A close from the window manager asks first; No keeps the game. Asked
-    // of the manager where it takes such requests (openbox), else sent to the
-    // window as a manager sends it (XWayland's manager in sway takes none).
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.format = 32;
-    bool managerCloses = false;
-    for (const unsigned long atom : Property(DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM))
-        managerCloses = managerCloses || atom == A("_NET_CLOSE_WINDOW");
-    if (managerCloses) {
-        close.xclient.window = select.id;
-        close.xclient.message_type = A("_NET_CLOSE_WINDOW");
-        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
-                   &close);
-    } else {
-        close.xclient.window = select.id;
-        close.xclient.message_type = A("WM_PROTOCOLS");
-        close.xclient.data.l[0] = static_cast<long>(A("WM_DELETE_WINDOW"));
-        close.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, select.id, False, NoEventMask, &close);
-    }
-    XFlush(display);
+    // A close from the window manager asks first; No keeps the game.
+    AskToClose(select);
     const Found question = WaitWindow(kCaption, 0, 0);
     // The box belongs to the window it asks about, which the window manager
     // keeps it above (Qt would otherwise name the program as a whole).

@@ -79,16 +79,6 @@ TEST(PlayerRecord, NameWithoutNulIsNeverReadPastItsField)
     EXPECT_EQ(record.GetChickName(), std::string(11, 'B'));
 }
 
-TEST(PlayerRecord, EggStrengthStepsAreStrict)
-{
-    const std::pair<int, int> cases[] = {{-5, 1}, {0, 1}, {100, 1}, {101, 2}, {200, 2}, {201, 3},
-                                         {300, 3}, {301, 4}, {400, 4}, {401, 5}, {9999, 5}};
-    for (const auto& [nutrition, strength] : cases)
-        EXPECT_EQ(EggStrength(nutrition), strength) << nutrition;
-    EXPECT_EQ(StrengthCaption(1), "強さ：★");
-    EXPECT_EQ(StrengthCaption(5), "強さ：★★★★★");
-}
-
 TEST(StoredForm, LineFeedsGainACarriageReturnAndOtherBytesStay)
 {
     const std::string data("a\nb\r\x1A\n", 6);

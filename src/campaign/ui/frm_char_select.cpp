@@ -1,16 +1,11 @@
 #include "campaign/ui/frm_char_select.h"
 
-#include "app/screens.h"
-#include "brains/brains.h"
-#include "campaign/progress.h"
-#include "campaign/roster.h"
-#include "campaign/selection.h"
-#include "match/speech.h"
+#include "campaign/session.h"
 #include "media/ui/frm_data.h"
-#include "platform/data_files.h"
 #include "platform/services.h"
-#include "platform/shift_jis.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
@@ -26,6 +21,7 @@ namespace {
 
 constexpr int kClientWidth = 510;
 constexpr int kClientHeight = 333;
+// The defeat animation's pace: the cross's two strokes, then the count-up.
 constexpr int kDefeatTickMs = 650;
 constexpr int kClearedPlayerLeft = 384;
 
@@ -92,8 +88,6 @@ std::string Numbered(const char* stem, int place, int position)
     return Numbered(stem, place) + '_' + std::to_string(position + 1);
 }
 
-QPixmap Picture(const std::string& identifier) { return frmData->Picture(Qs(identifier)); }
-
 } // namespace
 
 TfrmCharSelect::TfrmCharSelect(QWidget* parent)
@@ -118,6 +112,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
         Build(this, items);
         placeTabs_[p] = Find<TPanel>(this, tab.c_str());
         placePanels_[p] = Find<TPanel>(this, panel.c_str());
+        Describe(placeTabs_[p], QAccessible::Button, QString::fromUtf8(place.caption));
         connect(placeTabs_[p], &TPanel::MouseDown, this, [this, p](Qt::MouseButton) { SelectPlace(p, true); });
         if (p == kColosseum)
             continue;
@@ -136,7 +131,8 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
             Build(this, cell);
             TImage* portrait = Find<TImage>(this, image.c_str());
             // A copy: the crosses are drawn into it, the catalogue stays unmarked.
-            portrait->SetPicture(Picture(PortraitId(*StageOpponent(p, i))));
+            portrait->SetPicture(Media().Picture(PortraitId(*StageOpponent(p, i))));
+            Describe(portrait, QAccessible::Button, Qs(PortraitDescription(p, i, false)));
             portraits_[p][i] = portrait;
             connect(portrait, &TImage::MouseDown, this, [this, p, i](Qt::MouseButton, QPoint) { PickOpponent(p, i); });
         }
@@ -157,17 +153,24 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     chickNutrition_ = Find<TLabel>(this, "lblEiyou");
     chickStrength_ = Find<TLabel>(this, "lblTuyosa");
     chickPortrait_ = Find<TImage>(this, "imgCharEgg");
+    Describe(chickPortrait_, QAccessible::Button, QString());
+    Describe(playerPicture_, QAccessible::Graphic, QStringLiteral("あなた"));
 
     for (const char* background : {"Image1", "Image2", "Image3", "Image4"})
-        Find<TImage>(this, background)->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
+        Find<TImage>(this, background)->SetPicture(Media().Picture(QStringLiteral("imgBack")));
 
     connect(chickPortrait_, &TImage::MouseDown, this, [this](Qt::MouseButton, QPoint) { PickChick(); });
     auto* quit = Find<TButton>(this, "Button1");
-    connect(quit, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Click); });
+    connect(quit, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Click); });
     connect(quit, &TButton::clicked, this, [this] { QuitClicked(); });
 
     defeatTimer_ = new GameTimer(this, kDefeatTickMs, "timDes");
     connect(defeatTimer_, &QTimer::timeout, this, [this] { DefeatTick(); });
+
+    // The keys go through the places, the portraits, the chick and the quit.
+    SetReadingOrder(this, {"pnlPlace1", "pnlPlace2", "pnlPlace3", "pnlPlace4", "imgChar1_1", "imgChar1_2",
+                           "imgChar1_3", "imgChar1_4", "imgChar2_1", "imgChar2_2", "imgChar2_3", "imgChar2_4",
+                           "imgChar3_1", "imgChar3_2", "imgChar3_3", "imgChar3_4", "imgCharEgg", "Button1"});
 
     // Place 1 starts selected.
     SelectPlace(0, false);
@@ -178,7 +181,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
 void TfrmCharSelect::SetPlayerFigure(const std::string& picture)
 {
     playerFigure_ = picture;
-    playerPicture_->SetPicture(Picture(picture));
+    playerPicture_->SetPicture(Media().Picture(picture));
 }
 
 void TfrmCharSelect::BeginNewGame(const std::string& levelCaption, const QString& playerName)
@@ -208,7 +211,7 @@ void TfrmCharSelect::Continue(const ContinuePlan& plan)
         ShowGameCleared();
         placeTabs_[kColosseum]->show();
         chickName_->setText(Qs(plan.chickName));
-        ShowChick(plan.nutrition);
+        ShowChick(ChickPanelFor(plan.nutrition));
     }
     // The furthest place reached is the one on show.
     if (plan.selectPlace >= 0)
@@ -225,22 +228,27 @@ void TfrmCharSelect::ShowGameCleared()
     clearPanel_->show();
 }
 
-void TfrmCharSelect::ShowChick(std::int32_t nutrition)
+void TfrmCharSelect::ShowChick(const ChickPanel& chick)
 {
-    const ChickPanel chick = ChickPanelFor(nutrition);
-    eggStrength_ = chick.eggStrength;
     chickStrength_->setText(Qs(chick.strengthCaption));
-    chickPortrait_->SetPicture(Picture(chick.picture));
+    chickPortrait_->setAccessibleName(Qs(ChickDescription(chickName_->text().toStdString(), chick.eggStrength)));
+    chickPortrait_->SetPicture(Media().Picture(chick.picture));
     chickNutrition_->setText(Qs(chick.nutritionCaption));
     eggPanel_->hide();
     clearPanel_->show();
 }
 
-void TfrmCharSelect::SetChickName(const QString& typed) { chickName_->setText(typed); }
+void TfrmCharSelect::SetChickName(const QString& typed)
+{
+    chickName_->setText(typed);
+    chickPortrait_->setAccessibleName(Qs(ChickDescription(typed.toStdString(), session_->ChickStrength())));
+}
+
+int TfrmCharSelect::EggStrength() const { return session_->ChickStrength(); }
 
 void TfrmCharSelect::TakeInputAgain()
 {
-    setEnabled(true);
+    SetScreenEnabled(this, true);
     raise();
     activateWindow();
 }
@@ -248,13 +256,15 @@ void TfrmCharSelect::TakeInputAgain()
 void TfrmCharSelect::LeaveForMatch()
 {
     hide();
-    setEnabled(true);
+    SetScreenEnabled(this, true);
 }
 
 void TfrmCharSelect::Enter()
 {
     show();
     activateWindow();
+    if (!focusWidget())
+        placeTabs_[placeIndex_]->setFocus();
 }
 
 // ---------------------------------------------------------------- places and picks
@@ -273,47 +283,33 @@ void TfrmCharSelect::SelectPlace(int place, bool withSound)
     }
     placeIndex_ = place;
     if (withSound)
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
 }
 
 void TfrmCharSelect::PickOpponent(int place, int position)
 {
-    frmData->PlayEffect(Effect::Click);
-    OpponentCard opponent = StageOpponentCard(place, position);
-
-    // The speech lines come first: when they cannot be read the pick stops
-    // here and leaves the last pick's strength, sounds and dialog as they were.
-    const std::string path = DataPath(StageOpponent(place, position)->messageTail);
-    auto speech = SpeechScript::ReadFile(path);
-    if (!speech) {
-        Platform().ShowMessage("ファイルを開けません\n" + path, "エラー");
+    Media().PlayEffect(Effect::Click);
+    // Unreadable speech stops the pick: the screen stays as it was.
+    const std::optional<MatchOpponent> opponent = session_->PickStageOpponent(place, position);
+    if (!opponent)
         return;
-    }
-    opponent.speech = std::move(*speech);
-    if (const auto strength = OpponentStrengthAt(place, position, DUser->Record.GetLevel()))
-        DBrains->SetStrength(*strength);
-    emit OpponentPicked(opponent);
-    setEnabled(false);
+    emit OpponentPicked(*opponent);
+    SetScreenEnabled(this, false);
     charIndex_ = position;
 }
 
 void TfrmCharSelect::PickChick()
 {
-    frmData->PlayEffect(Effect::Click);
-    // The strength comes from the nutrition, always 1..5.
-    if (const auto strength = ChickStrengthAt(eggStrength_, DUser->Record.GetLevel()))
-        DBrains->SetStrength(*strength);
-    emit OpponentPicked(ChickCard(eggStrength_, FromShiftJis(DUser->Record.GetChickName())));
-    setEnabled(false);
+    Media().PlayEffect(Effect::Click);
+    emit OpponentPicked(session_->PickChick());
+    SetScreenEnabled(this, false);
     charIndex_ = 0;
 }
 
 void TfrmCharSelect::QuitClicked()
 {
-    if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"))
-        return;
-    DUser->Record.SaveRecord();
-    emit QuitConfirmed();
+    if (Platform().AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"))
+        emit QuitConfirmed();
 }
 
 // ---------------------------------------------------------------- crosses
@@ -352,6 +348,8 @@ void TfrmCharSelect::DrawCrossUp(int place, int position)
         return;
     const CrossStroke s = CrossUpStroke(portraits_[0][0]->width());
     DrawStroke(portraits_[place][position], s.x1, s.y1, s.x2, s.y2);
+    // Crossed out: the reader hears it too.
+    portraits_[place][position]->setAccessibleName(Qs(PortraitDescription(place, position, true)));
 }
 
 void TfrmCharSelect::DrawCross(int place, int position)
@@ -362,9 +360,11 @@ void TfrmCharSelect::DrawCross(int place, int position)
 
 // ---------------------------------------------------------------- the defeat animation
 
-void TfrmCharSelect::StartDefeatAnimation()
+void TfrmCharSelect::StartDefeatAnimation(int place, int position)
 {
-    setEnabled(false);
+    beatenPlace_ = place;
+    beatenPosition_ = position;
+    SetScreenEnabled(this, false);
     defeatTimer_->start();
 }
 
@@ -378,13 +378,13 @@ void TfrmCharSelect::DefeatTick()
         desStep_ = 1;
         break;
     case 1:
-        frmData->PlayPlayerPut(1);
-        DrawCrossDown(placeIndex_, charIndex_);
+        Media().PlayPlayerPut(1);
+        DrawCrossDown(beatenPlace_, beatenPosition_);
         desStep_ = 2;
         break;
     case 2:
-        frmData->PlayPlayerPut(1);
-        DrawCrossUp(placeIndex_, charIndex_);
+        Media().PlayPlayerPut(1);
+        DrawCrossUp(beatenPlace_, beatenPosition_);
         desStep_ = 3;
         break;
     case 3: {
@@ -392,20 +392,15 @@ void TfrmCharSelect::DefeatTick()
         defeatTimer_->stop();
         CountNutritionUp();
         defeatTimer_->start();
-        const AfterFirstWin after =
-            DecideAfterFirstWin(DUser->Record, !placeTabs_[1]->isHidden(), !placeTabs_[2]->isHidden());
+        const AfterFirstWin after = session_->FollowFirstWin();
         if (after.gameClear) {
             ClearGame();
         } else {
-            if (after.openMountain) {
-                frmData->PlayEffect(Effect::Jingle);
-                placeTabs_[1]->show();
-            }
-            if (after.openCyber) {
-                frmData->PlayEffect(Effect::Jingle);
-                placeTabs_[2]->show();
-            }
-            setEnabled(true);
+            if (after.openMountain)
+                OpenPlace(1);
+            if (after.openCyber)
+                OpenPlace(2);
+            SetScreenEnabled(this, true);
         }
         break;
     }
@@ -423,18 +418,26 @@ void TfrmCharSelect::DefeatTick()
 void TfrmCharSelect::CountNutritionUp()
 {
     int shown = ShownNutrition(score_->text().toStdString());
-    while (DUser->Record.GetNutrition() > shown) {
+    while (session_->Player().GetNutrition() > shown) {
         ++shown;
         score_->setText(QString::number(shown));
         Platform().Beep();
         Platform().Pause(10);
         Platform().PumpEvents();
     }
+    Announce(this, QStringLiteral("栄養 %1").arg(shown));
+}
+
+void TfrmCharSelect::OpenPlace(int place)
+{
+    Media().PlayEffect(Effect::Jingle);
+    placeTabs_[place]->show();
+    Announce(this, QStringLiteral("%1 に行けるようになりました").arg(QString::fromUtf8(CampaignPlace(place)->caption)));
 }
 
 void TfrmCharSelect::ClearGame()
 {
-    DUser->Record.SetCleared(1);
+    session_->ClearGame();
     eggSlot_->hide();
     playerPicture_->move(kClearedPlayerLeft, playerPicture_->y());
     eggMessage1_->setText(QString());

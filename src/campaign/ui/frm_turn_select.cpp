@@ -1,8 +1,10 @@
 #include "campaign/ui/frm_turn_select.h"
 
-#include "app/screens.h"
+#include "match/opponent.h"
 #include "media/ui/frm_data.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/widgets.h"
 
@@ -29,8 +31,6 @@ constexpr Row kLayout[] = {
     {Kind::Button, "Button3", nullptr, {136, 160, 113, 33}, "キャンセル", 13, Italic},
 };
 
-QPixmap Picture(const std::string& identifier) { return frmData->Picture(Qs(identifier)); }
-
 } // namespace
 
 TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
@@ -47,19 +47,20 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     auto* first = Find<TButton>(this, "BitBtn1");
     auto* second = Find<TButton>(this, "BitBtn2");
     auto* cancel = Find<TButton>(this, "Button3");
+    SetReadingOrder(this, {"BitBtn1", "BitBtn2", "Button3"});
 
-    Find<TImage>(this, "imgBack")->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
+    Find<TImage>(this, "imgBack")->SetPicture(Media().Picture(QStringLiteral("imgBack")));
 
     // Black's disc stands left of "先手", White's right of "後手".
-    first->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn1"))));
+    first->setIcon(QIcon(Media().Picture(QStringLiteral("BitBtn1"))));
     first->setIconSize(QSize(kDiscSize, kDiscSize));
-    second->setIcon(QIcon(frmData->Picture(QStringLiteral("BitBtn2"))));
+    second->setIcon(QIcon(Media().Picture(QStringLiteral("BitBtn2"))));
     second->setIconSize(QSize(kDiscSize, kDiscSize));
     second->setLayoutDirection(Qt::RightToLeft);
 
-    connect(first, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Click); });
-    connect(second, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Click); });
-    connect(cancel, &TButton::MouseDown, this, [](Qt::MouseButton) { frmData->PlayEffect(Effect::Blip); });
+    connect(first, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Click); });
+    connect(second, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Click); });
+    connect(cancel, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Blip); });
     // Either side: the dialog goes, the match begins.
     for (const auto& [button, playerIsSecond] : {std::pair{first, false}, {second, true}})
         connect(button, &TButton::clicked, this, [this, isSecond = playerIsSecond] {
@@ -82,15 +83,16 @@ void TfrmTurnSelect::FloatOver(QWidget* owner)
     windowHandle()->setTransientParent(owner->windowHandle());
 }
 
-void TfrmTurnSelect::AskAbout(const campaign::OpponentCard& opponent)
+void TfrmTurnSelect::AskAbout(const MatchOpponent& opponent)
 {
-    opponent_ = opponent;
     name_->setText(Qs(opponent.name));
     strength_->setText(Qs(opponent.strengthCaption));
-    portrait_->SetPicture(Picture(opponent.portrait));
+    portrait_->SetPicture(Media().Picture(opponent.portrait));
+    Describe(portrait_, QAccessible::Graphic, Qs(opponent.name));
     show();
     raise();
     activateWindow();
-    winFace_->SetPicture(Picture(opponent.winFace));
-    lossFace_->SetPicture(Picture(opponent.lossFace));
+    Find<TButton>(this, "BitBtn1")->setFocus();
+    winFace_->SetPicture(Media().Picture(opponent.winFace));
+    lossFace_->SetPicture(Media().Picture(opponent.lossFace));
 }

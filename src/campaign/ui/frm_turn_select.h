@@ -1,14 +1,12 @@
 #pragma once
-#include "campaign/selection.h"
-
 #include <QWidget>
 
 class TImage;
 class TLabel;
+struct MatchOpponent;
 
-// The small window that asks whether the player moves first or second. It
-// also carries the opponent's name, portrait and faces for the length of a
-// match.
+// The small window that shows who the picked opponent is and asks whether the
+// player moves first or second.
 class TfrmTurnSelect : public QWidget {
     Q_OBJECT
 public:
@@ -20,9 +18,7 @@ public:
 
     // The pick's hand-off: the opponent's name, strength, portrait and faces,
     // then the dialog shows itself with the focus.
-    void AskAbout(const campaign::OpponentCard& opponent);
-    // The opponent it asks about.
-    const campaign::OpponentCard& Opponent() const { return opponent_; }
+    void AskAbout(const MatchOpponent& opponent);
 
 signals:
     // "先手" (false) or "後手" (true): the match begins.
@@ -31,8 +27,6 @@ signals:
     void Cancelled();
 
 private:
-    campaign::OpponentCard opponent_;
-
     TLabel* name_;        // grpChar
     TLabel* strength_;    // Label2
     TImage* portrait_;    // imgChar

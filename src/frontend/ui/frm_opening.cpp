@@ -1,14 +1,17 @@
 #include "frontend/ui/frm_opening.h"
 
-#include "app/screens.h"
 #include "campaign/roster.h"
 #include "campaign/selection.h"
+#include "campaign/session.h"
 #include "frontend/name_rules.h"
 #include "frontend/opening_script.h"
+#include "media/figure.h"
 #include "media/ui/frm_data.h"
 #include "platform/services.h"
 #include "platform/shift_jis.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
@@ -84,8 +87,6 @@ constexpr Row kLayout[] = {
     {Kind::Button, "Button1", "Panel5", {80, 144, 121, 33}, "Game Clear！", 16, Bold | Italic},
 };
 
-QString FromSjis(const std::string& sjis) { return Qs(FromShiftJis(sjis)); }
-
 bool NameFits(const std::string& utf8) { return CheckNameInput(utf8) == NameInput::Fits; }
 
 } // namespace
@@ -137,7 +138,7 @@ TfrmOpening::TfrmOpening(QWidget* parent)
     clear.fill(Qt::transparent);
     clearChick_->SetPicture(clear);
     // Every page shows the game's background pattern.
-    const QPixmap back = frmData->Picture(QStringLiteral("imgBack"));
+    const QPixmap back = Media().Picture(QStringLiteral("imgBack"));
     for (const char* background : {"img1", "Image1", "Image2", "Image3", "Image4"})
         Find<TImage>(this, background)->SetPicture(back);
 
@@ -163,6 +164,24 @@ TfrmOpening::TfrmOpening(QWidget* parent)
     connect(hatchTimer_, &QTimer::timeout, this, &TfrmOpening::HatchTick);
     connect(clearTimer_, &QTimer::timeout, this, &TfrmOpening::CongratulationsTick);
 
+    // For a screen reader: the two figures to pick, the "▼" buttons (whose
+    // mark blinks) and the pictures of the story, the hatching and the clear.
+    Describe(Find<TPanel>(this, "Panel6"), QAccessible::Button, QStringLiteral("男の子"));
+    Describe(Find<TPanel>(this, "Panel7"), QAccessible::Button, QStringLiteral("女の子"));
+    for (TNextButton* next : nextButtons_)
+        next->setAccessibleName(QStringLiteral("次へ"));
+    const std::pair<TImage*, const char*> pictures[] = {
+        {figure_, "あなた"},   {smallEgg_, "不思議な卵"}, {egg_, "卵"},           {shell_, "卵のから"},
+        {chick_, "ヒナ"},      {clearFigure_, "あなた"},  {clearChick_, "ヒナ"},
+    };
+    for (const auto& [picture, name] : pictures)
+        Describe(picture, QAccessible::Graphic, QString::fromUtf8(name));
+    playerName_->setAccessibleName(QStringLiteral("あなたのお名前"));
+    chickName_->setAccessibleName(QStringLiteral("ヒナの名前"));
+
+    SetReadingOrder(this, {"Edit1", "Panel6", "Panel7", "Button2", "Button3", "Button5", "Button6", "Button7",
+                           "Button8", "Button9", "Button10", "Button11", "Edit2", "Button12", "Button1"});
+
     // The "▼" buttons blink for the rest of the run.
     blinkTimer_->start();
 }
@@ -181,24 +200,23 @@ void TfrmOpening::PickFigure(bool boy)
     const std::string typed = playerName_->text().toStdString();
     if (boy ? IsBlankName(typed) : typed.empty())
         return;
-    PlayerRecord& record = DUser->Record;
-    record.SetPlayerName(NameBytes(typed));
-    record.SetPlayerCharacter(boy ? 1 : 0);
-    const std::string picture = boy ? "imgHelo" : "imgHeroine";
+    session_->ChooseFigure(NameBytes(typed), boy);
+    const std::string picture = FigurePicture(boy ? 1 : 0, FigureMood::AsPicked);
     emit FigurePicked(picture);
-    figure_->SetPicture(frmData->Picture(Qs(picture)));
-    frmData->PlayEffect(Effect::Click);
+    figure_->SetPicture(Media().Picture(picture));
+    Media().PlayEffect(Effect::Click);
     namePage_->hide();
     levelPage_->show();
+    FocusFirstControl(levelPage_);
 }
 
 void TfrmOpening::PickLevel(int level)
 {
-    PlayerRecord& record = DUser->Record;
-    record.SetLevel(level);
-    frmData->PlayEffect(Effect::Click);
-    emit LevelPicked(campaign::OpeningLevelCaption(level), FromSjis(record.GetPlayerName()));
-    story1_->setText(Qs(Greeting(FromShiftJis(record.GetPlayerName()))));
+    session_->ChooseLevel(level);
+    Media().PlayEffect(Effect::Click);
+    const std::string name = FromShiftJis(session_->Player().GetPlayerName());
+    emit LevelPicked(campaign::OpeningLevelCaption(level), Qs(name));
+    story1_->setText(Qs(Greeting(name)));
     story1_->show();
     levelPage_->hide();
     storyPage_->show();
@@ -210,13 +228,14 @@ void TfrmOpening::PickLevel(int level)
 void TfrmOpening::StoryPress(const StoryStep& step, bool byKey)
 {
     if (!step.soundAfterChanges)
-        frmData->PlayEffect(step.sound);
+        Media().PlayEffect(step.sound);
     if (step.line1)
         story1_->setText(Qs(step.line1));
     if (step.line2Click)
         story2_->setText(Qs(byKey ? step.line2Key : step.line2Click));
     if (!step.nextButton) {
         // The story is told: on to the campaign.
+        session_->BeginCampaign();
         hide();
         emit StoryTold();
         return;
@@ -229,7 +248,7 @@ void TfrmOpening::StoryPress(const StoryStep& step, bool byKey)
     if (step.showEgg)
         smallEgg_->show();
     if (step.soundAfterChanges)
-        frmData->PlayEffect(step.sound);
+        Media().PlayEffect(step.sound);
 }
 
 void TfrmOpening::BlinkTick()
@@ -248,7 +267,6 @@ void TfrmOpening::StartHatching()
     hatchingPage_->show();
     show();
     activateWindow();
-    hatching_ = true;
     hatchTimer_->start();
 }
 
@@ -262,7 +280,7 @@ void TfrmOpening::HatchTick()
         break;
     case HatchAction::WobbleRight:
         egg_->move(egg_->x() + kEggWobblePixels, egg_->y());
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
         break;
     case HatchAction::WobbleLeft:
         egg_->move(egg_->x() - kEggWobblePixels, egg_->y());
@@ -272,7 +290,7 @@ void TfrmOpening::HatchTick()
         break;
     case HatchAction::Hatch: {
         shell_->show();
-        const int strength = EggStrength(DUser->Record.GetNutrition());
+        const int strength = campaign::EggStrength(session_->Player().GetNutrition());
         // The chick stands free of its portrait's backdrop, between the shell halves.
         chick_->SetPicture(RenderArt(Qs(campaign::ChickPictureId(strength)), true));
         chick_->show();
@@ -280,7 +298,7 @@ void TfrmOpening::HatchTick()
         hatching2_->setText(Qs(kHatchedLine2));
         if (!blinkTimer_->isActive())
             blinkTimer_->start();
-        frmData->PlayEffect(Effect::Fanfare);
+        Media().PlayEffect(Effect::Fanfare);
         Next(10)->show();
         Next(10)->setFocus();
         break;
@@ -294,13 +312,14 @@ void TfrmOpening::HatchTick()
 
 void TfrmOpening::VerdictClick()
 {
-    frmData->PlayEffect(Effect::Blip);
-    const std::int32_t nutrition = DUser->Record.GetNutrition();
-    const Verdict verdict = VerdictFor(EggStrength(nutrition));
+    Media().PlayEffect(Effect::Blip);
+    const campaign::ChickPanel chick = session_->JudgeChick();
+    const Verdict verdict = VerdictFor(chick.eggStrength);
     hatching1_->setText(Qs(verdict.line1));
     hatching2_->setText(Qs(verdict.line2));
+    Announce(this, Qs(std::string(verdict.line1) + verdict.line2 + " " + campaign::StrengthInWords(chick.eggStrength)));
     // The selection screen's bonus stage gets its chick.
-    emit ChickJudged(nutrition);
+    emit ChickJudged(chick);
     Next(10)->hide();
     Next(11)->show();
     Next(11)->setFocus();
@@ -308,7 +327,7 @@ void TfrmOpening::VerdictClick()
 
 void TfrmOpening::NameChickClick()
 {
-    frmData->PlayEffect(Effect::Blip);
+    Media().PlayEffect(Effect::Blip);
     hatching1_->setText(Qs(kNameTheChick));
     hatching2_->clear();
     chickName_->show();
@@ -323,18 +342,17 @@ void TfrmOpening::AcceptChickNameClick()
     // stored as an empty name, while the label shows them as typed.
     if (chickName_->text().isEmpty())
         return;
-    frmData->PlayEffect(Effect::Blip);
-    DUser->Record.SetChickName(NameBytes(chickName_->text().toStdString()));
-    hatching_ = false;
+    Media().PlayEffect(Effect::Blip);
+    session_->NameChick(NameBytes(chickName_->text().toStdString()));
     emit ChickNamed(chickName_->text());
     hatchingPage_->hide();
-    clearFigure_->SetPicture(frmData->Picture(DUser->Record.GetPlayerCharacter() == 1 ? QStringLiteral("imgHeloW")
-                                                                                      : QStringLiteral("imgHeroineW")));
+    clearFigure_->SetPicture(
+        Media().Picture(FigurePicture(session_->Player().GetPlayerCharacter(), FigureMood::Winning)));
     // The chick turns to face its keeper.
     clearChick_->MirrorSquareFrom(chick_->Picture(), 89);
     Platform().PumpEvents();
     Platform().Pause(kClearPauseMs);
-    frmData->PlayEffect(Effect::Fanfare);
+    Media().PlayEffect(Effect::Fanfare);
     clearTimer_->start();
     clearPage_->show();
     Find<TButton>(this, "Button1")->setFocus();
@@ -348,7 +366,6 @@ void TfrmOpening::CongratulationsTick()
 
 void TfrmOpening::GameClearClick()
 {
-    frmData->PlayEffect(Effect::Blip);
-    DUser->Record.SaveRecord();
+    Media().PlayEffect(Effect::Blip);
     emit GameClearPressed();
 }

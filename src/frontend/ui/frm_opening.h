@@ -10,6 +10,10 @@ class TImage;
 class TLabel;
 class TNextButton;
 class TPanel;
+namespace campaign {
+struct ChickPanel;
+class Session;
+}
 namespace frontend {
 struct StoryStep;
 }
@@ -23,12 +27,14 @@ class TfrmOpening : public QWidget {
 public:
     explicit TfrmOpening(QWidget* parent = nullptr);
 
+    // The campaign the opening starts and the hatching ends (handed over
+    // once it exists).
+    void UseCampaign(campaign::Session& session) { session_ = &session; }
+
     // The new-game hand-off: shows the first page with the name box ready.
     void ShowForNewGame();
     // The game clear hand-off: shows the hatching page and starts its animation.
     void StartHatching();
-    // From the start of the hatching until the chick's name is accepted.
-    bool HatchingUnfinished() const { return hatching_; }
 
     int EggStep() const { return eggStep_; }
 
@@ -40,11 +46,11 @@ signals:
     void LevelPicked(const std::string& levelCaption, const QString& playerName);
     // The egg's story is told: the campaign begins.
     void StoryTold();
-    // The verdict on the chick, hatched from this much nutrition.
-    void ChickJudged(std::int32_t nutrition);
+    // The verdict on the chick: its panel for the colosseum.
+    void ChickJudged(const campaign::ChickPanel& chick);
     // The chick's name, as typed.
     void ChickNamed(const QString& typed);
-    // "Game Clear！": the game is saved, the program ends.
+    // "Game Clear！": the game is to be saved, and the program ends.
     void GameClearPressed();
 
 private:
@@ -60,10 +66,10 @@ private:
     void CongratulationsTick();
     void GameClearClick();
 
+    campaign::Session* session_ = nullptr;
     int eggStep_ = 0;
     bool blinkOn_ = false;
     bool congratulationsOn_ = false;
-    bool hatching_ = false;
 
     // Widgets, by what they are for; their object names are the window's
     // widget names.

@@ -1,17 +1,16 @@
 #include "frontend/ui/frm_start.h"
 
-#include "app/screens.h"
-#include "campaign/selection.h"
+#include "campaign/session.h"
 #include "frontend/slot_rules.h"
 #include "frontend/title_sequence.h"
 #include "media/ui/frm_data.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
-#include "profile/player_record.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -78,7 +77,8 @@ constexpr Row kLayout[] = {
     {Kind::Button, "Button8", "Panel3", {88, 152, 89, 25}, "もどる"},
 
     // Outside the window's visible part: the type of a used slot's buttons.
-    {Kind::Button, "btnF", nullptr, {300, 0, 169, 25}, "btnF", 19},
+    // Hidden: only its type is read, and no screen reader meets it.
+    {Kind::Button, "btnF", nullptr, {300, 0, 169, 25}, "btnF", 19, Hidden},
 
     // The logo, over the title.
     {Kind::Page, "pnlLogo", nullptr, kPage, nullptr, 0, Plain, kBlack, kBlack},
@@ -135,8 +135,9 @@ TfrmStart::TfrmStart(QWidget* parent)
         glyphs_[glyph]->SetPicture(RenderArt(QStringLiteral("imgTitle%1").arg(glyph + 1)));
     start_->setIcon(QIcon(RenderArt(QStringLiteral("bitStart"))));
     start_->setIconSize(QSize(98, 21));
+    start_->setAccessibleName(QStringLiteral("スタート"));
 
-    const auto click = [] { frmData->PlayEffect(Effect::Click); };
+    const auto click = [] { Media().PlayEffect(Effect::Click); };
     connect(logoTimer_, &QTimer::timeout, this, &TfrmStart::OnLogoTimer);
     connect(titleTimer_, &QTimer::timeout, this, &TfrmStart::OnTitleTimer);
     connect(start_, &TButton::MouseDown, this, click);
@@ -158,9 +159,12 @@ TfrmStart::TfrmStart(QWidget* parent)
     }
     for (const char* back : {"Button4", "Button8"}) {
         auto* button = Find<TButton>(this, back);
-        connect(button, &TButton::MouseDown, this, [] { frmData->PlayEffect(Effect::Blip); });
+        connect(button, &TButton::MouseDown, this, [] { Media().PlayEffect(Effect::Blip); });
         connect(button, &QPushButton::clicked, this, [this] { ShowPage(menuPage_); });
     }
+
+    SetReadingOrder(this, {"bitStart", "BitBtn1", "BitBtn2", "btnLoad1", "btnLoad2", "btnLoad3", "Button4", "btnSave1",
+                           "btnSave2", "btnSave3", "Button8"});
 
     GameRandom::Shared().SeedFromClock();
     // The menu and the slot pages show the title picture behind them.
@@ -220,7 +224,7 @@ void TfrmStart::OnLogoTimer()
         break;
     case LogoAction::Chime:
         logoTimer_->stop();
-        frmData->PlayEffect(Effect::Jingle);
+        Media().PlayEffect(Effect::Jingle);
         Platform().Pause(kLogoChimeMs);
         logoStep_ = row->next;
         logoTimer_->start();
@@ -243,9 +247,10 @@ void TfrmStart::OnTitleTimer()
         return;
     if (row->finish) {
         titleTimer_->stop();
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
         start_->show();
         setEnabled(true);
+        start_->setFocus();
         titleStep_ = row->next;
         return;
     }
@@ -255,7 +260,7 @@ void TfrmStart::OnTitleTimer()
     }
     // The next glyph comes a full interval after its sound started.
     titleTimer_->stop();
-    frmData->PlayPlayerPut(1);
+    Media().PlayPlayerPut(1);
     for (const int glyph : row->glyphs)
         if (glyph > 0)
             glyphs_[glyph - 1]->show();
@@ -269,17 +274,17 @@ void TfrmStart::ShowPage(TPanel* page)
         if (other != page)
             other->hide();
     page->show();
+    FocusFirstControl(page);
 }
 
 void TfrmStart::NewGameSlotClick(int slot)
 {
     if (slotUsed_[slot - 1] && !Platform().AskYesNo(EraseQuestion(slot), kEraseTitle)) {
-        frmData->PlayEffect(Effect::Click);
+        Media().PlayEffect(Effect::Click);
         return;
     }
     // The old save stays on disk until the new game is saved over it.
-    DUser->Record.LoadRecord(0);
-    DUser->Record.SetSlotNumber(slot);
+    session_->NewGame(slot);
     hide();
     emit NewGameChosen();
 }
@@ -288,11 +293,7 @@ void TfrmStart::ContinueSlotClick(int slot)
 {
     if (!slotUsed_[slot - 1])
         return;
-    PlayerRecord& record = DUser->Record;
-    record.LoadRecord(slot);
-    // The progress goes back where it came from, whatever slot number a
-    // damaged or foreign file carries (it could even name the template).
-    record.SetSlotNumber(slot);
+    const campaign::ContinuePlan plan = session_->Continue(slot);
     hide();
-    emit GameContinued(campaign::PlanContinue(record));
+    emit GameContinued(plan);
 }

@@ -8,6 +8,7 @@ class TImage;
 class TPanel;
 namespace campaign {
 struct ContinuePlan;
+class Session;
 }
 
 // The title screen and main menu, with the save-slot pages. It is the main
@@ -21,11 +22,14 @@ class TfrmStart : public QWidget {
 public:
     explicit TfrmStart(QWidget* parent = nullptr);
 
+    // The campaign a slot starts or continues (handed over once it exists).
+    void UseCampaign(campaign::Session& session) { session_ = &session; }
+
     int LogoStep() const { return logoStep_; }
     int TitleStep() const { return titleStep_; }
 
 signals:
-    // A slot was chosen for a new game: the record holds the template and
+    // A slot was chosen for a new game: the campaign holds the template and
     // the slot number. The title screen has hidden itself.
     void NewGameChosen();
     // A saved game was loaded from its slot: what the selection screen shows
@@ -46,6 +50,7 @@ private:
     void ContinueSlotClick(int slot);
     void ShowPage(TPanel* page);
 
+    campaign::Session* session_ = nullptr;
     int logoStep_ = 0;
     int titleStep_ = 0;
     std::array<bool, 3> slotUsed_{};

@@ -1,17 +1,19 @@
 #include "match/ui/frm_battle.h"
 
-#include "app/screens.h"
-#include "campaign/selection.h"
+#include "match/match_waits.h"
 #include "media/ui/frm_data.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 using namespace layout;
@@ -25,6 +27,7 @@ const QColor kSilver(192, 192, 192);
 
 constexpr int kBoardSize = 317;
 constexpr std::uint32_t kRed = 0xFF0000;
+const QColor kCursorColour(255, 255, 0);
 
 // The screen's fixed layout, back to front. Positions are in the client area,
 // or in the named parent panel.
@@ -88,7 +91,30 @@ void SmoothOnHighDpi(QPainter& painter, const QPixmap& canvas)
     painter.setRenderHint(QPainter::Antialiasing, canvas.devicePixelRatio() > 1.0);
 }
 
-QPixmap Picture(const std::string& identifier) { return frmData->Picture(Qs(identifier)); }
+// The keyboard's square on the board: a thin frame just inside the square's
+// grid lines, around where a disc lies and never over it, shown only while
+// the screen takes the player's keys.
+class CursorFrame : public QWidget {
+public:
+    explicit CursorFrame(QWidget* board) : QWidget(board), board_(board)
+    {
+        setObjectName(QStringLiteral("keyCursor"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!ShowsKeyboardFocus(board_) || !board_->window()->isEnabled())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(kCursorColour, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QWidget* board_;
+};
 
 } // namespace
 
@@ -102,21 +128,23 @@ public:
     void PlacingSound(bool byComputer) override
     {
         if (byComputer)
-            frmData->PlayComPut(screen_.flow_->OpponentSoundSet);
+            Media().PlayComPut(screen_.flow_->Opponent().soundSet);
         else
-            frmData->PlayPlayerPut(PlayerSoundVariant(DUser->Record.GetPlayerCharacter()));
+            Media().PlayPlayerPut(PlayerVariant());
     }
     void TurningSound(bool byComputer) override
     {
         if (byComputer)
-            frmData->PlayComTurn(screen_.flow_->OpponentSoundSet);
+            Media().PlayComTurn(screen_.flow_->Opponent().soundSet);
         else
-            frmData->PlayPlayerTurn(PlayerSoundVariant(DUser->Record.GetPlayerCharacter()));
+            Media().PlayPlayerTurn(PlayerVariant());
     }
-    void Pause(int ms) override { Platform().Pause(ms); }
+    void Pause(BoardPause pause) override { Platform().Pause(BoardPauseMs(pause)); }
     void PumpEvents() override { Platform().PumpEvents(); }
 
 private:
+    int PlayerVariant() const { return PlayerSoundVariant(screen_.flow_->Player().GetPlayerCharacter()); }
+
     TfrmBattle& screen_;
 };
 
@@ -151,10 +179,10 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     canvas.fill(kTeal);
     board_->SetPicture(canvas);
 
-    startTimer_ = new GameTimer(this, 170, "timStart");
-    countTimer_ = new GameTimer(this, 120, "timPieceCount");
-    finishBlink_ = new GameTimer(this, 500, "timGameEnd");
-    bubbleTimer_ = new GameTimer(this, 100, "timMessage");
+    startTimer_ = new GameTimer(this, kMatchWaits.startPace, "timStart");
+    countTimer_ = new GameTimer(this, kMatchWaits.countPace, "timPieceCount");
+    finishBlink_ = new GameTimer(this, kMatchWaits.finishBlink, "timGameEnd");
+    bubbleTimer_ = new GameTimer(this, kMatchWaits.bubbleFirstTick, "timMessage");
 
     connect(startTimer_, &QTimer::timeout, this, [this] { flow_->StartTick(); });
     connect(countTimer_, &QTimer::timeout, this, [this] { flow_->CountTick(); });
@@ -164,25 +192,37 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     });
     connect(bubbleTimer_, &QTimer::timeout, this, &TfrmBattle::MessageTick);
     connect(board_, &TImage::MouseDown, this, [this](Qt::MouseButton, QPoint position) { BoardPressed(position); });
+    cursorFrame_ = new CursorFrame(board_);
+    board_->installEventFilter(this);
+    KeepArrowKeys(board_);
+    SetReadingOrder(this, {"imgBoard", "btmGiveUp", "lblFinish"});
+    // For a screen reader the board is a table of its 64 squares, "d4 白".
+    DescribeAsBoard(
+        board_, QStringLiteral("盤面"),
+        [this](int column, int row) {
+            return Qs(SquareDescription(column, row, attachedCells_ ? attachedCells_->At(column, row) : Empty));
+        },
+        [this] { return std::pair{cursor_.column, cursor_.row}; });
+    Describe(finishText_, QAccessible::Button, QStringLiteral("対局終了"));
+    connect(qApp, &QApplication::focusChanged, cursorFrame_, [this] { cursorFrame_->update(); });
+    MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
     connect(finishText_, &TLabel::MouseDown, this, &TfrmBattle::FinishPressed);
 
     RedrawBoardBackground();
 }
 
-TfrmBattle::~TfrmBattle()
-{
-    if (DBoard)
-        DBoard->Board.SetObserver(nullptr);
-}
+// The board goes before the screens at exit, so it never holds a dangling
+// observer.
+TfrmBattle::~TfrmBattle() = default;
 
-void TfrmBattle::AttachBoard()
+void TfrmBattle::AttachMatch(TBoard& board, TDBrains& brains, MatchLedger& ledger)
 {
-    // The board, the computer opponent and the record are made after this
+    // The board, the computer opponent and the campaign are made after this
     // screen: the match is set up once they all exist.
-    flow_ = std::make_unique<MatchFlow>(DBoard->Board, *DBrains, DUser->Record, GameRandom::Shared(),
-                                        static_cast<MatchView&>(*this));
-    DBoard->Board.SetObserver(boardView_.get());
+    flow_ = std::make_unique<MatchFlow>(board, brains, ledger, GameRandom::Shared(), static_cast<MatchView&>(*this));
+    attachedCells_ = &board;
+    board.SetObserver(boardView_.get());
 }
 
 // ---------------------------------------------------------------- drawing
@@ -215,11 +255,12 @@ void TfrmBattle::RedrawBoardBackground()
     board_->update();
     notice_->hide();
     for (TImage* image : background_)
-        image->SetPicture(frmData->Picture(QStringLiteral("imgBack")));
+        image->SetPicture(Media().Picture(QStringLiteral("imgBack")));
 }
 
 void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
 {
+    BoardCellChanged(board_, column, row);
     const BoardGeometry geometry{board_->width(), board_->height()};
     const int x0 = geometry.OriginX(column);
     const int y0 = geometry.OriginY(row);
@@ -242,20 +283,19 @@ void TfrmBattle::DrawCell(int column, int row, std::int32_t value)
 
 // ---------------------------------------------------------------- set-up
 
-void TfrmBattle::PrepareOpponent(const campaign::OpponentCard& opponent)
-{
-    flow_->SetOpponent(opponent.place, opponent.position, opponent.soundSet, opponent.speech);
-}
+void TfrmBattle::PrepareOpponent(const MatchOpponent& opponent) { flow_->SetOpponent(opponent); }
 
 void TfrmBattle::StartMatch(const MatchSides& sides)
 {
-    sides_ = sides;
     // Black, the first mover, on the left; the left face looks into the screen.
+    const MatchOpponent& opponent = flow_->Opponent();
     const bool second = sides.playerIsSecond;
-    SetFace(leftFace_, second ? sides.opponentPicture : sides.playerPicture);
-    SetFace(rightFace_, second ? sides.playerPicture : sides.opponentPicture);
-    leftName_->setText(Qs(second ? sides.opponentName : sides.playerName));
-    rightName_->setText(Qs(second ? sides.playerName : sides.opponentName));
+    SetFace(leftFace_, second ? opponent.portrait : sides.playerPicture);
+    SetFace(rightFace_, second ? sides.playerPicture : opponent.portrait);
+    leftName_->setText(Qs(second ? opponent.name : sides.playerName));
+    rightName_->setText(Qs(second ? sides.playerName : opponent.name));
+    Describe(leftFace_, QAccessible::Graphic, leftName_->text() + QStringLiteral("（先手、黒）"));
+    Describe(rightFace_, QAccessible::Graphic, rightName_->text() + QStringLiteral("（後手、白）"));
     // The bubble goes next to the opponent.
     bubble_->move(second ? kBubbleLeft : kBubbleRight);
     bubbleText_->move(second ? kBubbleTextLeft : kBubbleTextRight);
@@ -264,12 +304,16 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
     setEnabled(false);
     show();
     activateWindow();
+    // The keyboard's cursor starts each match in the middle of the board; the
+    // board takes the focus once the start sequence hands the move over.
+    cursor_ = BoardCursor{};
+    MoveCursorFrame();
     flow_->Begin(second);
 }
 
 void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 {
-    const QPixmap face = Picture(picture);
+    const QPixmap face = Media().Picture(picture);
     image->SetPicture(face);
     if (image == leftFace_)
         image->MirrorSquareFrom(face, 89);
@@ -277,10 +321,16 @@ void TfrmBattle::SetFace(TImage* image, const std::string& picture)
 
 // ---------------------------------------------------------------- the view
 
+void TfrmBattle::SetEnabled(bool enabled)
+{
+    SetScreenEnabled(this, enabled);
+    cursorFrame_->update();
+}
+
 void TfrmBattle::IndicatorTo(std::int32_t side)
 {
-    const QColor active = frmData->ActiveColour();
-    const QColor inactive = frmData->InactiveColour();
+    const QColor active = Media().ActiveColour();
+    const QColor inactive = Media().InactiveColour();
     blackPlate_->SetBrush(side == Black ? active : inactive);
     whitePlate_->SetBrush(side == Black ? inactive : active);
 }
@@ -292,11 +342,12 @@ void TfrmBattle::ShowNotice(const std::string& text)
 }
 
 void TfrmBattle::HideNotice() { notice_->hide(); }
-void TfrmBattle::PlayEffect(Effect effect) { frmData->PlayEffect(effect); }
-void TfrmBattle::PlayStartDisc() { frmData->PlayPlayerPut(1); }
-void TfrmBattle::PlayCountDisc() { frmData->PlayComPut(1); }
+void TfrmBattle::PlayEffect(Effect effect) { Media().PlayEffect(effect); }
+void TfrmBattle::PlayStartDisc() { Media().PlayPlayerPut(1); }
+void TfrmBattle::PlayCountDisc() { Media().PlayComPut(1); }
 void TfrmBattle::Pause(int ms) { Platform().Pause(ms); }
 void TfrmBattle::PumpEvents() { Platform().PumpEvents(); }
+void TfrmBattle::Announce(const std::string& text) { ::Announce(this, Qs(text)); }
 void TfrmBattle::StartStartSequence() { startTimer_->start(); }
 void TfrmBattle::SetStartPace(int ms) { startTimer_->SetInterval(ms); }
 void TfrmBattle::StopStartSequence() { startTimer_->stop(); }
@@ -316,12 +367,13 @@ void TfrmBattle::ShowResult(const Result& result)
         const bool second = flow_->PlayerIsSecond;
         SetFace(second ? rightFace_ : leftFace_, result.playerFace);
         SetFace(second ? leftFace_ : rightFace_,
-                result.opponentWon ? sides_.opponentWinFace : sides_.opponentLossFace);
+                result.opponentWon ? flow_->Opponent().winFace : flow_->Opponent().lossFace);
     }
     notice_->show();
     finishBlink_->start();
     finish_->show();
     setEnabled(true);
+    finishText_->setFocus();
 }
 
 void TfrmBattle::MessageTick()
@@ -331,18 +383,20 @@ void TfrmBattle::MessageTick()
     case SpeechBubble::Action::Open:
         bubbleTimer_->stop();
         bubbleText_->setText(Qs(step.text));
+        Announce(flow_->Opponent().name + "「" + step.text + "」");
         bubble_->show();
         bubbleText_->show();
-        bubbleTimer_->SetInterval(2000);
+        bubbleTimer_->SetInterval(kMatchWaits.bubbleLine);
         bubbleTimer_->start();
         break;
     case SpeechBubble::Action::Next:
         bubbleText_->setText(Qs(step.text));
+        Announce(flow_->Opponent().name + "「" + step.text + "」");
         break;
     case SpeechBubble::Action::Close:
         bubble_->hide();
         bubbleText_->hide();
-        bubbleTimer_->SetInterval(100);
+        bubbleTimer_->SetInterval(kMatchWaits.bubbleFirstTick);
         bubbleTimer_->stop();
         break;
     }
@@ -358,6 +412,40 @@ void TfrmBattle::BoardPressed(QPoint position)
         flow_->PlayerPress(square->column, square->row);
 }
 
+void TfrmBattle::MoveCursorFrame()
+{
+    const BoardGeometry geometry{board_->width(), board_->height()};
+    cursorFrame_->setGeometry(geometry.OriginX(cursor_.column) + 7, geometry.OriginY(cursor_.row) + 7, 36, 36);
+    cursorFrame_->update();
+    BoardCursorMoved(board_);
+}
+
+bool TfrmBattle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != board_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Left: cursor_.Move(-1, 0); break;
+    case Qt::Key_Right: cursor_.Move(1, 0); break;
+    case Qt::Key_Up: cursor_.Move(0, -1); break;
+    case Qt::Key_Down: cursor_.Move(0, 1); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The square under the cursor, as a press on it with the mouse.
+        if (!key->isAutoRepeat() && isEnabled())
+            flow_->PlayerPress(cursor_.column, cursor_.row);
+        return true;
+    default:
+        if (key->text().size() != 1 || !cursor_.Type(key->text().at(0).toLatin1()))
+            return false;
+        break;
+    }
+    MoveCursorFrame();
+    return true;
+}
+
 void TfrmBattle::GiveUpClicked()
 {
     if (flow_->MoveInProgress() || !Platform().AskYesNo("投了してよろしいですか？", "投了"))
@@ -369,7 +457,7 @@ void TfrmBattle::GiveUpClicked()
 
 void TfrmBattle::FinishPressed()
 {
-    frmData->PlayEffect(Effect::Click);
+    Media().PlayEffect(Effect::Click);
     score_->hide();
     emit Left();
     hide();
@@ -377,5 +465,5 @@ void TfrmBattle::FinishPressed()
     finishBlink_->stop();
     finish_->hide();
     if (firstWin)
-        emit FirstWinRecorded();
+        emit FirstWinRecorded(flow_->Opponent().place, flow_->Opponent().position);
 }

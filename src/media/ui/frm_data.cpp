@@ -8,6 +8,12 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace {
+TfrmData* catalogue = nullptr;
+}
+
+TfrmData& Media() { return *catalogue; }
+
 static void InitialiseArt()
 {
     // Loading the compiled-in art once; the title screen may draw before the
@@ -78,10 +84,13 @@ TfrmData::TfrmData(QWidget* parent)
         players[i] = ownPlayers_[i].get();
     }
     sounds_ = std::make_unique<SoundBank>(players);
+    catalogue = this;
 }
 
 TfrmData::~TfrmData()
 {
+    if (catalogue == this)
+        catalogue = nullptr;
     sounds_.reset();
     for (auto& player : ownPlayers_)
         player.reset();

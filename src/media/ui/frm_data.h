@@ -22,6 +22,8 @@ public:
 
     // The picture of an identifier (a null pixmap for an unknown one).
     QPixmap Picture(const QString& identifier) const;
+    QPixmap Picture(const std::string& identifier) const { return Picture(QString::fromStdString(identifier)); }
+    QPixmap Picture(const char* identifier) const { return Picture(QString::fromUtf8(identifier)); }
     TImage* Image(const QString& identifier) const;
 
     void PlayEffect(Effect effect) { sounds_->PlayEffect(effect); }
@@ -44,6 +46,10 @@ private:
     std::array<std::unique_ptr<WavePlayer>, 5> ownPlayers_;
     std::unique_ptr<SoundBank> sounds_;
 };
+
+// The media catalogue of the running program, for every screen's pictures and
+// sounds (it exists from the second object of the start-up on).
+TfrmData& Media();
 
 // Renders one of our SVG pictures at its own size and the given pixel density
 // (the screen's, by default) on a transparent ground. With `figureOnly`, a

@@ -1,6 +1,8 @@
 #include "platform/ui/desktop.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/display_sync.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/window_frame.h"
@@ -130,6 +132,8 @@ void SetUpWindow(QWidget* window, Qt::WindowType type, bool sizeable, int client
     }
     window->setPalette(palette);
     AskForFrameWithoutButtons(window, sizeable);
+    UseKeyboard(window);
+    UseGameAccessibility(window);
     CentreOnScreen(window);
 }
 

@@ -22,8 +22,6 @@ public:
     void PumpEvents() override;
 };
 
-// The game's caption, on every window.
-inline const char* const kGameCaption = "ズモルリバロ";
 // The game's application id: the name of its desktop entry, its AppStream
 // metadata and its icon.
 inline const char* const kApplicationId = "io.github.zumoru.zumoru";

@@ -7,6 +7,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Space or Enter, pressed once (not the repeats of a held key).
+bool IsPressKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    return !event->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+// A press key taken by a picture, panel or label that has the focus.
+bool TakePressKey(QKeyEvent* event)
+{
+    if (!IsPressKey(event))
+        return false;
+    event->accept();
+    return true;
+}
+
+} // namespace
+
 TImage::TImage(QWidget* parent, const char* name, QRect geometry, bool stretch)
     : QWidget(parent), stretch_(stretch)
 {
@@ -40,13 +60,11 @@ void TImage::MirrorSquareFrom(const QPixmap& source, int size)
 
 void TImage::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), picture_);
-    } else {
+    } else if (!picture_.isNull()) {
         painter.drawPixmap(0, 0, picture_);
     }
 }
@@ -54,6 +72,14 @@ void TImage::paintEvent(QPaintEvent*)
 void TImage::mousePressEvent(QMouseEvent* event)
 {
     emit MouseDown(event->button(), event->position().toPoint());
+}
+
+void TImage::keyPressEvent(QKeyEvent* event)
+{
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton, rect().center());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption)
@@ -66,6 +92,14 @@ TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString&
 void TLabel::mousePressEvent(QMouseEvent* event)
 {
     emit MouseDown(event->button());
+}
+
+void TLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton);
+    else
+        QLabel::keyPressEvent(event);
 }
 
 TPanel::TPanel(QWidget* parent, const char* name, QRect geometry, QColor colour)
@@ -131,6 +165,14 @@ void TPanel::mousePressEvent(QMouseEvent* event)
     emit MouseDown(event->button());
 }
 
+void TPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton);
+    else
+        QWidget::keyPressEvent(event);
+}
+
 TButton::TButton(QWidget* parent, const char* name, QRect geometry, const QString& caption)
     : QPushButton(caption, parent)
 {
@@ -147,6 +189,9 @@ void TButton::mousePressEvent(QMouseEvent* event)
 
 void TButton::keyPressEvent(QKeyEvent* event)
 {
+    // A key press sounds as a press of the mouse does.
+    if (IsPressKey(event))
+        emit MouseDown(Qt::LeftButton);
     // Qt presses a button on Enter only in dialogs; the game's windows are not.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
         event->accept();

@@ -10,7 +10,10 @@
 
 // The widget kinds every screen is built from. Each reacts on the press of any
 // mouse button (the game's rule) through its `MouseDown` signal; buttons also
-// emit the usual `clicked` when the press is released over them.
+// emit the usual `clicked` when the press is released over them. A picture,
+// panel or label in a screen's reading order (keyboard.h) is a control too:
+// with the focus, Space and Enter press it as the left mouse button would, in
+// its middle.
 
 // An image with its own picture (a canvas that can be drawn into). Pictures are
 // kept at the screen's device pixel ratio so they stay sharp on high-DPI screens.
@@ -27,7 +30,6 @@ public:
     // Replaces the top-left size x size square with the left-right mirror of the
     // same square of `source`.
     void MirrorSquareFrom(const QPixmap& source, int size = 89);
-    void SetStretch(bool stretch) { stretch_ = stretch; update(); }
 
 signals:
     void MouseDown(Qt::MouseButton button, QPoint position);
@@ -35,6 +37,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture_;
@@ -50,6 +53,7 @@ signals:
     void MouseDown(Qt::MouseButton button);
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A panel with a coloured face and raised/lowered bevels, optionally captioned;
@@ -75,6 +79,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor colour_;

@@ -22,14 +22,9 @@ TEST_F(HighDpi, PicturesAndBoardAreDrawnAtDevicePixelsAndPressesStayExact)
 
     DUser->Record.SetPlayerName(*ToShiftJis("太郎"));
     DUser->Record.SetPlayerCharacter(1);
+    frmBattle->PrepareOpponent(campaign::StageOpponentAt(0, 0, LevelNormal));
     DBrains->SetStrength(StrengthParams{1, 1, 1, false});
-    frmBattle->PrepareOpponent(campaign::StageOpponentCard(0, 0));
-    MatchSides sides;
-    sides.playerPicture = "imgHelo";
-    sides.playerName = "太郎";
-    sides.opponentPicture = "imgChar00";
-    sides.opponentName = "ズモル蝸牛";
-    frmBattle->StartMatch(sides);
+    frmBattle->StartMatch(MatchSides{false, "imgHelo", "太郎"});
     ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
 
     auto* boardImage = Find<TImage>(frmBattle, "imgBoard");

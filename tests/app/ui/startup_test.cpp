@@ -2,6 +2,7 @@
 
 #include "app/game_application.h"
 #include "app/window_exits.h"
+#include "campaign/session.h"
 #include "platform/data_files.h"
 #include "platform/desktop_choice.h"
 
@@ -90,13 +91,12 @@ TEST_F(ProgramObjects, WindowManagerCloseDuringTheCampaignSavesFirst)
 {
     WindowExits exits;
     exits.WatchScreens();
-    DUser->Record.LoadRecord(0);
-    DUser->Record.SetSlotNumber(3);
-    DUser->Record.SetPlayerName("Hana");
+    // A new game in slot 3 whose story has been told: the campaign has begun.
+    Campaign().NewGame(3);
+    Campaign().ChooseFigure("Hana", false);
+    Campaign().BeginCampaign();
     DUser->Record.AddNutrition(42);
     frmCharSelect->show();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(exits.CampaignBegun());
     QSignalSpy closed(frmStart, &TfrmStart::Closed);
     platform.answers = {true};
     EXPECT_TRUE(exits.CloseFromWindowManager());

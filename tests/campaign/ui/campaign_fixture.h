@@ -3,6 +3,8 @@
 // animation) on the shared screen-test fixture.
 #include "ui_support/screen_fixture.h"
 
+#include "campaign/session.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -35,14 +37,14 @@ protected:
 
     static bool IsCrossRed(const QColor& colour) { return colour == QColor(255, 0, 0); }
 
-    // The selection screen as a new game leaves it: place 1, score 0, shown.
+    // The selection screen as a new game in slot 1 leaves it: place 1,
+    // score 0, shown, the campaign begun.
     void ShowSelection(int level)
     {
-        PlayerRecord& record = DUser->Record;
-        record.SetPlayerName("Taro");
-        record.SetPlayerCharacter(1);
-        record.SetSlotNumber(1);
-        record.SetLevel(level);
+        Campaign().NewGame(1);
+        Campaign().ChooseFigure("Taro", true);
+        Campaign().ChooseLevel(level);
+        Campaign().BeginCampaign();
         frmCharSelect->SetPlayerFigure("imgHelo");
         frmCharSelect->show();
     }

@@ -3,6 +3,7 @@
 #include "campaign/ui/frm_turn_select.h"
 
 #include "brains/brains.h"
+#include "campaign/session.h"
 #include "frontend/ui/frm_opening.h"
 #include "frontend/ui/frm_start.h"
 #include "match/speech.h"
@@ -49,7 +50,7 @@ TEST_F(CharSelectScreen, EveryOpponentAtEveryLevelHandsOverItsMatch)
                 Press(Portrait(place, position), position % 2 ? Qt::RightButton : Qt::LeftButton);
 
                 EXPECT_EQ(BrainsStrength(), expected::Strength(expected::kStageStrength[place * 4 + position][level]));
-                EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, row.soundSet);
+                EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, row.soundSet);
                 const auto file = ReadRawFile(DataPath(row.messageFile));
                 ASSERT_TRUE(file.has_value());
                 std::vector<std::string> lines;
@@ -75,7 +76,7 @@ TEST_F(CharSelectScreen, EveryOpponentAtEveryLevelHandsOverItsMatch)
                 EXPECT_EQ(Plays(MultiSound, "/data/sdm05.dat"), 1);
                 EXPECT_FALSE(frmTurnSelect->isVisible());
                 EXPECT_TRUE(frmCharSelect->isEnabled());
-                EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, row.soundSet);
+                EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, row.soundSet);
             }
         }
     }
@@ -95,7 +96,7 @@ TEST_F(CharSelectScreen, CancelledPickLeavesNothingOfItselfInTheNextOne)
     EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(QStringLiteral("imgChar20w"))));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), frmData->Picture(QStringLiteral("imgChar20l"))));
     EXPECT_EQ(BrainsStrength(), expected::Strength("5/5/7"));
-    EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, 9);
+    EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, 9);
     EXPECT_EQ(frmCharSelect->PlaceIndex(), 2);
     EXPECT_EQ(frmCharSelect->CharIndex(), 0);
 }
@@ -106,7 +107,7 @@ TEST_F(CharSelectScreen, UnknownLevelLeavesTheStrengthButStillPicks)
     MarkBrains();
     Press(Portrait(0, 0));
     EXPECT_EQ(BrainsStrength(), (StrengthParams{99, 98, 97, false}));
-    EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, 1);
+    EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, 1);
     EXPECT_TRUE(frmTurnSelect->isVisible());
 }
 
@@ -125,7 +126,7 @@ TEST_F(CharSelectScreen, UnreadableSpeechFileStopsThePickAndKeepsTheLastOne)
     EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + DataPath("/data/ms03.dat"));
     EXPECT_EQ(platform.messages[0].title, "エラー");
     EXPECT_EQ(BrainsStrength(), strengthBefore);
-    EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, 1);
+    EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, 1);
     EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), linesBefore);
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ズモル蝸牛"));
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QStringLiteral("強さ ★"));
@@ -148,7 +149,8 @@ TEST_F(CharSelectScreen, TheChickOnTheBonusStage)
     // The nutrition the chick hatched from gives its strength 1..5.
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
-        frmCharSelect->ShowChick(n == 1 ? 0 : (n - 1) * 100 + 1);
+        DUser->Record.Nutrition = n == 1 ? 0 : (n - 1) * 100 + 1;
+        frmCharSelect->ShowChick(Campaign().JudgeChick());
         ASSERT_EQ(frmCharSelect->EggStrength(), n);
         MarkBrains();
         Press(Find<TImage>(frmCharSelect, "imgCharEgg"), n == 3 ? Qt::RightButton : Qt::LeftButton);
@@ -159,7 +161,7 @@ TEST_F(CharSelectScreen, TheChickOnTheBonusStage)
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), chick));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), chick));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), chick));
-        EXPECT_EQ(frmBattle->Flow().OpponentSoundSet, 5);
+        EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, 5);
         EXPECT_EQ(frmCharSelect->PlaceIndex(), 3);
         EXPECT_EQ(frmCharSelect->CharIndex(), 0);
         EXPECT_FALSE(frmCharSelect->isEnabled());

@@ -19,7 +19,7 @@ void FirstWin(int place, int position, int margin)
     Press(Find<TButton>(frmTurnSelect, "Button3"));
     DUser->Record.SetOpponentKnockDown(place - 1, position - 1, 1);
     DUser->Record.AddNutrition(margin);
-    frmCharSelect->StartDefeatAnimation();
+    frmCharSelect->StartDefeatAnimation(place - 1, position - 1);
 }
 
 // Earlier wins, crossed out as a continued game shows them.

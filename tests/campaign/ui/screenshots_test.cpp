@@ -86,7 +86,9 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     DUser->Record.SetChickName(*ToShiftJis("ピヨ"));
     DUser->Record.SetCleared(1);
     DUser->Record.AddNutrition(327);
-    frmCharSelect->Continue(campaign::PlanContinue(DUser->Record));
+    DUser->Record.SetSlotNumber(3);
+    DUser->Record.SaveRecord();
+    frmCharSelect->Continue(Campaign().Continue(3));
     EXPECT_EQ(frmCharSelect->PlaceIndex(), 3);
     EXPECT_EQ(frmCharSelect->EggStrength(), 4);
     shot = Capture(frmCharSelect);

@@ -1,8 +1,10 @@
 // The whole game as a player gets it, through the real screens only: the
 // title, a new game in slot 2, the opening and the egg story, all twelve
-// opponents beaten by presses on the board, the hatching, the chick's name and
+// opponents beaten by moves on the board, the hatching, the chick's name and
 // the game clear with its save; then the program started again in the same
 // folder, the cleared game continued on the colosseum and the chick played.
+// Played twice: with the mouse, and with the keyboard alone (Tab to reach a
+// control, Space to press it, a square typed as "d3" and Enter).
 #include "e2e/ui/player_at_the_screens.h"
 
 #include "app/screens.h"
@@ -111,8 +113,66 @@ Verdict VerdictFor(std::int32_t nutrition)
 
 const char* const kStageNames[] = {"迷いの森", "魔の山", "電脳立国"};
 
-class FullCampaign : public ScreenTest {
+class FullCampaign : public ScreenTest, public ::testing::WithParamInterface<bool> {
 protected:
+    bool ByKeys() const { return GetParam(); }
+
+    // Where a key goes: the focused control, or the active window (once the
+    // window system has activated the window just shown).
+    static QWidget* KeyTarget()
+    {
+        QCoreApplication::processEvents();
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused : QApplication::activeWindow();
+    }
+
+    // The player presses a control: with the mouse, or by Tab until it has
+    // the focus and then Space.
+    void Act(QWidget* control)
+    {
+        ASSERT_NE(control, nullptr);
+        if (!ByKeys()) {
+            Press(control);
+            return;
+        }
+        for (int tabs = 0; tabs < 40 && !control->hasFocus() && KeyTarget(); ++tabs)
+            QTest::keyClick(KeyTarget(), Qt::Key_Tab);
+        ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString() << " is not reached by Tab";
+        QTest::keyClick(control, Qt::Key_Space);
+    }
+
+    // A move on the board: a press on the square, or its name typed and Enter.
+    void PlaySquare(const Square& square)
+    {
+        QWidget* board = Find(frmBattle, "imgBoard");
+        if (!ByKeys()) {
+            Press(board, Qt::LeftButton, SquareCentre(square.column, square.row));
+            return;
+        }
+        ASSERT_EQ(KeyTarget(), board) << "the board has no keyboard focus";
+        const char name[] = {static_cast<char>('a' + square.column - 1), static_cast<char>('0' + square.row), '\0'};
+        QTest::keyClicks(board, QString::fromLatin1(name));
+        QTest::keyClick(board, Qt::Key_Return);
+    }
+
+    // The pictures for docs/ come from the mouse player's game, whose screens
+    // show no keyboard focus.
+    void Shoot(QWidget* window, const char* name)
+    {
+        if (!ByKeys())
+            Screenshot(window, name);
+    }
+
+    // A name typed into the box that has the focus.
+    void TypeName(QWidget* box, const QString& name)
+    {
+        if (ByKeys()) {
+            KeyTarget();
+            ASSERT_TRUE(box->hasFocus()) << box->objectName().toStdString() << " has no keyboard focus";
+        }
+        Type(box, name);
+    }
+
     // The program starts (a second start ends the first run, as a new run of
     // the program would), with the shared generator seeded so the computer's
     // random play starts the same way every run (the title screen has just
@@ -147,13 +207,13 @@ protected:
     // result shows, then "対局終了".
     void PlayMatch(QWidget* portrait, const StrengthParams& strength, const QString& opponentName, Match& match)
     {
-        Press(portrait);
+        Act(portrait);
         ASSERT_TRUE(frmTurnSelect->isVisible());
         ASSERT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), opponentName);
         ASSERT_TRUE(frmCharSelect->isVisible());
         ASSERT_FALSE(frmCharSelect->isEnabled());
 
-        Press(Find(frmTurnSelect, "BitBtn1"));
+        Act(Find(frmTurnSelect, "BitBtn1"));
         ASSERT_TRUE(frmTurnSelect->isHidden());
         ASSERT_TRUE(frmCharSelect->isHidden());
         ASSERT_TRUE(frmBattle->isVisible());
@@ -165,12 +225,12 @@ protected:
         for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
             const Square square = player.Choose(DBoard->Board, Black);
             ASSERT_TRUE(DBoard->Board.CanPlace(square.column, square.row, Black));
-            Press(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, SquareCentre(square.column, square.row));
+            PlaySquare(square);
             ASSERT_TRUE(RunUntil([] { return ResultShown() || frmBattle->isEnabled(); }));
         }
         ASSERT_TRUE(ResultShown());
         if (!screenshotOfAResult_) {
-            Screenshot(frmBattle, "match-result");
+            Shoot(frmBattle, "match-result");
             screenshotOfAResult_ = true;
         }
 
@@ -185,7 +245,7 @@ protected:
         ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(Utf("対局終了")); }));
         match.beepsBeforeLeaving = platform.beeps;
         match.unlockSoundsBeforeLeaving = Effects(Effect::Jingle);
-        Press(Find<TLabel>(frmBattle, "lblFinish"));
+        Act(Find<TLabel>(frmBattle, "lblFinish"));
         ASSERT_TRUE(frmBattle->isHidden());
         ASSERT_TRUE(frmCharSelect->isVisible());
     }
@@ -262,7 +322,7 @@ private:
     bool screenshotOfAResult_ = false;
 };
 
-TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
+TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
 {
     QElapsedTimer clock;
     clock.start();
@@ -271,12 +331,12 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     StartTheProgram();
     ASSERT_FALSE(HasFatalFailure());
     const std::string indexBefore = folder.Read("index.dat");
-    Press(Find<TButton>(frmStart, "bitStart"));
+    Act(Find<TButton>(frmStart, "bitStart"));
     ASSERT_TRUE(Find<TPanel>(frmStart, "Panel4")->isVisible());
-    Press(Find<TButton>(frmStart, "BitBtn1"));  // はじめから
+    Act(Find<TButton>(frmStart, "BitBtn1"));  // はじめから
     ASSERT_TRUE(Find<TPanel>(frmStart, "Panel3")->isVisible());
     EXPECT_EQ(SaveButton(1)->text(), QStringLiteral("no-file"));
-    Press(SaveButton(1));
+    Act(SaveButton(1));
     EXPECT_TRUE(platform.questions.empty()) << "an empty slot is taken without asking";
     ASSERT_TRUE(frmStart->isHidden());
     ASSERT_TRUE(frmOpening->isVisible());
@@ -284,18 +344,18 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
 
     // The opening: name, the boy, the level, the egg story.
     ASSERT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit1"));
-    Type(Find<QLineEdit>(frmOpening, "Edit1"), Utf("太郎"));
+    TypeName(Find<QLineEdit>(frmOpening, "Edit1"), Utf("太郎"));
     ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit1")->text(), Utf("太郎"));
-    Press(Find(frmOpening, "Panel6"));  // the boy
+    Act(Find(frmOpening, "Panel6"));  // the boy
     ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel2")->isVisible());
-    Press(Find(frmOpening, "Button3"));  // 普通
+    Act(Find(frmOpening, "Button3"));  // 普通
     ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
     EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ 太郎さん"));
     for (const char* next : {"Button6", "Button7", "Button8", "Button9"}) {
         SCOPED_TRACE(next);
         QWidget* button = Find(frmOpening, next);
         ASSERT_TRUE(button->isVisible());
-        Press(button);
+        Act(button);
     }
     ASSERT_TRUE(frmOpening->isHidden());
     ASSERT_TRUE(frmCharSelect->isVisible());
@@ -323,7 +383,7 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
             // The place opened by the last stage: the player goes there.
             TPanel* tab = PlaceTab(stage);
             ASSERT_TRUE(tab->isVisible());
-            Press(tab);
+            Act(tab);
             ASSERT_EQ(frmCharSelect->PlaceIndex(), stage);
             ASSERT_TRUE(Find(frmCharSelect, stage == 1 ? "Panel2" : "Panel3")->isVisible());
             EXPECT_FALSE(Find(frmCharSelect, "Panel1")->isVisible());
@@ -334,7 +394,7 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
             ASSERT_FALSE(HasFatalFailure());
             margins.push_back(margin);
             if (stage == 0 && opponent == 3)
-                Screenshot(frmCharSelect, "forest-beaten");
+                Shoot(frmCharSelect, "forest-beaten");
         }
     }
 
@@ -358,7 +418,7 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("おめでとうございます！"));
     QWidget* verdictButton = Find(frmOpening, "Button10");
     ASSERT_TRUE(verdictButton->isVisible());
-    Press(verdictButton);
+    Act(verdictButton);
     const Verdict verdict = VerdictFor(nutrition);
     EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf(verdict.line1));
     EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf(verdict.line2));
@@ -369,25 +429,25 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     // The chick is named.
     QWidget* nameButton = Find(frmOpening, "Button11");
     ASSERT_TRUE(nameButton->isVisible());
-    Press(nameButton);
+    Act(nameButton);
     ASSERT_TRUE(Find<QLineEdit>(frmOpening, "Edit2")->isVisible());
     ASSERT_EQ(frmOpening->focusWidget(), Find<QLineEdit>(frmOpening, "Edit2"));
-    Type(Find<QLineEdit>(frmOpening, "Edit2"), Utf("ピヨ"));
+    TypeName(Find<QLineEdit>(frmOpening, "Edit2"), Utf("ピヨ"));
     ASSERT_EQ(Find<QLineEdit>(frmOpening, "Edit2")->text(), Utf("ピヨ"));
-    Press(Find(frmOpening, "Button12"));
+    Act(Find(frmOpening, "Button12"));
     EXPECT_EQ(DUser->Record.GetChickName(), kPiyoSjis);
 
     // The clear page.
     ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel5")->isVisible());
     EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
     ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmOpening, "Label3")->isVisible(); }));
-    Screenshot(frmOpening, "game-clear");
+    Shoot(frmOpening, "game-clear");
     auto* clearButton = Find<QPushButton>(frmOpening, "Button1");
     ASSERT_NE(clearButton, nullptr);
     EXPECT_EQ(clearButton->text(), Utf("Game Clear！"));
     EXPECT_FALSE(folder.Exists("user02.usr"));
     QSignalSpy ended(frmStart, &TfrmStart::Closed);
-    Press(clearButton);
+    Act(clearButton);
     EXPECT_EQ(ended.count(), 1) << "the game clear ends the program";
     EXPECT_TRUE(platform.messages.empty());
 
@@ -406,11 +466,11 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     // ---- The second run: continue slot 2 on the colosseum. ----
     StartTheProgram();
     ASSERT_FALSE(HasFatalFailure());
-    Press(Find<TButton>(frmStart, "bitStart"));
-    Press(Find<TButton>(frmStart, "BitBtn2"));  // つづきから
+    Act(Find<TButton>(frmStart, "bitStart"));
+    Act(Find<TButton>(frmStart, "BitBtn2"));  // つづきから
     ASSERT_TRUE(Find<TPanel>(frmStart, "Panel2")->isVisible());
     EXPECT_EQ(LoadButton(1)->text(), Utf("太郎"));
-    Press(LoadButton(1));
+    Act(LoadButton(1));
     ASSERT_TRUE(frmStart->isHidden());
     ASSERT_TRUE(frmCharSelect->isVisible());
     ASSERT_TRUE(frmCharSelect->isEnabled());
@@ -431,7 +491,7 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     for (int stage = 0; stage < 3; ++stage)
         for (int opponent = 0; opponent < 4; ++opponent)
             EXPECT_TRUE(CrossedOut(Portrait(stage, opponent)->Picture())) << stage << "-" << opponent;
-    Screenshot(frmCharSelect, "colosseum");
+    Shoot(frmCharSelect, "colosseum");
 
     // The chick, played to the end of a match: nothing is recorded.
     const std::string recordBefore = DUser->Record.Image();
@@ -456,7 +516,7 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     // Quitting saves the same game again.
     platform.answers.push_back(true);
     QSignalSpy quit(frmStart, &TfrmStart::Closed);
-    Press(Find(frmCharSelect, "Button1"));
+    Act(Find(frmCharSelect, "Button1"));
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
     EXPECT_EQ(quit.count(), 1);
@@ -465,5 +525,8 @@ TEST_F(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
 
     std::cout << "[ e2e     ] the whole game took " << clock.elapsed() / 1000.0 << " s\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(ByMouseAndByKeys, FullCampaign, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& played) { return played.param ? "Keys" : "Mouse"; });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "frontend/ui/front_fixture.h"
 
 #include "app/window_exits.h"
+#include "campaign/session.h"
 
 #include "media/ui/frm_data.h"
 #include "platform/data_files.h"
@@ -36,22 +37,21 @@ const HatchCase kHatchCases[] = {
 
 class Hatching : public FrontEnd {
 protected:
-    // The campaign's hand-off after the twelfth first win, on a record with
-    // this much nutrition, run until the egg has hatched.
+    // The campaign's hand-off after the twelfth first win, in a new game of
+    // slot 2 with this much nutrition, run until the egg has hatched.
     void HatchWith(std::int32_t nutrition, std::uint8_t figure = 1)
     {
         StartProgram();
+        Campaign().NewGame(2);
+        Campaign().ChooseFigure("Taro", figure == 1);
+        Campaign().ChooseLevel(1);
+        Campaign().BeginCampaign();
         PlayerRecord& record = DUser->Record;
-        record.LoadRecord(0);
-        record.SetSlotNumber(2);
-        record.SetPlayerName("Taro");
         record.SetPlayerCharacter(figure);
-        record.SetLevel(1);
         record.AddNutrition(nutrition);
         for (int stage = 0; stage < 3; ++stage)
             for (int opponent = 0; opponent < 4; ++opponent)
                 record.SetOpponentKnockDown(stage, opponent, 1);
-        record.SetCleared(1);
         ForgetSounds();
         QObject::connect(Find<GameTimer>(frmOpening, "timEgg"), &QTimer::timeout, frmOpening, [this] {
             eggLeft.push_back(Find<TImage>(frmOpening, "imgEggAnime")->isVisibleTo(frmOpening) ? Find<TImage>(frmOpening, "imgEggAnime")->x() : -1);
@@ -59,7 +59,8 @@ protected:
             if (frmOpening->EggStep() == 40)
                 Shoot(frmOpening, "frontend-hatching-egg");
         });
-        frmOpening->StartHatching();
+        frmCharSelect->ClearGame();
+        ASSERT_EQ(record.GetCleared(), 1);
         ASSERT_TRUE(frmOpening->isVisible());
         ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel4")->isVisible());
         ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmOpening, "timEgg")->isActive(); }));
@@ -229,9 +230,6 @@ TEST_F(Hatching, AWindowManagerCloseBeforeTheNamingKeepsTheWinsAndTheNextRunHatc
     HatchWith(250);
     WindowExits exits;
     exits.WatchScreens();
-    frmCharSelect->show();  // the campaign had begun before the hatching
-    QCoreApplication::processEvents();
-    frmCharSelect->hide();
     Press(Button("Button10"));
     platform.answers = {true};
     ASSERT_TRUE(exits.CloseFromWindowManager());

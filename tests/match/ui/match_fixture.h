@@ -70,8 +70,10 @@ protected:
         auto speech = SpeechScript::ReadFile(DataPath(speechFile));
         if (!speech)
             return false;
-        campaign::OpponentCard opponent = campaign::StageOpponentCard(0, 1);
+        MatchOpponent opponent = campaign::StageOpponentAt(0, 1, LevelNormal);
+        opponent.strength.reset();  // the computer keeps the strength the test gives it
         opponent.place = place;
+        opponent.isChick = place == campaign::kColosseum;
         opponent.soundSet = 8;
         opponent.speech = std::move(*speech);
         frmBattle->PrepareOpponent(opponent);
@@ -79,18 +81,10 @@ protected:
     }
 
     // What the turn dialog's side buttons hand over: the player ("たろう" in
-    // the figure of the record) and the opponent on their sides.
+    // the figure of the record) on the side chosen.
     static MatchSides Sides(bool playerIsSecond, const char* playerName = "たろう")
     {
-        MatchSides sides;
-        sides.playerIsSecond = playerIsSecond;
-        sides.playerPicture = PlayerPicture().toStdString();
-        sides.playerName = playerName;
-        sides.opponentPicture = "imgChar01";
-        sides.opponentName = "ズモル玉ねぎ";
-        sides.opponentWinFace = "imgChar01w";
-        sides.opponentLossFace = "imgChar01l";
-        return sides;
+        return MatchSides{playerIsSecond, PlayerPicture().toStdString(), playerName};
     }
 
     // The turn dialog's side button: the match is set up and its start

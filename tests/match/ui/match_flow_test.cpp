@@ -29,6 +29,9 @@ TEST_F(MatchScreen, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
     EXPECT_EQ(LeftPlate(), kRed);
     EXPECT_EQ(RightPlate(), kSilver);
     EXPECT_EQ(Find<GameTimer>(frmBattle, "timStart")->Interval(), 170);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timPieceCount")->Interval(), 120);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timGameEnd")->Interval(), 500);
+    EXPECT_EQ(Find<GameTimer>(frmBattle, "timMessage")->Interval(), 100);
 
     // Pressing before the fourth disc is down does nothing.
     QTest::mousePress(Find<TImage>(frmBattle, "imgBoard"), Qt::LeftButton, Qt::NoModifier, SquareCentre(4, 3));
@@ -68,7 +71,7 @@ TEST_F(MatchScreen, ClicksOffTheGridOrOnIllegalSquaresAreIgnored)
     EXPECT_EQ(DBoard->Board.At(3, 4), Black);
 }
 
-TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
+TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
 {
     StartMatch(false);
     PlayToTheEnd(StrongMove);
@@ -99,7 +102,9 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndRecordsTheOpponentOnLeaving)
     LetSpeechEnd();
     ASSERT_FALSE(spoken.empty());
     EXPECT_EQ(spoken.back(), "L4");
-    EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 0);
+    // Fed and marked beaten at the same moment: a save on the result holds
+    // the whole win.
+    EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 1);
 
     // "対局終了" blinks with its hint.
     QStringList captions;

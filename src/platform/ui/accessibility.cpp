@@ -1,0 +1,332 @@
+#include "platform/ui/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+
+namespace {
+
+const char* const kDescribed = "zumoru.describedRole";
+const char* const kBoardTable = "zumoru.boardTable";
+const char* const kAnnouncer = "zumoru.announcer";
+
+// Whether a child is offered to the reader: shown, and not decoration.
+bool Offered(const QWidget* child)
+{
+    if (!child->isVisibleTo(child->parentWidget()) || child->isWindow())
+        return false;
+    const QString cls = QString::fromLatin1(child->metaObject()->className());
+    const bool picture = cls == QLatin1String("TImage") || cls == QLatin1String("TShape") ||
+                         cls == QLatin1String("TBevel");
+    return !picture || child->property(kDescribed).isValid() || child->property(kBoardTable).toBool();
+}
+
+QList<QWidget*> OfferedChildren(const QWidget* widget)
+{
+    QList<QWidget*> offered;
+    for (QObject* object : widget->children())
+        if (auto* child = qobject_cast<QWidget*>(object); child && Offered(child))
+            offered.append(child);
+    return offered;
+}
+
+// A window, a page or a panel of the game: its offered children only; a
+// described panel (a place tab, a figure to pick) is a button pressed by the
+// keyboard's Space.
+class GamePart : public QAccessibleWidget {
+public:
+    GamePart(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    int childCount() const override { return static_cast<int>(OfferedChildren(widget()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> offered = OfferedChildren(widget());
+        if (index < 0 || index >= offered.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(offered.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child || !child->object())
+            return -1;
+        return static_cast<int>(OfferedChildren(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::Button)
+            state.focusable = widget()->focusPolicy() != Qt::NoFocus;
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        if (role() != QAccessible::Button)
+            return QAccessibleWidget::actionNames();
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() || role() != QAccessible::Button) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As the keyboard presses it.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
+// The window's notification: a pixel under everything else that draws
+// nothing; its name is what the game said last.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget* window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("announcer"));
+        setProperty(kAnnouncer, true);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+        lower();
+        show();
+    }
+};
+
+class BoardTable;
+
+// One square of the board.
+class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    BoardCell(BoardTable* table, int column, int row) : table_(table), column_(column), row_(row) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column_ - 1; }
+    int rowIndex() const override { return row_ - 1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override;
+
+private:
+    BoardTable* table_;
+    int column_;
+    int row_;
+};
+
+struct BoardSource {
+    QString name;
+    std::function<QString(int, int)> cellName;
+    std::function<std::pair<int, int>()> cursor;
+};
+
+// The board: a table of 64 cells, row 1 first.
+class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    BoardTable(QWidget* board, const BoardSource* source) : QAccessibleWidget(board, QAccessible::Table), source_(source)
+    {
+    }
+    ~BoardTable() override
+    {
+        for (auto& id : ids_)
+            if (id)
+                QAccessible::deleteAccessibleInterface(id);
+    }
+
+    const BoardSource& Source() const { return *source_; }
+    QWidget* Board() const { return widget(); }
+
+    QAccessibleInterface* Cell(int column, int row) const
+    {
+        auto& id = ids_[static_cast<std::size_t>((row - 1) * 8 + column - 1)];
+        if (!id)
+            id = QAccessible::registerAccessibleInterface(
+                new BoardCell(const_cast<BoardTable*>(this), column, row));
+        return QAccessible::accessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? source_->name : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 64; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < 64 ? Cell(index % 8 + 1, index / 8 + 1) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (std::size_t i = 0; i < ids_.size(); ++i)
+            if (ids_[i] && QAccessible::accessibleInterface(ids_[i]) == child)
+                return static_cast<int>(i);
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!widget()->hasFocus())
+            return nullptr;
+        const auto [column, row] = source_->cursor();
+        return Cell(column, row);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        return row >= 0 && row < 8 && column >= 0 && column < 8 ? Cell(column + 1, row + 1) : nullptr;
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return QString(QChar('a' + column)); }
+    QString rowDescription(int row) const override { return QString::number(row + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return 8; }
+    int rowCount() const override { return 8; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    const BoardSource* source_;
+    mutable std::array<QAccessible::Id, 64> ids_{};
+};
+
+bool BoardCell::isValid() const { return table_ && table_->isValid(); }
+QAccessibleInterface* BoardCell::parent() const { return table_; }
+QAccessibleInterface* BoardCell::table() const { return table_; }
+
+QString BoardCell::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? table_->Source().cellName(column_, row_) : QString();
+}
+
+QRect BoardCell::rect() const
+{
+    // The squares lie on a 38-pixel pitch inside a 6-pixel margin.
+    const QRect board = table_->rect();
+    const int pitch = (table_->Board()->width() - 10) / 8;
+    return QRect(board.x() + 6 + (column_ - 1) * pitch, board.y() + 6 + (row_ - 1) * pitch, pitch, pitch);
+}
+
+QAccessible::State BoardCell::state() const
+{
+    QAccessible::State state;
+    state.focusable = true;
+    const auto [column, row] = table_->Source().cursor();
+    state.focused = table_->Board()->hasFocus() && column == column_ && row == row_;
+    return state;
+}
+
+// Board sources outlive nothing: one per board widget, kept with it.
+std::map<const QWidget*, std::unique_ptr<BoardSource>>& Boards()
+{
+    static std::map<const QWidget*, std::unique_ptr<BoardSource>> boards;
+    return boards;
+}
+
+QAccessibleInterface* GameFactory(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (widget->property(kBoardTable).toBool()) {
+        const auto found = Boards().find(widget);
+        return found == Boards().end() ? nullptr : new BoardTable(widget, found->second.get());
+    }
+    if (widget->property(kAnnouncer).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    const QVariant described = widget->property(kDescribed);
+    if (described.isValid())
+        return new GamePart(widget, static_cast<QAccessible::Role>(described.toInt()));
+    // The game's own containers: its windows, pages and panels.
+    if (className == QLatin1String("TPanel") || className.startsWith(QLatin1String("Tfrm")))
+        return new GamePart(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Pane);
+    return nullptr;
+}
+
+} // namespace
+
+void UseGameAccessibility(QWidget* window)
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(GameFactory);
+        installed = true;
+    }
+    new Announcer(window);
+}
+
+void Describe(QWidget* widget, QAccessible::Role role, const QString& name)
+{
+    widget->setProperty(kDescribed, static_cast<int>(role));
+    widget->setAccessibleName(name);
+}
+
+void DescribeAsBoard(QWidget* board, const QString& name, std::function<QString(int, int)> cellName,
+                     std::function<std::pair<int, int>()> cursor)
+{
+    Boards()[board] = std::make_unique<BoardSource>(BoardSource{name, std::move(cellName), std::move(cursor)});
+    QObject::connect(board, &QObject::destroyed, [board] { Boards().erase(board); });
+    board->setProperty(kBoardTable, true);
+}
+
+void BoardCellChanged(QWidget* board, int column, int row)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board));
+    if (!table)
+        return;
+    QAccessibleEvent changed(table->Cell(column, row), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void BoardCursorMoved(QWidget* board)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board));
+    if (!table || !board->hasFocus())
+        return;
+    QAccessibleEvent focus(table->focusChild(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void Announce(QWidget* window, const QString& text)
+{
+    if (auto* announcer = window->findChild<Announcer*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly))
+        announcer->setAccessibleName(text);
+}
