@@ -504,17 +504,17 @@ const std::string kCaption = "ズモルリバロ";
 
 // The window manager shows no title-bar buttons: where it would offer to
 // close or minimise it draws no title bar, and a fixed-size window cannot be
-// maximised.
-void CheckFrame(const Found& window, const char* name, bool sizeable = false)
+// maximised. What is wrong with the frame now, or nothing.
+std::string FrameFault(const Found& window, bool sizeable)
 {
     const std::vector<unsigned long> allowed = Property(window.id, "_NET_WM_ALLOWED_ACTIONS", XA_ATOM);
     for (const char* action : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
         for (const unsigned long atom : allowed)
             if (atom == A(action) && !sizeable)
-                Fail(std::string(name) + " can be maximised");
+                return "can be maximised";
     const std::vector<unsigned long> hints = Property(window.id, "_MOTIF_WM_HINTS", A("_MOTIF_WM_HINTS"));
     if (hints.size() < 3 || (hints[0] & 3) != 3 || (hints[1] & ~6ul) != 0 || (hints[2] & ~14ul) != 0)
-        Fail(std::string(name) + " does not ask for a frame without buttons");
+        return "does not ask for a frame without buttons";
     const std::vector<unsigned long> extents = Property(window.id, "_NET_FRAME_EXTENTS", XA_CARDINAL);
     const bool titled = extents.size() == 4 && extents[2] > extents[0] + 2;
     const bool offersButtons = [&] {
@@ -524,7 +524,20 @@ void CheckFrame(const Found& window, const char* name, bool sizeable = false)
         return false;
     }();
     if (titled && offersButtons)
-        Fail(std::string(name) + " has a title bar with buttons");
+        return "has a title bar with buttons";
+    return {};
+}
+
+// The frame once the window manager has settled it: the game asks for a
+// border alone only after the manager has shown that it keeps its buttons,
+// and a loaded manager takes a moment to draw the frame anew.
+void CheckFrame(const Found& window, const char* name, bool sizeable = false)
+{
+    std::string fault = FrameFault(window, sizeable);
+    for (const auto start = Clock::now(); !fault.empty() && Since(start) < 3; Sleep(50))
+        fault = FrameFault(window, sizeable);
+    if (!fault.empty())
+        Fail(std::string(name) + " " + fault);
 }
 
 } // namespace

@@ -25,7 +25,9 @@ size=$(xwininfo -id "$title" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END
 [ "$size" = 530x370 ] || { echo "the title window is $size, not 530x370"; exit 1; }
 "$player" "$work/shots" --scale 2 --one-match
 expect_quit_and_save
+# The screenshots (a match without a pass has no notice to show).
 for shot in title turn-dialog match pass-notice close-question; do
-  cp "$work/shots/desktop-$shot.png" "${ZUMORU_SCREENSHOTS:-$build_dir}/highdensity-$shot.png"
+  [ -f "$work/shots/desktop-$shot.png" ] || [ "$shot" = pass-notice ] || { echo "no screenshot $shot"; exit 1; }
+  [ ! -f "$work/shots/desktop-$shot.png" ] || cp "$work/shots/desktop-$shot.png" "${ZUMORU_SCREENSHOTS:-$build_dir}/highdensity-$shot.png"
 done
 echo "high-density desktop: ok"
