@@ -17,9 +17,9 @@
 // checks every change on the board: each new disc is a legal move by the side
 // to move, placed after the previous move has finished turning its discs, and
 // each pass shows the red notice over the board. It ends by asking the window
-// manager to close the selection screen (its box's buttons must read はい /
-// いいえ; answered No) and quitting with the
-// game's own button (answered Yes). Exit code 0 when all held.
+// manager to close the selection screen (its box's buttons must read はい(Y) /
+// いいえ(N); answered with the N key) and quitting with the game's own button
+// (answered with the Y key). Exit code 0 when all held.
 //
 // With --close-on-result it plays one match as the first mover and, on its
 // result, before "対局終了" is pressed, asks the window manager to close the
@@ -256,8 +256,9 @@ void Shot(const char* name, const Found& around, bool background = false)
 }
 
 // The words on a Yes/No box's two buttons, as the widths of their black ink
-// along the bottom of the box, left to right. "はい" | "いいえ" make the second
-// word the wider one; "Yes" | "No" would make it the narrower.
+// along the bottom of the box, left to right. "はい(Y)" | "いいえ(N)" make the
+// second word the wider one, by one kana; "Yes" | "No" would make it the
+// narrower.
 std::vector<int> ButtonWordWidths(const Found& box)
 {
     XWindowAttributes attributes;
@@ -715,7 +716,7 @@ int main(int argc, char** argv)
     }
     std::printf("passes %d, notices seen %d\n", passes, notices);
 
-    // A close from the window manager asks first; No keeps the game.
+    // A close from the window manager asks first; No (the N key) keeps the game.
     AskToClose(select);
     const Found question = WaitWindow(kCaption, 0, 0);
     // The box belongs to the window it asks about, which the window manager
@@ -730,16 +731,20 @@ int main(int argc, char** argv)
         std::printf(" %d", width);
     std::printf("\n");
     if (words.size() != 2 || words[1] <= words[0])
-        Fail("the question box's buttons do not read はい / いいえ");
+        Fail("the question box's buttons do not read はい(Y) / いいえ(N)");
     Shot("desktop-close-question", select);
-    Key(XK_Escape);
+    Key(XK_n);
+    if (!Gone(kCaption, 0, 0, 2))
+        Fail("the N key did not answer the question");
     if (Gone(kCaption, 510, 333, 2))
         Fail("the game ended although the player said No");
 
-    // The game's own quit, answered Yes: saved, and the program ends.
+    // The game's own quit asks under its own title, alone; the Y key answers
+    // Yes: saved, and the program ends.
     Press(select, 428, 292);
-    Sleep(800);
-    Key(XK_Return);
+    WaitWindow("ゲーム終了", 0, 0, 10);
+    Sleep(500);
+    Key(XK_y);
     if (!Gone(kCaption, 510, 333, 10))
         Fail("the game did not end after Yes");
     std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);

@@ -36,6 +36,21 @@ QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QSt
                                                QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title.isEmpty() ? QString::fromUtf8(kGameCaption) : title, text, buttons);
+    // As a Japanese desktop's question boxes read: the Y and N keys answer
+    // (a message box presses the button whose mnemonic key is typed).
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [button, caption] : captions)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(caption));
+
+    // Qt ends a window's title with the application's display name ("投了 —
+    // ズモルリバロ") unless the title already ends with it; a box carries its
+    // own title alone. The window system takes the title as the box is first
+    // shown, so for that moment the box's title stands as the display name.
+    box.setWindowModality(Qt::ApplicationModal);
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(box.windowTitle());
     // Kept above the window it speaks for (on Wayland a box without an owner
     // is placed like any new window, even side by side with the game's).
     // Owned as a window only, not as a child: a box asked over a disabled
@@ -45,11 +60,8 @@ QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QSt
         owner->winId();
         box.windowHandle()->setTransientParent(owner->windowHandle());
     }
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
-    for (const auto& [button, caption] : captions)
-        if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(caption));
+    box.show();
+    QGuiApplication::setApplicationDisplayName(displayName);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -26,8 +26,9 @@ public:
 // metadata and its icon.
 inline const char* const kApplicationId = "io.github.zumoru.zumoru";
 
-// A modal message box whose buttons speak Japanese (はい, いいえ, OK), with
-// the title given (the game's caption when empty). Returns the button pressed.
+// A modal message box whose buttons speak Japanese (はい(Y), いいえ(N), OK;
+// the Y and N keys answer too), titled with the title given alone (the game's
+// caption when empty). Returns the button pressed.
 QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                                                QMessageBox::StandardButtons buttons);
 

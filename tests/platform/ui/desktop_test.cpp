@@ -5,6 +5,7 @@
 // elsewhere).
 #include "platform/ui/desktop.h"
 #include "platform/ui/sdl_wave_player.h"
+#include "platform/ui/x11_display.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,10 +15,15 @@
 #include <cstdlib>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -51,15 +57,42 @@ int RedPixels(const QImage& image)
     return red;
 }
 
+// The title a window has on the display: on X11 read back from the server,
+// which shows it in the frame; elsewhere the window's own.
+QString ShownTitle(QWidget* window)
+{
+    xcb_connection_t* x = X11Connection();
+    if (!x)
+        return window->windowTitle();
+    const auto atom = [x](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            x, xcb_intern_atom(x, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    };
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        x,
+        xcb_get_property(x, 0, static_cast<xcb_window_t>(window->winId()), atom("_NET_WM_NAME"), atom("UTF8_STRING"),
+                         0, 256),
+        nullptr);
+    QString title;
+    if (reply)
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                  xcb_get_property_value_length(reply));
+    std::free(reply);
+    return title;
+}
+
 // The words on the buttons of the message box that is open, and a press on
-// the one that reads `answer`.
+// the one that reads `answer` (the box is closed when none does).
 QStringList AnswerBox(const QString& answer, QString* title)
 {
     QStringList captions;
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box)
         return captions;
-    *title = box->windowTitle();
+    *title = ShownTitle(box);
     QAbstractButton* press = nullptr;
     for (QAbstractButton* button : box->buttons()) {
         captions << button->text();
@@ -68,7 +101,23 @@ QStringList AnswerBox(const QString& answer, QString* title)
     }
     if (press)
         press->click();
+    else
+        box->reject();
     return captions;
+}
+
+// Types `key` into the message box that is open. A box the key leaves open
+// is answered `otherwise` a moment later.
+void AnswerWithKey(Qt::Key key, QMessageBox::StandardButton otherwise)
+{
+    QPointer<QWidget> box = QApplication::activeModalWidget();
+    if (!box)
+        return;
+    QTest::keyClick(box, key);
+    QTimer::singleShot(2000, [box, otherwise] {
+        if (box && box->isVisible())
+            qobject_cast<QMessageBox*>(box.data())->done(otherwise);
+    });
 }
 
 } // namespace
@@ -78,20 +127,33 @@ TEST(Desktop, MessageBoxesSpeakJapanese)
     DesktopServices desktop;
     QStringList captions;
     QString title;
-    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("いいえ"), &title); });
+    // "はい(Y)" and "いいえ(N)", Y and N underlined; the title as given, alone.
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("いいえ(&N)"), &title); });
     EXPECT_FALSE(desktop.AskYesNo("投了してよろしいですか？", "投了"));
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
-    EXPECT_EQ(title, QStringLiteral("投了"));
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+    EXPECT_EQ(title.toStdString(), "投了");
 
-    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("はい"), &title); });
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("はい(&Y)"), &title); });
     EXPECT_TRUE(desktop.AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"));
+    EXPECT_EQ(title.toStdString(), "ゲーム終了");
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("OK"), &title); });
+    desktop.ShowMessage("ファイルを開けません\n/tmp/data/user01.usr", "エラー");
+    EXPECT_EQ(title.toStdString(), "エラー");
+
+    // The Y and N keys answer as the buttons do.
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_Y, QMessageBox::No); });
+    EXPECT_TRUE(desktop.AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"));
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_N, QMessageBox::Yes); });
+    EXPECT_FALSE(desktop.AskYesNo("投了してよろしいですか？", "投了"));
 
     // A box without a title of its own carries the game's caption.
     QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("OK"), &title); });
     ShowGameMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("アプリケーションはすでに実行されています"),
                        QMessageBox::Ok);
     EXPECT_EQ(captions, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(title, QStringLiteral("ズモルリバロ"));
+    EXPECT_EQ(title.toStdString(), "ズモルリバロ");
+    // The application keeps its name for everything else.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "ズモルリバロ");
 }
 
 TEST(Desktop, WhatIsShownBeforeAWaitIsOnTheDisplayDuringIt)
