@@ -123,11 +123,15 @@ done
 # for the question; sets $box to the box's line from sway_windows.
 close_question() {
   swaymsg "[app_id=$app_id] kill" > /dev/null
+  # The box, once the compositor has put its frame around it and it stays
+  # where it is.
+  local seen=
   box=
   for _ in $(seq 1 100); do
     box=$(sway_windows | awk -v id="$app_id" '$1 == "xdg_shell" && $2 == id && !($6 == 265 && $7 == 185)' | head -n 1)
-    [ -n "$box" ] && break
-    sleep 0.1
+    [ -n "$box" ] && [ "$box" = "$seen" ] && break
+    seen=$box
+    sleep 0.2
   done
   [ -n "$box" ] || { echo 'the close asked no question'; exit 1; }
   read -r _ _ box_floating box_x box_y box_width box_height _ <<< "$box"

@@ -10,6 +10,7 @@
 
 wayland_pids=()
 sway_groups=()
+sway_runtimes=()
 sway_user=nobody
 output_width=1024
 output_height=768
@@ -23,9 +24,10 @@ as_sway_user() {
 # path) and SWAYSOCK; with xwayland also DISPLAY.
 start_sway() {
   local work=$1 xwayland=${2:-}
-  local runtime=$work/sway
-  chmod 711 "$work"
-  mkdir -m 700 "$runtime"
+  # A runtime folder of the compositor's user's own, outside the test's.
+  local runtime
+  runtime=$(mktemp -d /tmp/zumoru-sway.XXXXXX)
+  sway_runtimes+=("$runtime")
   chown "$(id -u "$sway_user"):$(id -g "$sway_user")" "$runtime"
   cat > "$runtime/config" <<EOF
 output HEADLESS-1 resolution ${output_width}x${output_height} position 0,0 bg #204060 solid_color
@@ -117,4 +119,6 @@ wayland_cleanup() {
   for pid in "${sway_groups[@]}"; do kill -TERM -- "-$pid" 2>/dev/null || true; done
   for pid in "${wayland_pids[@]}" "${sway_groups[@]}"; do wait "$pid" 2>/dev/null || true; done
   for pid in "${sway_groups[@]}"; do kill -KILL -- "-$pid" 2>/dev/null || true; done
+  local runtime
+  for runtime in "${sway_runtimes[@]}"; do rm -rf "$runtime"; done
 }
