@@ -1,10 +1,10 @@
 # Debian packages the game needs to build, run and be tested. Sourced by
 # play.sh and test.sh, which install whatever is missing.
-ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-  libsdl2-mixer-dev libxcb1-dev fonts-ipafont-gothic)
-ZUMORU_TEST_PACKAGES=(libgtest-dev qt6-base-private-dev xvfb xauth xdotool x11-utils imagemagick dpkg-dev file procps
-  openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils dbus at-spi2-core python3-pyatspi
-  clang-14 libclang-rt-14-dev)
+ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev
+  libgl-dev libsdl2-mixer-dev libxcb1-dev libwayland-dev qt6-wayland fonts-ipafont-gothic)
+ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick dpkg-dev
+  file procps openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils
+  sway xwayland grim jq util-linux dbus at-spi2-core python3-pyatspi clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
   local missing=()

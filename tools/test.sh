@@ -37,16 +37,17 @@ if [ "$ctest_status" -ne 0 ] || [ "$asan_built" -ne 0 ]; then
 fi
 
 # Leaks are checked too; the suppressions name only system libraries that keep
-# memory until the process ends. Four process tests are left out here: the
-# desktop session, the close on a result and the screen reader play whole
-# matches in real time, which the slower sanitized binary stretches past any
-# useful bound, and the package test only checks how the game is packaged,
-# which the sanitizers have nothing to say about.
+# memory until the process ends. Seven process tests are left out here: the
+# desktop sessions (X, twice the density, Wayland, by keys alone), the screen
+# reader and the close on a result play whole matches in real time, which the
+# slower sanitized binary stretches past any useful bound, and the package test
+# only checks how the game is packaged, which the sanitizers have nothing to
+# say about.
 ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$source_dir/tests/faults/lsan.supp":print_suppressions=0 \
   ctest --test-dir "$source_dir/build-asan" --output-on-failure -j2 --timeout 1800 \
-    -E '^process\.(desktop_session|close_on_result|screen_reader|debian_package)$'
+    -E '^process\.(desktop_session|high_density_desktop|wayland_session|keyboard_session|screen_reader|close_on_result|debian_package)$'
 
 # The fuzz targets (clang and libFuzzer), a minute each, all at once: a crash
 # or a broken property fails the run and leaves its input in

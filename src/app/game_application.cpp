@@ -39,7 +39,11 @@ void Report(std::exception_ptr failure)
 
 GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("zumoru"));
+    // Taskbars and docks match the windows to the desktop entry and its icon
+    // by the application id: Qt hands it to a Wayland compositor as the app
+    // id, and to X11 as the class of WM_CLASS (the application name).
+    setApplicationName(QString::fromUtf8(kApplicationId));
+    setDesktopFileName(QString::fromUtf8(kApplicationId));
     setApplicationDisplayName(QString::fromUtf8(kGameCaption));
 }
 

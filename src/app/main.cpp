@@ -4,11 +4,15 @@
 #include "frontend/ui/frm_start.h"
 #include "platform/instance_lock.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/desktop_start.h"
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // The display server and the scale, chosen before Qt reads them.
+    PrepareDesktop(argc, argv);
+
     // A copy of the game already running keeps this one from starting.
     InstanceLock lock("ZumoruProgram");
     if (!lock.Acquire()) {

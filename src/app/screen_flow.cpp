@@ -1,6 +1,7 @@
 #include "app/screen_flow.h"
 
 #include "app/screens.h"
+#include "app/window_exits.h"
 #include "campaign/session.h"
 #include "campaign/ui/frm_char_select.h"
 #include "campaign/ui/frm_turn_select.h"
@@ -19,7 +20,7 @@ namespace {
 void SaveAndEnd()
 {
     Campaign().Save();
-    frmStart->close();
+    WindowExits::CloseFromGame(frmStart);
 }
 
 // The player's side: the figure from the selection screen, the stored name.

@@ -12,7 +12,20 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+namespace {
+// Set while the game closes one of its windows itself.
+bool closingFromGame = false;
+} // namespace
+
 WindowExits::WindowExits(QObject* parent) : QObject(parent) {}
+
+void WindowExits::CloseFromGame(QWidget* window)
+{
+    const bool outer = closingFromGame;
+    closingFromGame = true;
+    window->close();
+    closingFromGame = outer;
+}
 
 void WindowExits::WatchScreens()
 {
@@ -28,7 +41,7 @@ bool WindowExits::CloseFromWindowManager()
         return false;
     ending_ = true;
     Campaign().Save();
-    frmStart->close();  // the main window: its close ends the program
+    CloseFromGame(frmStart);  // the main window: its close ends the program
     QCoreApplication::quit();
     return true;
 }
@@ -36,8 +49,12 @@ bool WindowExits::CloseFromWindowManager()
 bool WindowExits::eventFilter(QObject* watched, QEvent* event)
 {
     // The game's own exits close the main window from code; only a close
-    // that comes from the window system is a question for the player.
-    if (event->type() == QEvent::Close && event->spontaneous() && !ending_) {
+    // that comes from the window system is a question for the player. Once
+    // the main window has closed, the program is ending and the other
+    // windows close with it.
+    if (event->type() == QEvent::Close && closingFromGame && watched == frmStart)
+        ending_ = true;
+    if (event->type() == QEvent::Close && !closingFromGame && !ending_) {
         // Either way the window manager's close is handled here: on No the
         // window stays, on Yes the program has already been ended above.
         CloseFromWindowManager();

@@ -1,20 +1,26 @@
 // A player at a real X desktop: finds the game's windows, presses with the
 // X test extension and reads the board back from the display, at full speed.
 //
-//   desktop_player SHOTS_DIR
+//   desktop_player SHOTS_DIR [--scale N] [--one-match]
 //   desktop_player SHOTS_DIR --close-on-result USER_FILE
 //   desktop_player SHOTS_DIR --keys-only USER_FILE
 //
+// With --scale the game is expected at N times its size (the desktop's scale):
+// every window N times as large, every press and every look N times as far.
+// It reads each window's own pixels, so it also plays through XWayland, whose
+// root window has no picture.
+//
 // It goes from the title to the selection screen, checks the window frames
 // and the turn dialog staying above the selection screen, plays one match as
-// the first mover and one as the second, pressing the board the moment the
+// the first mover and one as the second (only the first with --one-match),
+// pressing the board the moment the
 // fourth start disc shows and every 50 ms while the computer replies, and
 // checks every change on the board: each new disc is a legal move by the side
 // to move, placed after the previous move has finished turning its discs, and
 // each pass shows the red notice over the board. It ends by asking the window
-// manager to close the selection screen (its box's buttons must read はい /
-// いいえ; answered No) and quitting with the
-// game's own button (answered Yes). Exit code 0 when all held.
+// manager to close the selection screen (its box's buttons must read はい(Y) /
+// いいえ(N); answered with the N key) and quitting with the game's own button
+// (answered with the Y key). Exit code 0 when all held.
 //
 // With --close-on-result it plays one match as the first mover and, on its
 // result, before "対局終了" is pressed, asks the window manager to close the
@@ -57,6 +63,10 @@ Display* display = nullptr;
 std::string shots;
 int failures = 0;
 bool keysOnly = false;  // every press a key: squares typed, controls reached by Tab
+int scale = 1;
+
+// A length of the game's own pixels on the display.
+int P(int length) { return length * scale; }
 
 void Fail(const std::string& what)
 {
@@ -100,8 +110,7 @@ std::string Title(Window window)
     return title;
 }
 
-// A visible top-level client window whose title begins with the given one
-// (Qt adds the game's caption to a box's own title), of the client size; with
+// A visible top-level client window of the given title and client size; with
 // a size of 0 x 0, one of a size that none of the game's screens has (a
 // message box).
 struct Found {
@@ -125,7 +134,7 @@ bool ScreenSize(int width, int height)
 {
     const int sizes[][2] = {{265, 185}, {271, 185}, {271, 202}, {510, 333}, {604, 350}};
     for (const auto& size : sizes)
-        if (width == size[0] && height == size[1])
+        if (width == P(size[0]) && height == P(size[1]))
             return true;
     return false;
 }
@@ -135,9 +144,9 @@ std::optional<Found> FindWindow(const std::string& title, int width, int height)
     for (const unsigned long id : Property(DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW)) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display, id, &attributes) || attributes.map_state != IsViewable ||
-            Title(id).rfind(title, 0) != 0)
+            Title(id) != title)
             continue;
-        if (width ? attributes.width != width || attributes.height != height
+        if (width ? attributes.width != P(width) || attributes.height != P(height)
                   : ScreenSize(attributes.width, attributes.height))
             continue;
         return Found{id};
@@ -168,10 +177,11 @@ bool Gone(const std::string& title, int width, int height, double seconds)
     return false;
 }
 
+// A press at a point of the window, in the game's own pixels.
 void Press(const Found& window, int x, int y)
 {
     const Point origin = Origin(window);
-    XTestFakeMotionEvent(display, -1, origin.x + x, origin.y + y, 0);
+    XTestFakeMotionEvent(display, -1, origin.x + P(x), origin.y + P(y), 0);
     XTestFakeButtonEvent(display, 1, True, 0);
     XTestFakeButtonEvent(display, 1, False, 0);
     XFlush(display);
@@ -189,18 +199,24 @@ struct Rgb {
     int r, g, b;
 };
 
-// What the display shows in a rectangle of a window, pixel by pixel.
+// What the display shows in a rectangle of a window, pixel by pixel, in the
+// display's pixels.
 class Grab {
 public:
     Grab(const Found& window, int x, int y, int width, int height)
     {
-        const Point origin = Origin(window);
-        image_ = XGetImage(display, DefaultRootWindow(display), origin.x + x, origin.y + y, width, height, AllPlanes,
-                           ZPixmap);
+        image_ = XGetImage(display, window.id, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                           AllPlanes, ZPixmap);
     }
-    ~Grab() { XDestroyImage(image_); }
+    ~Grab()
+    {
+        if (image_)
+            XDestroyImage(image_);
+    }
     Rgb At(int x, int y) const
     {
+        if (!image_)
+            return {0, 0, 0};
         const unsigned long p = XGetPixel(image_, x, y);
         return {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
     }
@@ -209,31 +225,55 @@ private:
     XImage* image_ = nullptr;
 };
 
-// A screenshot of the display around a window and its frame; in the
-// background while a match is watched, so that no change of the board is
-// missed meanwhile.
+// The window as the window manager shows it: its frame, when the manager
+// puts the window in one, else the window itself.
+Window Framed(Window window)
+{
+    for (;;) {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count))
+            return window;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+// A screenshot of a window with its frame and what lies over it (a dialog, a
+// message box); in the background while a match is watched, so that no
+// change of the board is missed meanwhile. Cut from the root's picture where
+// the root has one; XWayland's has none, and there the window's own is taken.
 void Shot(const char* name, const Found& around, bool background = false)
 {
+    const Window frame = Framed(around.id);
     XWindowAttributes attributes;
-    XGetWindowAttributes(display, around.id, &attributes);
-    const Point origin = Origin(around);
-    constexpr int kMargin = 12;
-    const std::string command = "import -window root -crop " + std::to_string(attributes.width + 2 * kMargin) + "x" +
-                                std::to_string(attributes.height + 2 * kMargin) + "+" +
-                                std::to_string(origin.x - kMargin) + "+" + std::to_string(origin.y - kMargin) +
-                                " +repage '" + shots + "/" + name + ".png'" + (background ? " &" : "");
+    XGetWindowAttributes(display, frame, &attributes);
+    Point at{0, 0};
+    Window child;
+    XTranslateCoordinates(display, frame, DefaultRootWindow(display), 0, 0, &at.x, &at.y, &child);
+    const int border = attributes.border_width;
+    const std::string file = "'" + shots + "/" + name + ".png'";
+    const std::string fromRoot = "import -window root -crop " + std::to_string(attributes.width + 2 * border) + "x" +
+                                 std::to_string(attributes.height + 2 * border) + "+" + std::to_string(at.x - border) +
+                                 "+" + std::to_string(at.y - border) + " +repage " + file;
+    const std::string command = "(" + fromRoot + " 2>/dev/null || import -window " + std::to_string(frame) + " " +
+                                file + ")" + (background ? " &" : "");
     if (std::system(command.c_str()) != 0)
         Fail(std::string("screenshot ") + name);
 }
 
 // The words on a Yes/No box's two buttons, as the widths of their black ink
-// along the bottom of the box, left to right. "はい" | "いいえ" make the second
-// word the wider one; "Yes" | "No" would make it the narrower.
+// along the bottom of the box, left to right. "はい(Y)" | "いいえ(N)" make the
+// second word the wider one, by one kana; "Yes" | "No" would make it the
+// narrower.
 std::vector<int> ButtonWordWidths(const Found& box)
 {
     XWindowAttributes attributes;
     XGetWindowAttributes(display, box.id, &attributes);
-    constexpr int kStrip = 40;
+    const int kStrip = P(40);
     const Grab strip(box, 0, attributes.height - kStrip, attributes.width, kStrip);
     std::vector<int> widths;
     int first = -1, last = -1;
@@ -247,7 +287,7 @@ std::vector<int> ButtonWordWidths(const Found& box)
             if (first < 0)
                 first = x;
             last = x;
-        } else if (first >= 0 && x - last > 10) {  // the gap between two buttons, not between two letters
+        } else if (first >= 0 && x - last > P(10)) {  // the gap between two buttons, not between two letters
             widths.push_back(last - first + 1);
             first = -1;
         }
@@ -264,10 +304,10 @@ constexpr int kNoticeX = 143, kNoticeY = 88, kNoticeW = 313, kNoticeH = 137;  //
 // letters keeps the value it had.
 void ReadBoard(const Found& match, TBoard& board)
 {
-    const Grab grab(match, kBoardX, kBoardY, 8 * kPitch, 8 * kPitch);
+    const Grab grab(match, P(kBoardX), P(kBoardY), P(8 * kPitch), P(8 * kPitch));
     for (int c = 1; c <= 8; ++c)
         for (int r = 1; r <= 8; ++r) {
-            const Rgb p = grab.At((c - 1) * kPitch + 25, (r - 1) * kPitch + 23);
+            const Rgb p = grab.At(P((c - 1) * kPitch + 25), P((r - 1) * kPitch + 23));
             if (p.r < 40 && p.g < 40 && p.b < 40)
                 board.Cells[CellIndex(c, r)] = Black;
             else if (p.r > 215 && p.g > 215 && p.b > 215)
@@ -279,11 +319,11 @@ void ReadBoard(const Found& match, TBoard& board)
 
 bool NoticeShowing(const Found& match)
 {
-    const Grab grab(match, kNoticeX, kNoticeY, kNoticeW, kNoticeH);
+    const Grab grab(match, P(kNoticeX), P(kNoticeY), P(kNoticeW), P(kNoticeH));
     int red = 0;
     for (int y = 0; y < kNoticeH; y += 2)
         for (int x = 0; x < kNoticeW; x += 2) {
-            const Rgb p = grab.At(x, y);
+            const Rgb p = grab.At(P(x), P(y));
             red += p.r > 200 && p.g < 60 && p.b < 60;
         }
     return red > 40;
@@ -509,17 +549,17 @@ const std::string kCaption = "ズモルリバロ";
 
 // The window manager shows no title-bar buttons: where it would offer to
 // close or minimise it draws no title bar, and a fixed-size window cannot be
-// maximised.
-void CheckFrame(const Found& window, const char* name, bool sizeable = false)
+// maximised. What is wrong with the frame now, or nothing.
+std::string FrameFault(const Found& window, bool sizeable)
 {
     const std::vector<unsigned long> allowed = Property(window.id, "_NET_WM_ALLOWED_ACTIONS", XA_ATOM);
     for (const char* action : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
         for (const unsigned long atom : allowed)
             if (atom == A(action) && !sizeable)
-                Fail(std::string(name) + " can be maximised");
+                return "can be maximised";
     const std::vector<unsigned long> hints = Property(window.id, "_MOTIF_WM_HINTS", A("_MOTIF_WM_HINTS"));
     if (hints.size() < 3 || (hints[0] & 3) != 3 || (hints[1] & ~6ul) != 0 || (hints[2] & ~14ul) != 0)
-        Fail(std::string(name) + " does not ask for a frame without buttons");
+        return "does not ask for a frame without buttons";
     const std::vector<unsigned long> extents = Property(window.id, "_NET_FRAME_EXTENTS", XA_CARDINAL);
     const bool titled = extents.size() == 4 && extents[2] > extents[0] + 2;
     const bool offersButtons = [&] {
@@ -529,7 +569,20 @@ void CheckFrame(const Found& window, const char* name, bool sizeable = false)
         return false;
     }();
     if (titled && offersButtons)
-        Fail(std::string(name) + " has a title bar with buttons");
+        return "has a title bar with buttons";
+    return {};
+}
+
+// The frame once the window manager has settled it: the game asks for a
+// border alone only after the manager has shown that it keeps its buttons,
+// and a loaded manager takes a moment to draw the frame anew.
+void CheckFrame(const Found& window, const char* name, bool sizeable = false)
+{
+    std::string fault = FrameFault(window, sizeable);
+    for (const auto start = Clock::now(); !fault.empty() && Since(start) < 3; Sleep(50))
+        fault = FrameFault(window, sizeable);
+    if (!fault.empty())
+        Fail(std::string(name) + " " + fault);
 }
 
 } // namespace
@@ -542,13 +595,13 @@ Found NewGameToTheSelection()
     CheckFrame(title, "the title window");
     const auto started = Clock::now();
     for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
-        start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
+        start = Grab(title, P(120), P(162), 1, 1).At(0, 0);  // the orange start button, once the title is built
     Shot("desktop-title", title);
     while (Since(started) < 30) {
         Press(title, 134, 162);
         Sleep(300);
         // Inside "はじめから": a grey button face, where the title's frame is cream.
-        const Rgb menu = Grab(title, 100, 78, 1, 1).At(0, 0);
+        const Rgb menu = Grab(title, P(100), P(78), 1, 1).At(0, 0);
         if (menu.r > 230 && std::abs(menu.r - menu.g) < 4 && std::abs(menu.g - menu.b) < 4)
             break;
     }
@@ -588,8 +641,8 @@ constexpr Rect kFirstMoverButton{128, 40, 129, 49};  // "先手" in the turn dia
 // below it.
 bool FocusFrameAround(const Found& window, const Rect& control)
 {
-    const int width = control.width + 4, height = control.height + 4;
-    const Grab grab(window, control.x - 2, control.y - 2, width, height);
+    const int width = P(control.width + 4), height = P(control.height + 4);
+    const Grab grab(window, P(control.x - 2), P(control.y - 2), width, height);
     int black = 0, white = 0;
     for (const int y : {0, height - 1})
         for (int x = 0; x < width; ++x) {
@@ -625,7 +678,7 @@ Found NewGameByKeys()
     const Found title = WaitWindow(kCaption, 265, 185);
     const auto started = Clock::now();
     for (Rgb start{0, 0, 0}; !(start.r > 220 && start.g < 140 && start.b < 80) && Since(started) < 30; Sleep(50))
-        start = Grab(title, 120, 162, 1, 1).At(0, 0);  // the orange start button, once the title is built
+        start = Grab(title, P(120), P(162), 1, 1).At(0, 0);  // the orange start button, once the title is built
     Sleep(300);
     Key(XK_space);  // スタート
     Sleep(300);
@@ -679,15 +732,28 @@ void FirstWinByKeys(const std::string& userFile)
     CheckSave(userFile, report);
 }
 
-// A window manager's close of a window, as a desktop's Alt+F4 or a logout asks it.
+// A window manager's close of a window, as a desktop's Alt+F4 or a logout asks
+// it: asked of the manager where it takes such requests (openbox), else sent
+// to the window as a manager sends it (XWayland's manager in sway takes none).
 void AskToClose(const Found& window)
 {
     XEvent close{};
     close.xclient.type = ClientMessage;
     close.xclient.window = window.id;
-    close.xclient.message_type = A("_NET_CLOSE_WINDOW");
     close.xclient.format = 32;
-    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+    bool managerCloses = false;
+    for (const unsigned long atom : Property(DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM))
+        managerCloses = managerCloses || atom == A("_NET_CLOSE_WINDOW");
+    if (managerCloses) {
+        close.xclient.message_type = A("_NET_CLOSE_WINDOW");
+        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &close);
+    } else {
+        close.xclient.message_type = A("WM_PROTOCOLS");
+        close.xclient.data.l[0] = static_cast<long>(A("WM_DELETE_WINDOW"));
+        close.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window.id, False, NoEventMask, &close);
+    }
     XFlush(display);
 }
 
@@ -723,21 +789,33 @@ int IgnoreWindowsGone(Display*, XErrorEvent* error)
 
 int main(int argc, char** argv)
 {
+    bool oneMatch = false;
+    const bool closeOnResult = argc == 4 && std::string(argv[2]) == "--close-on-result";
+    keysOnly = argc == 4 && std::string(argv[2]) == "--keys-only";
+    for (int i = 2; i < argc && !closeOnResult && !keysOnly; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            scale = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--one-match") == 0)
+            oneMatch = true;
+        else
+            argc = 0;
+    }
     if (argc < 2 || !(display = XOpenDisplay(nullptr))) {
-        std::fputs("usage: desktop_player SHOTS_DIR (with DISPLAY set)\n", stderr);
+        std::fputs("usage: desktop_player SHOTS_DIR [--scale N] [--one-match] | --close-on-result USER_FILE"
+                   " | --keys-only USER_FILE (with DISPLAY set)\n",
+                   stderr);
         return 2;
     }
     XSetErrorHandler(IgnoreWindowsGone);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each line seen as it comes, also when the test is cut short
     shots = argv[1];
-    if (argc == 4 && std::string(argv[2]) == "--keys-only") {
-        keysOnly = true;
+    if (keysOnly) {
         FirstWinByKeys(argv[3]);
         std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
         XCloseDisplay(display);
         return failures ? 1 : 0;
     }
-    if (argc == 4 && std::string(argv[2]) == "--close-on-result") {
+    if (closeOnResult) {
         CloseOnTheResult(NewGameToTheSelection(), argv[3]);
         std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);
         XCloseDisplay(display);
@@ -766,6 +844,8 @@ int main(int argc, char** argv)
     // Two matches at full speed: first as Black, then as White.
     int passes = 0, notices = 0;
     for (const std::int32_t player : {Black, White}) {
+        if (oneMatch && player == White)
+            break;
         const Found turn = WaitWindow(kCaption, 271, 202);
         Sleep(300);
         Press(turn, 192, player == Black ? 64 : 112);  // 先手 / 後手
@@ -777,14 +857,19 @@ int main(int argc, char** argv)
         // Back on the selection screen, after the defeat animation of a first win.
         const Found back = WaitWindow(kCaption, 510, 333);
         Sleep(6000);
-        if (player == Black)
+        if (player == Black && !oneMatch)
             Press(back, 123 + 45, 91 + 45);
     }
     std::printf("passes %d, notices seen %d\n", passes, notices);
 
-    // A close from the window manager asks first; No keeps the game.
+    // A close from the window manager asks first; No (the N key) keeps the game.
     AskToClose(select);
     const Found question = WaitWindow(kCaption, 0, 0);
+    // The box belongs to the window it asks about, which the window manager
+    // keeps it above (Qt would otherwise name the program as a whole).
+    Window owner = 0;
+    if (!XGetTransientForHint(display, question.id, &owner) || owner != select.id)
+        Fail("the question box does not belong to the selection screen");
     Sleep(500);
     const std::vector<int> words = ButtonWordWidths(question);
     std::printf("question box button words: %zu, ink widths", words.size());
@@ -792,16 +877,20 @@ int main(int argc, char** argv)
         std::printf(" %d", width);
     std::printf("\n");
     if (words.size() != 2 || words[1] <= words[0])
-        Fail("the question box's buttons do not read はい / いいえ");
+        Fail("the question box's buttons do not read はい(Y) / いいえ(N)");
     Shot("desktop-close-question", select);
-    Key(XK_Escape);
+    Key(XK_n);
+    if (!Gone(kCaption, 0, 0, 2))
+        Fail("the N key did not answer the question");
     if (Gone(kCaption, 510, 333, 2))
         Fail("the game ended although the player said No");
 
-    // The game's own quit, answered Yes: saved, and the program ends.
+    // The game's own quit asks under its own title, alone; the Y key answers
+    // Yes: saved, and the program ends.
     Press(select, 428, 292);
-    Sleep(800);
-    Key(XK_Return);
+    WaitWindow("ゲーム終了", 0, 0, 10);
+    Sleep(500);
+    Key(XK_y);
     if (!Gone(kCaption, 510, 333, 10))
         Fail("the game did not end after Yes");
     std::printf(failures ? "desktop player: %d failure(s)\n" : "desktop player: ok\n", failures);

@@ -14,22 +14,14 @@ work=$(mktemp -d)
 source "$source_dir/tests/process/lib/desktop.sh"
 trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-launcher="$work/prefix/games/zumoru"
-export ZUMORU_HOME="$work/home/zumoru"
-export XDG_RUNTIME_DIR="$work"
-mkdir -p "$work/shots"
-
+install_game "$build_dir" "$work"
 start_desktop "$work" openbox
 start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
 "$player" "$work/shots"
-wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
-wait "$game_pid" && code=0 || code=$?
-[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
 
 # Saved in slot 1 under the name typed, and the slot index names it.
-head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; exit 1; }
+expect_quit_and_save
 head -c 4 "$ZUMORU_HOME/data/index.dat" | grep -q '^taro$' || { echo 'the slot index does not name slot 1'; exit 1; }
 # The screenshots, for docs/ when ZUMORU_SCREENSHOTS names it.
 cp "$work"/shots/*.png "${ZUMORU_SCREENSHOTS:-$build_dir}/"

@@ -17,7 +17,7 @@ trap 'desktop_cleanup; rm -rf "$work"' EXIT
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 for file in games/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch share/zumoru/data/user00.usr \
             share/zumoru/data/index.dat share/zumoru/data/ms23.dat share/zumoru/data/sdm01.dat \
-            share/applications/io.github.zumoru.zumoru.desktop share/icons/hicolor/scalable/apps/zumoru.svg; do
+            share/applications/io.github.zumoru.zumoru.desktop share/icons/hicolor/scalable/apps/io.github.zumoru.zumoru.svg; do
   [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 grep -q '^Exec=zumoru$' "$work/prefix/share/applications/io.github.zumoru.zumoru.desktop"

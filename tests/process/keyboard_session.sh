@@ -13,16 +13,10 @@ work=$(mktemp -d)
 source "$source_dir/tests/process/lib/desktop.sh"
 trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-export ZUMORU_HOME="$work/home/zumoru"
-export XDG_RUNTIME_DIR="$work"
-mkdir -p "$work/shots"
-
+install_game "$build_dir" "$work"
 start_desktop "$work" openbox
-start_game "$work/prefix/games/zumoru"
+start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
 "$player" "$work/shots" --keys-only "$ZUMORU_HOME/data/user01.usr"
-wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; exit 1; }
-wait "$game_pid" && code=0 || code=$?
-[ "$code" -eq 0 ] || { echo "the game exited with $code"; exit 1; }
+expect_quit_and_save
 echo "keyboard session: ok"

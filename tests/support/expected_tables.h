@@ -200,7 +200,7 @@ inline const LayoutRow kLayout[] = {
     {"frmTurnSelect", "imgBack", -64, 0, 337, 201, "", nullptr},
     {"frmTurnSelect", "Label1", 16, 8, 233, A, "24px centred", "手番を選んでください"},
     {"frmTurnSelect", "grpChar", 8, 48, 105, 20, "bold left", nullptr},
-    {"frmTurnSelect", "Label2", 8, 72, 105, 17, "bold centred", nullptr},
+    {"frmTurnSelect", "Label2", 8, 72, 105, 17, "bold centred black", nullptr},
     {"frmTurnSelect", "imgChar", 15, 95, 90, 90, "", nullptr},
     {"frmTurnSelect", "BitBtn1", 128, 40, 129, 49, "24px bold italic", "先手"},
     {"frmTurnSelect", "BitBtn2", 128, 88, 129, 49, "24px bold italic", "後手"},

@@ -22,7 +22,7 @@ constexpr Row kLayout[] = {
     {Kind::Image, "imgBack", nullptr, {-64, 0, 337, 201}, nullptr, 0, Stretch},
     {Kind::Label, "Label1", nullptr, {16, 8, 233, 28}, "手番を選んでください", 24, Centred},
     {Kind::Label, "grpChar", nullptr, {8, 48, 105, 20}, nullptr, 12, Bold},
-    {Kind::Label, "Label2", nullptr, {8, 72, 105, 17}, nullptr, 12, Bold | Centred, 0x806000},
+    {Kind::Label, "Label2", nullptr, {8, 72, 105, 17}, nullptr, 12, Bold | Centred},
     {Kind::Image, "imgChar", nullptr, {15, 95, 90, 90}},
     {Kind::Image, "imgComWin", nullptr, {15, 95, 90, 90}, nullptr, 0, Hidden},
     {Kind::Image, "imgComLoss", nullptr, {15, 95, 90, 90}, nullptr, 0, Hidden},
@@ -87,7 +87,8 @@ void TfrmTurnSelect::AskAbout(const MatchOpponent& opponent)
 {
     name_->setText(Qs(opponent.name));
     strength_->setText(Qs(opponent.strengthCaption));
-    portrait_->SetPicture(Media().Picture(opponent.portrait));
+    // The figure stands on the dialog's own background.
+    portrait_->SetPicture(RenderArt(Qs(opponent.portrait), true));
     Describe(portrait_, QAccessible::Graphic, Qs(opponent.name));
     show();
     raise();

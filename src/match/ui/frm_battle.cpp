@@ -40,7 +40,8 @@ constexpr Row kLayout[] = {
     // The board in its frame, with the notices over it.
     {Kind::Panel, "pnlBoard", nullptr, {136, 8, 330, 330}, nullptr, 0, Plain, 0x000000, 0x008080, 6},
     {Kind::Image, "imgBoard", "pnlBoard", {5, 5, kBoardSize, kBoardSize}},
-    {Kind::Label, "lblWinner", "pnlBoard", {7, 80, 313, 137}, nullptr, 40, Bold | Centred | Wrapped | Hidden, kRed},
+    // A notice starts at its label's top, whether of one line or two.
+    {Kind::Label, "lblWinner", "pnlBoard", {7, 80, 313, 137}, nullptr, 40, Bold | Centred | Wrapped | Top | Hidden, kRed},
     {Kind::Label, "lblScore", "pnlBoard", {8, 232, 313, 33}, nullptr, 33, Centred | Wrapped | Hidden, kRed},
     // The left side: the first mover, Black.
     {Kind::RoundRect, "Shape6", nullptr, {8, 32, 121, 41}, nullptr, 0, Plain, 0x000000, 0xC0C0C0},
@@ -204,7 +205,7 @@ TfrmBattle::TfrmBattle(QWidget* parent)
         },
         [this] { return std::pair{cursor_.column, cursor_.row}; });
     Describe(finishText_, QAccessible::Button, QStringLiteral("対局終了"));
-    connect(qApp, &QApplication::focusChanged, cursorFrame_, [this] { cursorFrame_->update(); });
+    connect(qApp, &QApplication::focusChanged, cursorFrame_, [frame = cursorFrame_] { frame->update(); });
     MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
     connect(finishText_, &TLabel::MouseDown, this, &TfrmBattle::FinishPressed);

@@ -1,11 +1,11 @@
 #include "platform/ui/desktop.h"
 
 #include "platform/ui/accessibility.h"
+#include "platform/ui/display_sync.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/window_frame.h"
-#include "platform/ui/x11_display.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -15,17 +15,56 @@
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
+
+namespace {
+
+// The window a message box belongs to: the game's active window, else the
+// one shown last. None before any window is shown (a refused second copy).
+QWidget* MessageOwner()
+{
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    QWidget* owner = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !qobject_cast<QMessageBox*>(window))
+            owner = window;
+    return owner;
+}
+
+} // namespace
 
 QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                                                QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title.isEmpty() ? QString::fromUtf8(kGameCaption) : title, text, buttons);
+    // As a Japanese desktop's question boxes read: the Y and N keys answer
+    // (a message box presses the button whose mnemonic key is typed).
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
+        {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [button, caption] : captions)
         if (QAbstractButton* shown = box.button(button))
             shown->setText(QString::fromUtf8(caption));
+
+    // Qt ends a window's title with the application's display name ("投了 —
+    // ズモルリバロ") unless the title already ends with it; a box carries its
+    // own title alone. The window system takes the title as the box is first
+    // shown, so for that moment the box's title stands as the display name.
+    box.setWindowModality(Qt::ApplicationModal);
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(box.windowTitle());
+    // Kept above the window it speaks for (on Wayland a box without an owner
+    // is placed like any new window, even side by side with the game's).
+    // Owned as a window only, not as a child: a box asked over a disabled
+    // screen must take the player's answer.
+    if (QWidget* owner = MessageOwner()) {
+        box.winId();
+        owner->winId();
+        box.windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    box.show();
+    QGuiApplication::setApplicationDisplayName(displayName);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -77,7 +116,8 @@ void PaintPendingUpdates()
     // Qt paints a changed window later, from a queued request (a widget just
     // shown has first queued a note to mark its area); a blocking wait would
     // hold that back for its whole length. Mark, paint, and see the display
-    // take it, without running anything else.
+    // server take it (X, or the Wayland compositor), without running anything
+    // else.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())

@@ -22,8 +22,13 @@ public:
     void PumpEvents() override;
 };
 
-// A modal message box whose buttons speak Japanese (はい, いいえ, OK), with
-// the title given (the game's caption when empty). Returns the button pressed.
+// The game's application id: the name of its desktop entry, its AppStream
+// metadata and its icon.
+inline const char* const kApplicationId = "io.github.zumoru.zumoru";
+
+// A modal message box whose buttons speak Japanese (はい(Y), いいえ(N), OK;
+// the Y and N keys answer too), titled with the title given alone (the game's
+// caption when empty). Returns the button pressed.
 QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                                                QMessageBox::StandardButtons buttons);
 

@@ -1,5 +1,7 @@
 #include "platform/ui/sdl_wave_player.h"
 
+#include "platform/ui/desktop.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -61,6 +63,10 @@ void SdlWavePlayer::OpenDevice()
     // SDL would otherwise swallow SIGTERM and SIGINT, and the game would
     // outlive a logout or a plain kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The desktop's volume mixer lists the game's sound under its own name,
+    // not as "SDL Application".
+    SDL_SetHint(SDL_HINT_APP_NAME, kGameCaption);
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, kGameCaption);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
         // No sound card: carry on with SDL's silent driver.
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -16,6 +16,15 @@ bool IsPressKey(const QKeyEvent* event)
     return !event->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
+// A press key taken by a picture, panel or label that has the focus.
+bool TakePressKey(QKeyEvent* event)
+{
+    if (!IsPressKey(event))
+        return false;
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 TImage::TImage(QWidget* parent, const char* name, QRect geometry, bool stretch)
@@ -67,12 +76,10 @@ void TImage::mousePressEvent(QMouseEvent* event)
 
 void TImage::keyPressEvent(QKeyEvent* event)
 {
-    if (!IsPressKey(event)) {
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton, rect().center());
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    emit MouseDown(Qt::LeftButton, rect().center());
 }
 
 TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption)
@@ -89,12 +96,10 @@ void TLabel::mousePressEvent(QMouseEvent* event)
 
 void TLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (!IsPressKey(event)) {
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton);
+    else
         QLabel::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    emit MouseDown(Qt::LeftButton);
 }
 
 TPanel::TPanel(QWidget* parent, const char* name, QRect geometry, QColor colour)
@@ -162,12 +167,10 @@ void TPanel::mousePressEvent(QMouseEvent* event)
 
 void TPanel::keyPressEvent(QKeyEvent* event)
 {
-    if (!IsPressKey(event)) {
+    if (TakePressKey(event))
+        emit MouseDown(Qt::LeftButton);
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    emit MouseDown(Qt::LeftButton);
 }
 
 TButton::TButton(QWidget* parent, const char* name, QRect geometry, const QString& caption)

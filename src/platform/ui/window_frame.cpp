@@ -3,9 +3,11 @@
 #include "platform/ui/x11_display.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -132,10 +134,36 @@ private:
     QHash<xcb_window_t, Watched> windows_;
 };
 
+constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// Puts a game window back to its own size when a title bar's button (or a
+// desktop's shortcut) has maximised it or made it full screen.
+class SizeKeeper : public QObject {
+public:
+    static SizeKeeper& Instance()
+    {
+        // Kept to the end: it watches windows that live as long as the program.
+        static auto* const keeper = new SizeKeeper;
+        return *keeper;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->windowState() & kEnlarged)
+                QTimer::singleShot(0, window, [window] { window->setWindowState(window->windowState() & ~kEnlarged); });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void AskForFrameWithoutButtons(QWidget* window, bool sizeable)
 {
+    window->installEventFilter(&SizeKeeper::Instance());
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     FrameKeeper::Instance().Ask(window, sizeable);

@@ -10,5 +10,12 @@ class QWidget;
 // resize for a sizeable window) are both given. A window manager that keeps
 // its buttons on any title bar whatever the hints say (Openbox keeps close
 // and minimise) is then asked for the border alone, on every game window from
-// then on. Elsewhere (offscreen, Wayland) nothing is asked.
+// then on.
+//
+// On Wayland Qt asks the compositor to draw the frame where it offers to
+// (sway, KDE); where it does not (GNOME), Qt draws its own title bar, always
+// with close, maximise and minimise. Their harm is taken away here and in the
+// game's exits: a close asks the player as on X, a window maximised or made
+// full screen is put straight back to its size, and a minimised one comes
+// back through the desktop's own window list with the game going on.
 void AskForFrameWithoutButtons(QWidget* window, bool sizeable);

@@ -10,7 +10,7 @@ xcb_connection_t* X11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-void WaitUntilDisplayed()
+void X11RoundTrip()
 {
     if (xcb_connection_t* connection = X11Connection())
         // Any request with a reply will do: the server answers in order.

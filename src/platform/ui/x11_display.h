@@ -8,4 +8,4 @@ xcb_connection_t* X11Connection();
 
 // Returns once the X server has carried out every drawing request the game
 // has made so far (one round trip). Elsewhere it returns at once.
-void WaitUntilDisplayed();
+void X11RoundTrip();

@@ -4,10 +4,12 @@
 #include "app/window_exits.h"
 #include "campaign/session.h"
 #include "platform/data_files.h"
+#include "platform/desktop_choice.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 #include <new>
 #include <stdexcept>
 #include <gtest/gtest.h>
@@ -39,6 +41,9 @@ TEST_F(ProgramObjects, EveryScreenHasTheCaptionItsSizeAndNoTitleBarButtons)
         // All fixed but the turn dialog, a tool window with a sizeable border.
         EXPECT_EQ(screen->minimumSize() == screen->maximumSize(), screen != frmTurnSelect);
         EXPECT_EQ(screen->minimumSize(), QSize(width, height));
+        // The desktop's scale is only taken when the largest window fits.
+        EXPECT_LE(width, kLargestWindowWidth);
+        EXPECT_LE(height, kLargestWindowHeight);
         const Qt::WindowFlags flags = screen->windowFlags();
         EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
@@ -105,8 +110,52 @@ TEST_F(ProgramObjects, ClosesFromTheGameItselfAreNotQuestioned)
     WindowExits exits;
     exits.WatchScreens();
     frmTurnSelect->show();
-    frmTurnSelect->close();  // as the game's own code does: not from the window manager
+    WindowExits::CloseFromGame(frmTurnSelect);  // as the game's own code does: not from the window manager
     EXPECT_TRUE(platform.questions.empty());
+}
+
+TEST_F(ProgramObjects, WaylandClosesAskAndEnlargedWindowsGoBackToTheirSize)
+{
+    WindowExits exits;
+    exits.WatchScreens();
+    frmCharSelect->show();
+    frmTurnSelect->show();
+    QCoreApplication::processEvents();
+
+    // Qt on Wayland passes a compositor's close (or its own title bar's close
+    // button) on as a close of the window from code, not as a spontaneous
+    // event: it is still the player's question.
+    platform.answers = {false};
+    frmTurnSelect->windowHandle()->close();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
+    EXPECT_TRUE(frmTurnSelect->isVisible());
+
+    // Qt's own title bar maximises with a button the game's windows do not
+    // have: each goes straight back to its own size.
+    const auto enlarge = [](QWidget* screen, Qt::WindowState state) {
+        screen->windowHandle()->setWindowStates(state);
+        for (int pass = 0; pass < 5 && screen->windowState() != Qt::WindowNoState; ++pass)
+            QCoreApplication::processEvents();
+    };
+    for (QWidget* screen : {static_cast<QWidget*>(frmCharSelect), static_cast<QWidget*>(frmTurnSelect)}) {
+        const QSize size = screen->size();
+        enlarge(screen, Qt::WindowMaximized);
+        EXPECT_EQ(screen->windowState(), Qt::WindowNoState) << screen->metaObject()->className();
+        EXPECT_EQ(screen->size(), size) << screen->metaObject()->className();
+    }
+    enlarge(frmCharSelect, Qt::WindowFullScreen);
+    EXPECT_EQ(frmCharSelect->windowState(), Qt::WindowNoState);
+
+    // Yes to the same close ends the program; the windows that close with the
+    // main one are not asked about again.
+    platform.answers = {true};
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    frmCharSelect->windowHandle()->close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(platform.questions.size(), 2u);
+    frmTurnSelect->close();
+    EXPECT_EQ(platform.questions.size(), 2u);
 }
 
 TEST_F(ProgramObjects, FailuresAreShownAndTheGameGoesOn)

@@ -59,7 +59,7 @@ TEST_F(CharSelectScreen, EveryOpponentAtEveryLevelHandsOverItsMatch)
                 EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), lines);
                 EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QString::fromUtf8(row.name));
                 EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QString::fromUtf8(row.strength));
-                EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), frmData->Picture(row.media[0])));
+                EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(row.media[0], true)));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(row.media[1])));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), frmData->Picture(row.media[2])));
                 EXPECT_FALSE(Find<TImage>(frmTurnSelect, "imgComWin")->isVisible());
@@ -92,7 +92,7 @@ TEST_F(CharSelectScreen, CancelledPickLeavesNothingOfItselfInTheNextOne)
     Press(Portrait(2, 0));
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ズモル棺桶"));
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QStringLiteral("強さ ★★★"));
-    EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), frmData->Picture(QStringLiteral("imgChar20"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgChar20"), true)));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(QStringLiteral("imgChar20w"))));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), frmData->Picture(QStringLiteral("imgChar20l"))));
     EXPECT_EQ(BrainsStrength(), expected::Strength("5/5/7"));
@@ -130,7 +130,7 @@ TEST_F(CharSelectScreen, UnreadableSpeechFileStopsThePickAndKeepsTheLastOne)
     EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), linesBefore);
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ズモル蝸牛"));
     EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QStringLiteral("強さ ★"));
-    EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), frmData->Picture(QStringLiteral("imgChar00"))));
+    EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgChar00"), true)));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(QStringLiteral("imgChar00w"))));
     EXPECT_FALSE(frmTurnSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
@@ -158,7 +158,7 @@ TEST_F(CharSelectScreen, TheChickOnTheBonusStage)
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QString::fromUtf8(expected::kChickCaption[n - 1]));
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ピヨ"));
         const QPixmap chick = frmData->Picture(QStringLiteral("imgEgg%1").arg(n));
-        EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), chick));
+        EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgEgg%1").arg(n), true)));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), chick));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), chick));
         EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, 5);

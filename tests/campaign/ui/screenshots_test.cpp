@@ -78,6 +78,23 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     shot = Capture(frmTurnSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(271, 202));
     SaveScreenshot(shot, "campaign-turn.png");
+    // "先手" and "後手" lean as italic type does (the discs beside them are
+    // no letters).
+    for (const char* name : {"BitBtn1", "BitBtn2"})
+        EXPECT_GT(Slant(Find(frmTurnSelect, name), Qt::black, 30), 0.15) << name;
+    // The portrait's figure stands on the dialog's background: around it the
+    // dialog shows what it shows without the portrait.
+    auto* portrait = Find<TImage>(frmTurnSelect, "imgChar");
+    portrait->hide();
+    const QImage behind = Capture(frmTurnSelect);
+    portrait->show();
+    const QPixmap figure = RenderArt(QStringLiteral("imgChar22"), true);
+    for (const QPoint at : {QPoint(2, 2), QPoint(87, 2), QPoint(2, 60)}) {
+        ASSERT_EQ(PixelAt(figure, at.x(), at.y()).alpha(), 0) << "the figure covers " << at.x() << "," << at.y();
+        EXPECT_EQ(OnScreen(shot, portrait, at).name().toStdString(), OnScreen(behind, portrait, at).name().toStdString())
+            << at.x() << "," << at.y();
+    }
+    EXPECT_NE(OnScreen(shot, portrait, {45, 45}), OnScreen(behind, portrait, {45, 45}));
     Press(Find(frmTurnSelect, "Button3"));
     ASSERT_TRUE(frmCharSelect->isEnabled());
 

@@ -188,14 +188,19 @@ TEST_F(Hatching, ClearPageBlinksAndGameClearSavesTheSlotAndEnds)
     HatchWith(266);
     NameTheChick(Utf("ピヨ"));
     std::vector<bool> shown;
+    double slant = 0;
     QObject::connect(Find<GameTimer>(frmOpening, "Timer1"), &QTimer::timeout, frmOpening, [&] {
         shown.push_back(Find<TLabel>(frmOpening, "Label3")->isVisibleTo(frmOpening));
-        if (shown.size() == 1)
+        if (shown.size() == 1) {
             Shoot(frmOpening, "frontend-clear");
+            slant = Slant(Find(frmOpening, "Label3"), QColor(0, 0, 255), 40);
+        }
     });
     ASSERT_TRUE(RunUntil([&] { return shown.size() >= 4; }));
     shown.resize(4);
     EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false}));
+    // "Congratulations!" leans as italic type does.
+    EXPECT_GT(slant, 0.15);
 
     const std::string indexBefore = folder.Read("index.dat");
     QSignalSpy closed(frmStart, &TfrmStart::Closed);

@@ -32,6 +32,17 @@ int RedPixels(const QImage& shot, QWidget* widget)
     return red;
 }
 
+// The first row, from a widget's top, where the window shows pure red inside
+// it; the widget's height when there is none.
+int FirstRedRow(const QImage& shot, QWidget* widget)
+{
+    for (int y = 0; y < widget->height(); ++y)
+        for (int x = 0; x < widget->width(); ++x)
+            if (OnScreen(shot, widget, {x, y}) == QColor(255, 0, 0))
+                return y;
+    return widget->height();
+}
+
 } // namespace
 
 class MatchLooks : public MatchScreen {
@@ -101,6 +112,8 @@ TEST_F(MatchLooks, PassNoticeOverTheBoard)
     PressSquare(3, 1);
     ASSERT_FALSE(noticeShot.isNull());
     EXPECT_GT(RedPixels(noticeShot, Find<TLabel>(frmBattle, "lblWinner")), 100);
+    // The notice reads from the top of its label, not from its middle.
+    EXPECT_LT(FirstRedRow(noticeShot, Find<TLabel>(frmBattle, "lblWinner")), 10);
     SaveScreenshot(noticeShot, "match-pass.png");
 }
 
@@ -121,6 +134,7 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
     ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text() == QStringLiteral("対局終了\nクリック!"); }));
     const QImage shot = Shot();
     EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblWinner")), 200);
+    EXPECT_LT(FirstRedRow(shot, Find<TLabel>(frmBattle, "lblWinner")), 10);
     EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblScore")), 20);
     // Black's block fills the top row, White's the bottom row.
     for (int column = 1; column <= 8; ++column) {

@@ -1,36 +1,102 @@
 // The desktop side of the platform layer. The message boxes are tried on any
-// display; the rest needs a real X server and SDL's disk audio, which the
-// ui.real_display test gives it (these cases skip themselves elsewhere).
+// display; the rest needs a real display server and SDL's disk audio, which
+// the ui.real_display test (X) and the ui.wayland_display test (a Wayland
+// compositor, read back with grim) give it (these cases skip themselves
+// elsewhere).
 #include "platform/ui/desktop.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/timing.h"
+#include "platform/ui/x11_display.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 namespace {
 
 bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool OnWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
+
+// What the display server shows of a window now: read from the X server, or
+// the whole of the Wayland compositor's output, taken by grim while this
+// process blocks as it would in a wait.
+QImage Displayed(QWidget& window)
+{
+    if (OnX11()) {
+        const QPoint at = window.mapToGlobal(QPoint(0, 0));
+        return window.screen()->grabWindow(0, at.x(), at.y(), window.width(), window.height()).toImage();
+    }
+    QTemporaryDir folder;
+    const QString shot = folder.filePath(QStringLiteral("screen.png"));
+    if (std::system(("grim '" + shot.toStdString() + "'").c_str()) != 0)
+        return {};
+    return QImage(shot);
+}
+
+int RedPixels(const QImage& image)
+{
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            red += pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60;
+        }
+    return red;
+}
+
+// The title a window has on the display: on X11 read back from the server,
+// which shows it in the frame; elsewhere the window's own.
+QString ShownTitle(QWidget* window)
+{
+    xcb_connection_t* x = X11Connection();
+    if (!x)
+        return window->windowTitle();
+    const auto atom = [x](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            x, xcb_intern_atom(x, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    };
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        x,
+        xcb_get_property(x, 0, static_cast<xcb_window_t>(window->winId()), atom("_NET_WM_NAME"), atom("UTF8_STRING"),
+                         0, 256),
+        nullptr);
+    QString title;
+    if (reply)
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                  xcb_get_property_value_length(reply));
+    std::free(reply);
+    return title;
+}
 
 // The words on the buttons of the message box that is open, and a press on
-// the one that reads `answer`.
+// the one that reads `answer` (the box is closed when none does).
 QStringList AnswerBox(const QString& answer, QString* title)
 {
     QStringList captions;
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box)
         return captions;
-    *title = box->windowTitle();
+    *title = ShownTitle(box);
     QAbstractButton* press = nullptr;
     for (QAbstractButton* button : box->buttons()) {
         captions << button->text();
@@ -39,7 +105,23 @@ QStringList AnswerBox(const QString& answer, QString* title)
     }
     if (press)
         press->click();
+    else
+        box->reject();
     return captions;
+}
+
+// Types `key` into the message box that is open. A box the key leaves open
+// is answered `otherwise` a moment later.
+void AnswerWithKey(Qt::Key key, QMessageBox::StandardButton otherwise)
+{
+    QPointer<QWidget> box = QApplication::activeModalWidget();
+    if (!box)
+        return;
+    QTest::keyClick(box, key);
+    QTimer::singleShot(2000, [box, otherwise] {
+        if (box && box->isVisible())
+            qobject_cast<QMessageBox*>(box.data())->done(otherwise);
+    });
 }
 
 } // namespace
@@ -49,26 +131,39 @@ TEST(Desktop, MessageBoxesSpeakJapanese)
     DesktopServices desktop;
     QStringList captions;
     QString title;
-    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("いいえ"), &title); });
+    // "はい(Y)" and "いいえ(N)", Y and N underlined; the title as given, alone.
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("いいえ(&N)"), &title); });
     EXPECT_FALSE(desktop.AskYesNo("投了してよろしいですか？", "投了"));
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
-    EXPECT_EQ(title, QStringLiteral("投了"));
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+    EXPECT_EQ(title.toStdString(), "投了");
 
-    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("はい"), &title); });
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("はい(&Y)"), &title); });
     EXPECT_TRUE(desktop.AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"));
+    EXPECT_EQ(title.toStdString(), "ゲーム終了");
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("OK"), &title); });
+    desktop.ShowMessage("ファイルを開けません\n/tmp/data/user01.usr", "エラー");
+    EXPECT_EQ(title.toStdString(), "エラー");
+
+    // The Y and N keys answer as the buttons do.
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_Y, QMessageBox::No); });
+    EXPECT_TRUE(desktop.AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"));
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_N, QMessageBox::Yes); });
+    EXPECT_FALSE(desktop.AskYesNo("投了してよろしいですか？", "投了"));
 
     // A box without a title of its own carries the game's caption.
     QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("OK"), &title); });
     ShowGameMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("アプリケーションはすでに実行されています"),
                        QMessageBox::Ok);
     EXPECT_EQ(captions, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(title, QStringLiteral("ズモルリバロ"));
+    EXPECT_EQ(title.toStdString(), "ズモルリバロ");
+    // The application keeps its name for everything else.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "ズモルリバロ");
 }
 
 TEST(Desktop, WhatIsShownBeforeAWaitIsOnTheDisplayDuringIt)
 {
-    if (!OnX11())
-        GTEST_SKIP() << "needs a real X display";
+    if (!OnX11() && !OnWayland())
+        GTEST_SKIP() << "needs a real display server";
     QWidget window;
     window.setFixedSize(240, 80);
     window.setStyleSheet(QStringLiteral("background: white"));
@@ -80,19 +175,14 @@ TEST(Desktop, WhatIsShownBeforeAWaitIsOnTheDisplayDuringIt)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(200);
 
+    EXPECT_LT(RedPixels(Displayed(window)), 100) << "the notice shows before it is shown";
+
     // Shown, then one "let pending window events run" before a blocking wait:
-    // the X server must already show it, nothing else runs until the wait ends.
+    // the display server must already show it, nothing else runs until the
+    // wait ends.
     notice.show();
     DesktopServices().PumpEvents();
-    const QPoint at = window.mapToGlobal(QPoint(0, 0));
-    const QImage shown = window.screen()->grabWindow(0, at.x(), at.y(), 240, 80).toImage();
-    int red = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x) {
-            const QColor pixel = shown.pixelColor(x, y);
-            red += pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60;
-        }
-    EXPECT_GT(red, 100) << "the notice is not on the display";
+    EXPECT_GT(RedPixels(Displayed(window)), 100) << "the notice is not on the display";
 }
 
 TEST(Desktop, AWaitAnswersAScreenReaderAndTakesNothingElse)

@@ -12,11 +12,35 @@ unset QT_SCALE_FACTOR
 desktop_pids=()
 game_groups=()
 
-# start_desktop WORK_DIR [openbox]: exports DISPLAY.
+# install_game BUILD_DIR WORK_DIR: the game installed with cmake --install
+# into WORK_DIR/prefix, with a game folder and a runtime folder (for the
+# single-copy lock) of its own and a folder for desktop_player's shots; the
+# launcher is in $launcher.
+install_game() {
+  local build_dir=$1 work=$2
+  cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+  launcher="$work/prefix/games/zumoru"
+  export ZUMORU_HOME="$work/home/zumoru"
+  export XDG_RUNTIME_DIR="$work"
+  mkdir -p "$work/shots"
+}
+
+# expect_quit_and_save: the game ($game_pid) ends with 0 after the player's
+# quit, and slot 1 holds the player desktop_player named.
+expect_quit_and_save() {
+  wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the quit'; return 1; }
+  local code=0
+  wait "$game_pid" || code=$?
+  [ "$code" -eq 0 ] || { echo "the game exited with $code"; return 1; }
+  head -c 4 "$ZUMORU_HOME/data/user01.usr" | grep -q '^taro$' || { echo 'slot 1 was not saved'; return 1; }
+}
+
+# start_desktop WORK_DIR [openbox] [WIDTHxHEIGHT]: exports DISPLAY. The
+# server keeps what is set on it (X resources) when its last client leaves.
 start_desktop() {
-  local work=$1 manager=${2:-}
+  local work=$1 manager=${2:-} size=${3:-1024x768}
   : > "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   desktop_pids+=($!)
   for _ in $(seq 1 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo 'Xvfb did not start'; return 1; }
