@@ -118,7 +118,7 @@ def game_on_the_bus():
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         application = desktop.getChildAtIndex(i)
-        if application is not None and application.name == "zumoru":
+        if application is not None and application.name == "io.github.zumoru.zumoru":
             return application
     return None
 
@@ -401,7 +401,7 @@ def main():
 
     # The quit, answered はい: the game saves and ends.
     press(game, "ゲームを終わる")
-    if not wait_for(lambda: focused_name(game) == "はい", 10):
+    if not wait_for(lambda: (focused_name(game) or "").startswith("はい"), 10):
         fail("the quit's question has no はい focused")
     key("Return")
     if not wait_for(lambda: game_on_the_bus() is None, 20):
