@@ -15,10 +15,11 @@ const char* const kAnnouncer = "zumoru.announcer";
 const char* const kNextAnnouncer = "zumoru.nextAnnouncer";
 
 // A reader on the bus hears only that a notification changed and then asks
-// for its name, which the game answers between its waits, often after it has
-// announced something else. Each window therefore announces through a ring of
-// notifications, each keeping its text until its turn comes round again, so
-// that a reader this many announcements behind still reads each one.
+// for its name, a question that often reaches the game after it has told
+// something more (a move, and at once the pass it leaves). Each window
+// therefore announces through a ring of notifications, each keeping its text
+// until its turn comes round again, so that a reader this many announcements
+// behind still reads each one.
 constexpr int kAnnouncers = 8;
 
 // Whether a child is offered to the reader: shown, and not decoration.
