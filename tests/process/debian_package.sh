@@ -10,6 +10,7 @@
 # skipped with a message, except on CI, where it must run.
 set -euo pipefail
 binary=$1
+source_dir=$2
 build_dir=$(dirname "$binary")
 app_id=io.github.zumoru.zumoru
 work=$(mktemp -d)
@@ -26,9 +27,11 @@ stop_game() {
   done
   kill -KILL -- "-$game_pid" 2>/dev/null || true
 }
+source "$source_dir/tests/process/lib/desktop.sh"
 cleanup() {
   [ -s "$work/game.pid" ] && game_pid=$(cat "$work/game.pid")
   stop_game
+  desktop_cleanup
   if [ -n "$installed" ]; then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq zumoru >/dev/null 2>&1 || true
   fi
@@ -125,7 +128,9 @@ dpkg -L zumoru | grep -vx '/\.' > "$work/installed-files"
 read -ra exec_line <<< "$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop" | sed 's/ *%[a-zA-Z]//g')"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$app_id.desktop")
 mkdir -p "$work/home" && mkdir -m 700 "$work/runtime"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# An X server on a display it picks itself: no race with the other tests for a number.
+start_desktop "$work"
+bash -c '
   set -euo pipefail
   work=$1; wm_class=$2; shift 2
   setsid env -i HOME="$work/home" PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
