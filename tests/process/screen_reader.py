@@ -17,6 +17,7 @@ against the next opponent not yet beaten, three at most; then "対局終了" and
 the quit with save, answered はい. USER_FILE must then hold the game.
 Exit code 0 when all held.
 """
+import os
 import re
 import subprocess
 import sys
@@ -406,6 +407,10 @@ def main():
     key("Return")
     if not wait_for(lambda: game_on_the_bus() is None, 20):
         fail("the game is still on the bus after the quit")
+    # The bus may lose sight of a busy game for a moment: the save is waited for.
+    if not wait_for(lambda: os.path.exists(user_file), 20):
+        fail("nothing was saved after the quit")
+        return 1
     name, saved_nutrition, beaten = saved_record(user_file)
     print(f"saved: {name.decode()}, nutrition {saved_nutrition}, beaten {list(beaten[:4])}", flush=True)
     if name != b"taro" or saved_nutrition != nutrition or list(beaten[:4]) != [1] * len(wins) + [0] * (4 - len(wins)):
