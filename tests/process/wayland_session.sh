@@ -8,9 +8,13 @@
 # reading the windows back, then quits it. With WAYLAND_DISPLAY alone it comes
 # up as a native client with the application id: floating and centred in the
 # compositor's own frame, the title revealed with its blocking wait on the
-# screen, the start button leading to the menu, and the compositor's close
-# asking the quit question in a box above the window; No keeps the game,
-# Yes ends it with 0. Nothing is left running.
+# screen, the start button leading to the menu. From there wayland_keys.py
+# plays by keys typed with wtype, reading the output back with grim: a new
+# game and a match against the first forest opponent to a pass notice and a
+# result, back to the selection screen. The compositor's close asks the quit
+# question there in a box above the window, and No keeps the game; the
+# game's own quit by keys, answered with Y, ends it with 0 and the save
+# written. Nothing is left running.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -62,6 +66,8 @@ framed_shot wayland-xwayland-title "$x" "$y" "$width" "$height"
 expect_quit_and_save
 
 # --- Without an X server: a native Wayland client ---------------------------
+# With a game folder of its own: its new game finds slot 1 empty.
+export ZUMORU_HOME="$work/native/zumoru"
 start_game env -u DISPLAY "$launcher"
 # The compositor places the window; once it has put its frame around it, the
 # window is floating, of its own size, and centred.
@@ -115,12 +121,18 @@ for _ in $(seq 1 20); do
 done
 [ -n "$menu" ] || { echo 'the start button did not lead to the menu'; exit 1; }
 
-# Here the match will be played by keys (the slot, the name, the figure and
-# level, the story, the opponent and the turn dialog, then the board's
-# cursor), to a pass notice and a result read back with `pixel`.
+# By keys from here on. The compositor draws the pointer into its output:
+# it is moved off the game's windows first.
+pointer move 0 0
+start_keyboard
+/usr/bin/python3 "$source_dir/tests/process/wayland_keys.py" match "$shots"
+game_window xdg_shell
+read -r _ _ _ x y width height _ <<< "$window"
+[ "$width" -eq 510 ] && [ "$height" -eq 333 ] || { echo "not back on the selection screen: $window"; exit 1; }
 
-# close_question: asks the compositor to close the game's window and waits
-# for the question; sets $box to the box's line from sway_windows.
+# close_question: asks the compositor to close the game's window (the
+# selection screen) and waits for the question; sets $box to the box's line
+# from sway_windows.
 close_question() {
   swaymsg "[app_id=$app_id] kill" > /dev/null
   # The box, once the compositor has put its frame around it and it stays
@@ -128,7 +140,7 @@ close_question() {
   local seen=
   box=
   for _ in $(seq 1 100); do
-    box=$(sway_windows | awk -v id="$app_id" '$1 == "xdg_shell" && $2 == id && !($6 == 265 && $7 == 185)' | head -n 1)
+    box=$(sway_windows | awk -v id="$app_id" '$1 == "xdg_shell" && $2 == id && !($6 == 510 && $7 == 333)' | head -n 1)
     [ -n "$box" ] && [ "$box" = "$seen" ] && break
     seen=$box
     sleep 0.2
@@ -148,15 +160,13 @@ answer() {
 close_question
 grim -g "$((x - 4)),$((y - 30)) $((width + 8))x$((height + 34))" "$shots/wayland-native-close-question.png"
 answer いいえ
+pointer move 0 0
 sleep 1
 running "$game_pid" || { echo 'the game ended although the player said No'; exit 1; }
-sway_windows | grep -q " 265 185 " || { echo 'the title window went away after No'; exit 1; }
+sway_windows | grep -q " 510 333 " || { echo 'the selection screen went away after No'; exit 1; }
 
-close_question
-answer はい
-wait_for_exit "$game_pid" 20 || { echo 'the game did not end after Yes'; exit 1; }
-wait "$game_pid" && code=0 || code=$?
-[ "$code" -eq 0 ] || { echo "the native game exited with $code"; exit 1; }
+/usr/bin/python3 "$source_dir/tests/process/wayland_keys.py" quit "$shots"
+expect_quit_and_save
 for _ in $(seq 1 20); do sway_windows | grep -q "$app_id" || break; sleep 0.1; done
 ! sway_windows | grep -q "$app_id" || { echo 'a window of the game is left on the compositor'; exit 1; }
 cp "$work"/shots/desktop-match.png "$shots/wayland-xwayland-match.png" 2>/dev/null || true

@@ -1,9 +1,10 @@
 # A private Wayland desktop for the process tests: sway on wlroots' headless
 # backend (its own output, read back with grim), started under an unprivileged
 # user because sway refuses to run as root, with a runtime folder of its own;
-# XWayland on request; a virtual pointer from wayland_pointer, since the
-# headless backend has no input device. Everything started here is stopped
-# on every way out of the test (call `wayland_cleanup` from the EXIT trap).
+# XWayland on request; a virtual pointer from wayland_pointer and a keyboard
+# for wtype, since the headless backend has no input device. Everything
+# started here is stopped on every way out of the test (call
+# `wayland_cleanup` from the EXIT trap).
 #
 # Root may use the compositor's sockets as they are; the X server that sway
 # starts lets in only its own user, and is told to let root in too.
@@ -93,6 +94,22 @@ pointer() {
   echo "$1 $2 $3" >&"$pointer_fd"
   pointer_acks=$((pointer_acks + 1))
   pointer_wait || { echo "the pointer did not $1"; return 1; }
+}
+
+# start_keyboard: a keyboard on the compositor's seat for as long as the test
+# runs, so that the clients keep theirs between the keys typed with wtype.
+# Each wtype brings a keyboard of its own and takes it away when it ends; on a
+# seat with none besides, every client would lose its keyboard with it and
+# take the next one anew, and a key typed before a client has it is lost.
+start_keyboard() {
+  wtype -s 86400000 &
+  wayland_pids+=($!)
+  for _ in $(seq 1 50); do
+    swaymsg -r -t get_seats | jq -e '.[].devices[] | select(.type == "keyboard")' > /dev/null && return 0
+    sleep 0.1
+  done
+  echo 'no keyboard on the seat'
+  return 1
 }
 
 # sway_windows: one line for each client window:
