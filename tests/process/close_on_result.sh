@@ -4,21 +4,11 @@
 # save holds the whole match, the opponent beaten and the egg fed once, or,
 # for a match not won, nothing of it. desktop_player plays and checks the save.
 set -euo pipefail
-binary=$1
-source_dir=$2
-player=$3
-build_dir=$(dirname "$binary")
-work=$(mktemp -d)
-source "$source_dir/tests/process/lib/desktop.sh"
-trap 'desktop_cleanup; rm -rf "$work"' EXIT
-
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
-export ZUMORU_HOME="$work/home/zumoru"
-export XDG_RUNTIME_DIR="$work"
-mkdir -p "$work/shots"
+source "$2/tests/process/lib/desktop.sh"
+player_test "$@"
 
 start_desktop "$work" openbox
-start_game "$work/prefix/games/zumoru"
+start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
 "$player" "$work/shots" --close-on-result "$ZUMORU_HOME/data/user01.usr"
 wait_for_exit "$game_pid" 20 || { echo 'the game did not end after the close'; exit 1; }

@@ -7,15 +7,8 @@
 # the board and the result read back from the display — then asks the window
 # manager to close (answered No) and quits with the game's button.
 set -euo pipefail
-binary=$1
-source_dir=$2
-player=$3
-build_dir=$(dirname "$binary")
-work=$(mktemp -d)
-source "$source_dir/tests/process/lib/desktop.sh"
-trap 'desktop_cleanup; rm -rf "$work"' EXIT
-
-install_game "$build_dir" "$work"
+source "$2/tests/process/lib/desktop.sh"
+player_test "$@"
 start_desktop "$work" openbox 2048x1536
 printf 'Xft.dpi:\t192\n' | xrdb -merge -nocpp
 start_game "$launcher"

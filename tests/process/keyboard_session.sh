@@ -5,15 +5,8 @@
 # reading the board and the focus frame back from the display. The game must
 # end, and the save must hold the win.
 set -euo pipefail
-binary=$1
-source_dir=$2
-player=$3
-build_dir=$(dirname "$binary")
-work=$(mktemp -d)
-source "$source_dir/tests/process/lib/desktop.sh"
-trap 'desktop_cleanup; rm -rf "$work"' EXIT
-
-install_game "$build_dir" "$work"
+source "$2/tests/process/lib/desktop.sh"
+player_test "$@"
 start_desktop "$work" openbox
 start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }

@@ -129,6 +129,9 @@ start_keyboard
 game_window xdg_shell
 read -r _ _ _ x y width height _ <<< "$window"
 [ "$width" -eq 510 ] && [ "$height" -eq 333 ] || { echo "not back on the selection screen: $window"; exit 1; }
+# A won match's cross and count-up (five ticks of 650 ms) run their course
+# first, so that the question is asked over the finished screen.
+sleep 4
 
 # close_question: asks the compositor to close the game's window (the
 # selection screen) and waits for the question; sets $box to the box's line

@@ -25,6 +25,18 @@ install_game() {
   mkdir -p "$work/shots"
 }
 
+# player_test BINARY SOURCE_DIR PLAYER: the set-up of a test that
+# desktop_player plays: the arguments CTest gives it ($binary, $source_dir,
+# $player, $build_dir), a work folder ($work) removed with everything started
+# on every way out, and the game installed there (install_game).
+player_test() {
+  binary=$1 source_dir=$2 player=$3
+  build_dir=$(dirname "$binary")
+  work=$(mktemp -d)
+  trap 'desktop_cleanup; rm -rf "$work"' EXIT
+  install_game "$build_dir" "$work"
+}
+
 # expect_quit_and_save: the game ($game_pid) ends with 0 after the player's
 # quit, and slot 1 holds the player desktop_player named.
 expect_quit_and_save() {
