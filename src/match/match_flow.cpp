@@ -40,6 +40,7 @@ void MatchFlow::Begin(bool playerIsSecond)
 {
     board_.Clear();
     firstWin_ = false;
+    over_ = false;
     PlayerIsSecond = playerIsSecond;
     view_.StartStartSequence();
     ComputerTookCorner = false;
@@ -224,6 +225,7 @@ SpeechBubble::Step MatchFlow::BubbleTick() { return Bubble.Tick(OpponentMessage)
 
 void MatchFlow::MatchEnd()
 {
+    over_ = true;
     view_.SetEnabled(false);
     BlackCount = board_.CountDiscs(Black);
     WhiteCount = board_.CountDiscs(White);
@@ -296,6 +298,7 @@ void MatchFlow::ShowResult()
 
 bool MatchFlow::Leave()
 {
+    over_ = false;
     board_.Clear();
     const bool firstWin = firstWin_;
     firstWin_ = false;

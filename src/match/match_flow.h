@@ -105,6 +105,9 @@ public:
     // True while a move (the player's with the computer's answers, or the
     // computer's first) runs: nothing may enable the screen then.
     bool MoveInProgress() const { return moveInProgress_; }
+    // Whether the player may give up now: on the player's turn, never while
+    // a move runs nor once the match is over (its result waits to be left).
+    bool CanGiveUp() const { return !moveInProgress_ && !over_; }
     // Giving up: the start sequence, if still running, ends here.
     void GiveUp();
 
@@ -154,5 +157,6 @@ private:
     MatchView& view_;
     MatchOpponent opponent_;
     bool moveInProgress_ = false;
+    bool over_ = false;
     bool firstWin_ = false;
 };

@@ -101,6 +101,7 @@ TEST_F(TurnOrder, TheStartThenAMoveAnsweredAndNothingEnabledWhileTheComputerMove
     EXPECT_EQ(std::count(move.begin(), move.end(), "enable"), 1);
     EXPECT_EQ(board.CountDiscs(Empty), 58);
     EXPECT_FALSE(flow.MoveInProgress());
+    EXPECT_TRUE(flow.CanGiveUp());
 
     // A press on an occupied or illegal square does nothing at all.
     const std::size_t quiet = view.log.size();
@@ -205,6 +206,7 @@ TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
     EXPECT_EQ(view.result.playerFace, "imgHeloW");
     EXPECT_FALSE(view.result.opponentWon);
     EXPECT_EQ(view.Count("effect 3"), 1);
+    EXPECT_FALSE(flow.CanGiveUp()) << "a match over is left, not given up";
 
     // Leaving records the first win once; a second win records nothing new.
     EXPECT_TRUE(flow.Leave());

@@ -449,7 +449,7 @@ bool TfrmBattle::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmBattle::GiveUpClicked()
 {
-    if (flow_->MoveInProgress() || !Platform().AskYesNo("投了してよろしいですか？", "投了"))
+    if (!flow_->CanGiveUp() || !Platform().AskYesNo("投了してよろしいですか？", "投了"))
         return;
     emit Left();
     hide();

@@ -1,5 +1,8 @@
 #include "platform/ui/accessibility.h"
 
+#include "platform/ui/keyboard.h"
+
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QWidget>
@@ -14,7 +17,7 @@ const char* const kBoardTable = "zumoru.boardTable";
 const char* const kAnnouncer = "zumoru.announcer";
 const char* const kNextAnnouncer = "zumoru.nextAnnouncer";
 
-// A reader on the bus hears only that a notification changed and then asks
+// A reader on the bus hears only that a notification was shown and then asks
 // for its name, a question that often reaches the game after it has told
 // something more (a move, and at once the pass it leaves). Each window
 // therefore announces through a ring of notifications, each keeping its text
@@ -42,13 +45,27 @@ QList<QWidget*> OfferedChildren(const QWidget* widget)
     return offered;
 }
 
-// A window, a page or a panel of the game: its offered children only; a
-// described panel (a place tab, a figure to pick) is a button pressed by the
-// keyboard's Space.
+// A button's caption as read aloud: an "&&" that keeps a name's "&" from
+// making a shortcut is one "&".
+QString CaptionAsRead(const QWidget* widget)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    return button ? button->text().replace(QLatin1String("&&"), QLatin1String("&")) : QString();
+}
+
+// A window, a page or a panel of the game, or one of its buttons: its offered
+// children only; a described panel (a place tab, a figure to pick) is a button
+// too. A button is pressed as the keyboard presses it, and only while a hand
+// could press it: covered, hidden or disabled it offers nothing to do.
 class GamePart : public QAccessibleWidget {
 public:
     GamePart(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
+    QString text(QAccessible::Text t) const override
+    {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? CaptionAsRead(widget()) : text;
+    }
     int childCount() const override { return static_cast<int>(OfferedChildren(widget()).size()); }
     QAccessibleInterface* child(int index) const override
     {
@@ -67,29 +84,36 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         if (role() == QAccessible::Button)
-            state.focusable = widget()->focusPolicy() != Qt::NoFocus;
+            state.focusable = widget()->focusPolicy() != Qt::NoFocus && ReachableByHand(widget());
         return state;
     }
     QStringList actionNames() const override
     {
+        if (!ReachableByHand(widget()))
+            return {};
         if (role() != QAccessible::Button)
             return QAccessibleWidget::actionNames();
         return QAccessibleWidget::actionNames() << pressAction();
     }
     void doAction(const QString& action) override
     {
+        if (!ReachableByHand(widget()))
+            return;
         if (action != pressAction() || role() != QAccessible::Button) {
             QAccessibleWidget::doAction(action);
             return;
         }
-        // As the keyboard presses it.
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        // As the keyboard presses it: Enter, which every control of the game
+        // takes as a press at once.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(widget(), &press);
     }
 };
 
 // One of the window's notifications: a pixel under everything else that
-// draws nothing; its name is one of the last things the game said.
+// draws nothing. It is hidden until it has something to say, and each
+// announcement shows it anew with its text: a reader speaks a notification
+// as it becomes shown (Orca only then, never for a name changed in place).
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* window) : QWidget(window)
@@ -100,7 +124,29 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
         lower();
+        hide();
+    }
+
+    void Tell(const QString& text)
+    {
+        hide();
+        setAccessibleName(text);
         show();
+    }
+};
+
+// A window hides its notifications with itself, so that opening it again
+// repeats nothing said before and shows nothing empty.
+class AnnouncersHideWithWindow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched == parent())
+            for (Announcer* announcer : static_cast<QWidget*>(watched)->findChildren<Announcer*>(
+                     QStringLiteral("announcer"), Qt::FindDirectChildrenOnly))
+                announcer->hide();
+        return false;
     }
 };
 
@@ -281,6 +327,8 @@ QAccessibleInterface* GameFactory(const QString& className, QObject* object)
     if (described.isValid())
         return new GamePart(widget, static_cast<QAccessible::Role>(described.toInt()));
     // The game's own containers: its windows, pages and panels.
+    if (className == QLatin1String("TButton") || className == QLatin1String("TNextButton"))
+        return new GamePart(widget, QAccessible::Button);
     if (className == QLatin1String("TPanel") || className.startsWith(QLatin1String("Tfrm")))
         return new GamePart(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Pane);
     return nullptr;
@@ -297,6 +345,7 @@ void UseGameAccessibility(QWidget* window)
     }
     for (int i = 0; i < kAnnouncers; ++i)
         new Announcer(window);
+    window->installEventFilter(new AnnouncersHideWithWindow(window));
 }
 
 void Describe(QWidget* widget, QAccessible::Role role, const QString& name)
@@ -341,8 +390,11 @@ void Announce(QWidget* window, const QString& text)
         window->findChildren<Announcer*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly);
     if (announcers.isEmpty())
         return;
+    // A window not on the screen has no reader looking at it.
+    if (!window->isVisible())
+        return;
     const int next = window->property(kNextAnnouncer).toInt() % static_cast<int>(announcers.size());
-    announcers.at(next)->setAccessibleName(text);
+    announcers.at(next)->Tell(text);
     window->setProperty(kNextAnnouncer, next + 1);
 }
 

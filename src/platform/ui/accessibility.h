@@ -3,7 +3,8 @@
 // Linux the AT-SPI bus). Buttons, labels and name boxes speak for themselves;
 // a picture, a panel used as a button or the board is described here. A
 // picture or shape left undescribed is decoration and is not offered, nor is
-// anything hidden, so the reader meets what the player sees.
+// anything hidden, so the reader meets what the player sees, and presses only
+// what a hand could press.
 #include <QAccessible>
 #include <QString>
 #include <functional>
@@ -29,9 +30,9 @@ void BoardCellChanged(QWidget* board, int column, int row);
 void BoardCursorMoved(QWidget* board);
 
 // What the game says that is painted rather than written in a control (a
-// move, a pass, a remark, a result, a count): told to the reader through the
-// next of the notifications of `window`, a game window, where it stays
-// readable while the next few are told.
+// move, a pass, a remark, a result, a count): told to the reader by showing
+// the next of the notifications of `window`, a game window on the screen, with
+// the text as its name; it stays readable while the next few are told.
 void Announce(QWidget* window, const QString& text);
 
 // Answers what a screen reader has asked over the bus since the game last

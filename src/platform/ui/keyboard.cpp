@@ -30,8 +30,7 @@ bool ArrowBelongsTo(const QWidget* focused, int key)
 
 bool TakesFocus(const QWidget* widget, const QWidget* window)
 {
-    return widget->window() == window && widget->isVisible() && widget->isEnabled() &&
-           (widget->focusPolicy() & Qt::TabFocus);
+    return widget->window() == window && (widget->focusPolicy() & Qt::TabFocus) && ReachableByHand(widget);
 }
 
 // The focus moves on from `from` the way Tab (forward) or Shift+Tab moves it.
@@ -136,10 +135,21 @@ public:
             return false;
         }
         ShowFocusFrames(true);
+        const bool taken = TakeKey(window, widget, static_cast<QKeyEvent*>(event));
+        if (taken)
+            event->accept();
+        return taken;
+    }
+
+private:
+    // What the keys do for the game before the control sees them; true when
+    // the key has been used here.
+    static bool TakeKey(QWidget* window, QWidget* widget, const QKeyEvent* keyEvent)
+    {
         // Only the key as the focused control first receives it, not as it
         // passes on to the windows around.
         QWidget* focused = window->focusWidget();
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int key = keyEvent->key();
         const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
         if (!focused && arrow && widget == window) {
             FocusFirstControl(window);
@@ -147,6 +157,19 @@ public:
         }
         if (!focused || widget != focused)
             return false;
+        // A control that has come to lie under another (the give-up button
+        // under the finish panel) keeps no keys: they go to the first control
+        // a hand can reach.
+        if (focused->isEnabled() && !ReachableByHand(focused)) {
+            FocusFirstControl(window);
+            return true;
+        }
+        // Tab goes the way of the arrows, past whatever the mouse cannot reach.
+        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
+            MoveFocus(window, focused, key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+            return true;
+        }
         const bool enterInNameBox =
             (key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(focused);
         if (arrow && !ArrowBelongsTo(focused, key)) {
@@ -192,6 +215,18 @@ void SetReadingOrder(QWidget* window, std::initializer_list<const char*> names)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+bool ReachableByHand(const QWidget* control)
+{
+    if (!control->isVisible() || !control->isEnabled())
+        return false;
+    // What the window would hand a press in the control's middle to; widgets
+    // that let presses through (the notices over the board, the focus frame)
+    // are looked through, as the mouse does.
+    const QWidget* window = control->window();
+    const QWidget* hit = window->childAt(control->mapTo(window, control->rect().center()));
+    return hit == control || (hit && control->isAncestorOf(hit)) || (!hit && control == window);
 }
 
 void KeepArrowKeys(QWidget* control) { control->setProperty(kOwnsArrows, true); }

@@ -12,12 +12,19 @@
 void UseKeyboard(QWidget* window);
 
 // The screen's controls in reading order, by widget name: Tab and the arrows
-// go through them in this order, skipping hidden and disabled ones. Every
-// other widget of the screen is left out of the keyboard's way.
+// go through them in this order, skipping every one the mouse could not press
+// just then (see `ReachableByHand`). Every other widget of the screen is left
+// out of the keyboard's way.
 void SetReadingOrder(QWidget* window, std::initializer_list<const char*> names);
 
 // A control that handles the arrow keys itself (the board's cursor).
 void KeepArrowKeys(QWidget* control);
+
+// Whether a press of the mouse in the middle of `control` would land on it
+// (or on a part of it): it is shown, takes input, and no other widget of its
+// window lies over it. The keys and a screen reader reach only such controls:
+// the give-up button under the match's finish panel, say, is out of reach.
+bool ReachableByHand(const QWidget* control);
 
 // Gives the focus to the first control, in reading order, inside `area` (a
 // page just shown).

@@ -23,6 +23,7 @@
 #include "support/game_folder.h"
 #include "support/recording_players.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -126,8 +127,55 @@ protected:
         return focused ? focused : QApplication::activeWindow();
     }
 
+    // Whether a press of the mouse in the middle of `control` lands on it or
+    // on a part of it.
+    static bool UnderTheHand(QWidget* control)
+    {
+        QWidget* window = control->window();
+        QWidget* hit = window->childAt(control->mapTo(window, control->rect().center()));
+        return control->isVisible() && control->isEnabled() && hit && (hit == control || control->isAncestorOf(hit));
+    }
+
+    // Everything the keys reach in the window at hand, round by Tab and back
+    // by Shift+Tab, and everything a screen reader is offered to press in
+    // `window`, lies under the hand: nothing covered, hidden or disabled.
+    // The focus is left where it was.
+    void ExpectOnlyWhatAHandReaches(QWidget* window)
+    {
+        QWidget* start = KeyTarget();
+        for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int presses = 0; presses < 40; ++presses) {
+                QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(key));
+                QWidget* focused = QApplication::focusWidget();
+                if (!focused || focused == start)
+                    break;
+                EXPECT_TRUE(UnderTheHand(focused))
+                    << focused->objectName().toStdString() << " is reached by keys but not by the hand";
+            }
+        }
+        if (start && start != start->window())
+            start->setFocus();
+        std::vector<QAccessibleInterface*> parts{QAccessible::queryAccessibleInterface(window)};
+        while (!parts.empty()) {
+            QAccessibleInterface* part = parts.back();
+            parts.pop_back();
+            if (part->role() == QAccessible::Table)
+                continue;  // the board's cells are its squares, pressed by the board's keys
+            if (auto* actions = part->actionInterface();
+                actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction())) {
+                auto* widget = qobject_cast<QWidget*>(part->object());
+                EXPECT_TRUE(widget && UnderTheHand(widget))
+                    << part->text(QAccessible::Name).toStdString() << " is offered to a reader but not to the hand";
+            }
+            for (int i = 0; i < part->childCount(); ++i)
+                if (QAccessibleInterface* child = part->child(i))
+                    parts.push_back(child);
+        }
+    }
+
     // The player presses a control: with the mouse, or by Tab until it has
-    // the focus and then Space.
+    // the focus and then Space. Played by keys, each screen on the way is
+    // first checked for what the keys and a reader reach.
     void Act(QWidget* control)
     {
         ASSERT_NE(control, nullptr);
@@ -135,6 +183,7 @@ protected:
             Press(control);
             return;
         }
+        ExpectOnlyWhatAHandReaches(control->window());
         for (int tabs = 0; tabs < 40 && !control->hasFocus() && KeyTarget(); ++tabs)
             QTest::keyClick(KeyTarget(), Qt::Key_Tab);
         ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString() << " is not reached by Tab";
@@ -243,11 +292,34 @@ protected:
 
         // "対局終了" blinks in; the player presses it.
         ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(Utf("対局終了")); }));
+        if (ByKeys())
+            ExpectTheCoveredGiveUpOutOfReach();
         match.beepsBeforeLeaving = platform.beeps;
         match.unlockSoundsBeforeLeaving = Effects(Effect::Jingle);
         Act(Find<TLabel>(frmBattle, "lblFinish"));
         ASSERT_TRUE(frmBattle->isHidden());
         ASSERT_TRUE(frmCharSelect->isVisible());
+    }
+
+    // On the result, "投了" lies under the finish panel: no arrow from
+    // "対局終了" reaches it, and a reader's press on it asks nothing.
+    void ExpectTheCoveredGiveUpOutOfReach()
+    {
+        QWidget* finish = Find(frmBattle, "lblFinish");
+        QWidget* giveUp = Find(frmBattle, "btmGiveUp");
+        ASSERT_TRUE(finish->hasFocus());
+        for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+            QTest::keyClick(finish, arrow);
+            EXPECT_FALSE(giveUp->hasFocus()) << "an arrow from 対局終了 reaches 投了";
+            finish->setFocus();
+        }
+        const std::size_t asked = platform.questions.size();
+        if (auto* actions = QAccessible::queryAccessibleInterface(giveUp)->actionInterface())
+            actions->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(platform.questions.size(), asked) << "a reader's press on the covered 投了 asks to give up";
+        EXPECT_TRUE(ResultShown());
+        EXPECT_TRUE(frmBattle->isVisible());
     }
 
     // Beats the opponent at stage 0..2, position 0..3 for the first time,

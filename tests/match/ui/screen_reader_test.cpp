@@ -21,8 +21,8 @@ namespace {
 // Every accessibility event, as (name of the object or cell, event type).
 std::vector<std::pair<QString, QAccessible::Event>> heard;
 
-// Each notification's announcement, with the object a reader on the bus
-// would ask for its text afterwards.
+// Each notification shown, with the object a reader on the bus would ask for
+// its text afterwards: a reader speaks a notification as it becomes shown.
 std::vector<std::pair<QAccessibleInterface*, QString>> told;
 
 void Hear(QAccessibleEvent* event)
@@ -31,7 +31,7 @@ void Hear(QAccessibleEvent* event)
     if (!iface)
         return;
     heard.emplace_back(iface->text(QAccessible::Name), event->type());
-    if (event->type() == QAccessible::NameChanged && iface->role() == QAccessible::Notification)
+    if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
         told.emplace_back(iface, iface->text(QAccessible::Name));
 }
 
@@ -57,13 +57,13 @@ QStringList OfferedIn(QWidget* window)
 
 QString Line(QAccessible::Role role, const char* name) { return QStringLiteral("%1 %2").arg(role).arg(Utf(name)); }
 
-// The names announced through the windows' notifications, in order.
+// The moves, passes and results announced through the windows'
+// notifications, in order.
 QStringList Announced()
 {
     QStringList said;
-    for (const auto& [name, type] : heard)
-        if (type == QAccessible::NameChanged && !name.isEmpty() &&
-            (name.contains(Utf("返しました")) || name.contains(Utf("パス")) || name.contains(Utf("枚、白"))))
+    for (const auto& [notification, name] : told)
+        if (name.contains(Utf("返しました")) || name.contains(Utf("パス")) || name.contains(Utf("枚、白")))
             said << name;
     return said;
 }
@@ -119,6 +119,9 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
 {
     StartMatch(false);
     QCoreApplication::processEvents();
+    // The window opens with no notification shown empty.
+    for (const auto& [notification, text] : told)
+        EXPECT_FALSE(text.isEmpty()) << "a notification shown with nothing to say";
     QWidget* board = Find(frmBattle, "imgBoard");
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
     ASSERT_NE(table, nullptr);
@@ -171,11 +174,11 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     // The computer cannot answer: its pass is announced; then the last move
     // and the result with the count.
     SetPosition(match_positions::kWhiteCannotAnswer);
-    heard.clear();
+    told.clear();
     PressSquare(3, 1);
     EXPECT_TRUE(Announced().contains(Utf("ズモル玉ねぎはパスです"))) << Announced().join('|').toStdString();
     SetPosition(match_positions::kLastMoveFillsTheBoard);
-    heard.clear();
+    told.clear();
     PressSquare(8, 8);
     ASSERT_TRUE(RunUntil([this] { return ResultShown(); }));
     EXPECT_EQ(Announced().last(), Utf("たろうさんの勝ちです！ 黒 36 枚、白 28 枚、Score +8"));
