@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The game as a screen reader meets it, over the AT-SPI bus, played by keys.
 
-    screen_reader.py USER_FILE
+    screen_reader.py USER_FILE ORCA_LOG
 
 Finds the game on the accessibility bus and plays it with keys alone, the way
 a blind player with a screen reader would: Tab until the focused control's
@@ -14,7 +14,9 @@ for its side and turning the discs it says, each pass a side without a move,
 the cells read at every turn the position the moves heard make, the result's
 counts the final position's. A match that passes no turn is followed by one
 against the next opponent not yet beaten, three at most; then "対局終了" and
-the quit with save, answered はい. USER_FILE must then hold the game.
+the quit with save, answered はい. USER_FILE must then hold the game, and
+ORCA_LOG, the debug log of Orca running beside, must show every move, pass
+and result spoken, and no notification spoken empty.
 Exit code 0 when all held.
 """
 import os
@@ -72,33 +74,24 @@ def wait_for(condition, seconds):
     return None
 
 
-announcers = []  # each game window's notifications
 board = []  # the board's table and its cells, once met
 board_focused = []  # for each time the board took the focus: how much had been heard by then
 
 
-def listen_to(game):
-    """Knows each game window's notifications, once the windows are made."""
-    announcers.clear()
-    for window in range(game.childCount):
-        frame = game.getChildAtIndex(window)
-        announcers.extend(child for child in (frame.getChildAtIndex(i) for i in range(frame.childCount))
-                          if child is not None and child.getRole() == pyatspi.ROLE_NOTIFICATION)
-
-
-# A notification's event names the object only: the listener asks for its
-# text at once, as a reader does. The player's turn is taken from the board's
-# focus events, not by asking the game over and over while it plays.
-def on_name_change(event):
-    if event.source not in announcers:
-        return
+# A notification is heard as it becomes shown, as Orca hears it; the event
+# names the object only, and the listener asks for its text at once, as a
+# reader does. The player's turn is taken from the board's focus events, not
+# by asking the game over and over while it plays.
+def on_showing(event):
     try:
+        if not event.detail1 or event.source.getRole() != pyatspi.ROLE_NOTIFICATION:
+            return
         said = event.source.name
     except Exception as error:
         fail(f"an announcement that could not be read: {error}")
         return
     if not said:
-        fail("an announcement read as nothing")
+        fail("a notification shown with nothing to say")
         return
     heard.append(said)
     print("heard:", said, flush=True)
@@ -161,7 +154,9 @@ def focused_name(game):
 
 
 def key(*names):
-    subprocess.run(["xdotool", "key", *names], check=True)
+    """Keys pressed at a player's pace, which a reader keeps up with."""
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+    pump(0.15)
 
 
 def press(game, wanted, tabs=30):
@@ -282,6 +277,29 @@ def play_match(game, opponent):
     return passes, result
 
 
+def orca_spoke(log_path):
+    """What Orca's debug log says it spoke, utterance by utterance."""
+    with open(log_path, encoding="utf-8", errors="replace") as log:
+        return [match[1] for match in (re.search(r"SPEECH OUTPUT: '(.*?)'(?:[{ ]|\s*$)", line) for line in log) if match]
+
+
+def expect_orca_spoke(log_path):
+    """Every move, pass and result heard was spoken by Orca, and Orca never
+    spoke a notification with nothing in it (a window opening, say)."""
+    wanted = [said for said in heard if MOVE.fullmatch(said) or PASS.fullmatch(said) or RESULT.fullmatch(said)]
+    missing = lambda: [said for said in wanted if not any(said in spoken for spoken in orca_spoke(log_path))]
+    # Orca speaks as it gets round to the events.
+    wait_for(lambda: not missing(), 20)
+    spoken = orca_spoke(log_path)
+    print(f"Orca spoke {len(spoken)} utterances; {len(wanted) - len(missing())} of the {len(wanted)} moves, "
+          "passes and results announced", flush=True)
+    for said in missing():
+        fail(f"Orca did not speak {said!r}")
+    empty = [line for line in spoken if line.strip().rstrip(".") == "notification"]
+    if empty:
+        fail(f"Orca spoke {len(empty)} empty notification(s)")
+
+
 def saved_record(path):
     """The player's save: the name, the nutrition, the opponents beaten."""
     with open(path, "rb") as stored:
@@ -290,8 +308,8 @@ def saved_record(path):
 
 
 def main():
-    user_file = sys.argv[1]
-    pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+    user_file, orca_log = sys.argv[1], sys.argv[2]
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     game = wait_for(game_on_the_bus, 30)
     if game is None:
@@ -302,7 +320,6 @@ def main():
 
     # The title, a new game in slot 1, the opening.
     wait_for(lambda: focused_name(game) == "スタート", 30)
-    listen_to(game)
     press(game, "スタート")
     press(game, "はじめから")
     press(game, "no-file")
@@ -349,6 +366,7 @@ def main():
     if not wait_for(lambda: os.path.exists(user_file), 20):
         fail("nothing was saved after the quit")
         return 1
+    expect_orca_spoke(orca_log)
     name, saved_nutrition, beaten = saved_record(user_file)
     print(f"saved: {name.decode()}, nutrition {saved_nutrition}, beaten {list(beaten[:4])}", flush=True)
     if name != b"taro" or saved_nutrition != nutrition or list(beaten[:4]) != [1] * len(wins) + [0] * (4 - len(wins)):

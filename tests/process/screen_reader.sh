@@ -9,22 +9,36 @@
 set -euo pipefail
 binary=$1
 source_dir=$2
-# A bus of its own, ended with the test.
+# Orca itself listens beside it, speech and braille off: its debug log holds
+# every utterance, and screen_reader.py checks that Orca spoke what the game
+# announced. A bus of its own, ended with the test.
 if [ -z "${ZUMORU_TEST_SESSION_BUS:-}" ]; then
   exec env ZUMORU_TEST_SESSION_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 build_dir=$(dirname "$binary")
 work=$(mktemp -d)
 source "$source_dir/tests/process/lib/desktop.sh"
-trap 'desktop_cleanup; rm -rf "$work"' EXIT
+trap 'cp "$work/orca.log" /tmp/orca-last.log 2>/dev/null; desktop_cleanup; rm -rf "$work"' EXIT
 
 install_game "$build_dir" "$work"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_desktop "$work" openbox
 # The accessibility bus, and the registry it starts, in a group of their own.
 start_service /usr/libexec/at-spi-bus-launcher --launch-immediately
+# Orca with settings of its own, in the test's folder. It writes its log
+# line by line only to a terminal, so it gets one (script's), whose output
+# is the log.
+mkdir -p "$work/orca-home"
+start_service env HOME="$work/orca-home" XDG_CONFIG_HOME="$work/orca-home/.config" \
+  XDG_DATA_HOME="$work/orca-home/.local/share" script -qfec \
+  'orca --disable speech --disable braille --debug-file /dev/tty' "$work/orca.log" </dev/null >/dev/null 2>&1
+for _ in $(seq 1 300); do
+  grep -q 'ORCA: Starting ATSPI registry' "$work/orca.log" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q 'ORCA: Starting ATSPI registry' "$work/orca.log" || { echo 'Orca did not start'; exit 1; }
 start_game "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
-/usr/bin/python3 "$source_dir/tests/process/screen_reader.py" "$ZUMORU_HOME/data/user01.usr"
+/usr/bin/python3 "$source_dir/tests/process/screen_reader.py" "$ZUMORU_HOME/data/user01.usr" "$work/orca.log"
 expect_quit_and_save
 echo "screen reader: ok"

@@ -4,6 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QKeyEvent>
 #include <QWidget>
 #include <array>
@@ -25,15 +28,24 @@ const char* const kNextAnnouncer = "zumoru.nextAnnouncer";
 // behind still reads each one.
 constexpr int kAnnouncers = 8;
 
+const char* const kToldName = "zumoru.toldName";
+
+// A picture, shape or frame left undescribed, or a plain widget that only
+// draws (the focus frame, the board's cursor): never shown to a reader.
+bool Decoration(const QWidget* widget)
+{
+    if (widget->property(kDescribed).isValid() || widget->property(kBoardTable).toBool() ||
+        widget->property(kAnnouncer).toBool())
+        return false;
+    const QString cls = QString::fromLatin1(widget->metaObject()->className());
+    return cls == QLatin1String("TImage") || cls == QLatin1String("TShape") || cls == QLatin1String("TBevel") ||
+           cls == QLatin1String("QWidget");
+}
+
 // Whether a child is offered to the reader: shown, and not decoration.
 bool Offered(const QWidget* child)
 {
-    if (!child->isVisibleTo(child->parentWidget()) || child->isWindow())
-        return false;
-    const QString cls = QString::fromLatin1(child->metaObject()->className());
-    const bool picture = cls == QLatin1String("TImage") || cls == QLatin1String("TShape") ||
-                         cls == QLatin1String("TBevel");
-    return !picture || child->property(kDescribed).isValid() || child->property(kBoardTable).toBool();
+    return child->isVisibleTo(child->parentWidget()) && !child->isWindow() && !Decoration(child);
 }
 
 QList<QWidget*> OfferedChildren(const QWidget* widget)
@@ -334,6 +346,61 @@ QAccessibleInterface* GameFactory(const QString& className, QObject* object)
     return nullptr;
 }
 
+// Whether the event only says that a text, a picture, a pane or a
+// notification was enabled or disabled with its window: such a part is read,
+// never used, so that says nothing (the window itself, its buttons and the
+// board tell it).
+bool OnlyEnabledChangedOfAPartNotUsed(QAccessibleEvent* event)
+{
+    if (event->type() != QAccessible::StateChanged)
+        return false;
+    QAccessible::State onlyEnabled;
+    onlyEnabled.disabled = true;
+    if (static_cast<QAccessibleStateChangeEvent*>(event)->changedStates() != onlyEnabled)
+        return false;
+    QAccessibleInterface* iface = event->accessibleInterface();
+    const QAccessible::Role role = iface ? iface->role() : QAccessible::NoRole;
+    return role == QAccessible::StaticText || role == QAccessible::Graphic || role == QAccessible::Pane ||
+           role == QAccessible::Notification;
+}
+
+// What of the game's changes goes out to a screen reader. A reader asks the
+// game about every event it gets, and one that gets more than it can ask
+// about falls behind and drops what it was to speak (Orca does, past some
+// fifty waiting, and a match disables and enables its screen twice a move):
+// so nothing is sent about decoration, which no reader ever meets, nor a
+// name "changed" to the same name (the story's blinking "▼", named "次へ"
+// throughout), nor a part that is only read being enabled or disabled, nor
+// a notification going.
+bool WorthTelling(QAccessibleEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(event->object());
+    if (!widget || widget->isWindow())
+        return true;
+    if (Decoration(widget) || OnlyEnabledChangedOfAPartNotUsed(event))
+        return false;
+    // A notification is heard as it is shown; that the last one goes away
+    // to make room says nothing.
+    if (widget->property(kAnnouncer).toBool() && event->type() == QAccessible::ObjectHide)
+        return false;
+    if (event->type() == QAccessible::NameChanged) {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        const QString name = iface ? iface->text(QAccessible::Name) : QString();
+        if (widget->property(kToldName).toString() == name && widget->property(kToldName).isValid())
+            return false;
+        widget->setProperty(kToldName, name);
+    }
+    return true;
+}
+
+void TellReaders(QAccessibleEvent* event)
+{
+    if (!WorthTelling(event))
+        return;
+    if (QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        bridge->notifyAccessibilityUpdate(event);
+}
+
 } // namespace
 
 void UseGameAccessibility(QWidget* window)
@@ -341,6 +408,7 @@ void UseGameAccessibility(QWidget* window)
     static bool installed = false;
     if (!installed) {
         QAccessible::installFactory(GameFactory);
+        QAccessible::installUpdateHandler(TellReaders);
         installed = true;
     }
     for (int i = 0; i < kAnnouncers; ++i)

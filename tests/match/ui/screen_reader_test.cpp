@@ -74,17 +74,21 @@ protected:
     {
         heard.clear();
         told.clear();
-        QAccessible::installUpdateHandler(Hear);
         // As a screen reader on the bus would turn it on.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         MatchScreen::SetUp();
+        // Every event is heard here, before the game sorts what it sends on.
+        gameHandler_ = QAccessible::installUpdateHandler(Hear);
     }
     void TearDown() override
     {
+        QAccessible::installUpdateHandler(gameHandler_);
         MatchScreen::TearDown();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
     }
+
+private:
+    QAccessible::UpdateHandler gameHandler_ = nullptr;
 };
 
 } // namespace
