@@ -4,21 +4,21 @@
 # its accessibility switched on, and screen_reader.py as the reader (pyatspi),
 # playing by keys alone: a new game, a match read cell by cell from the board
 # table, every move, pass and the result heard and checked, and the quit that
-# saves. The game must end by itself; whatever the test started is killed on
-# the way out.
+# saves. Orca itself listens beside it, speech and braille off: its debug log
+# holds every utterance, and screen_reader.py checks that Orca spoke every
+# move, pass and result the game announced. The game must end by itself;
+# whatever the test started is killed on the way out.
 set -euo pipefail
 binary=$1
 source_dir=$2
-# Orca itself listens beside it, speech and braille off: its debug log holds
-# every utterance, and screen_reader.py checks that Orca spoke what the game
-# announced. A bus of its own, ended with the test.
+# A bus of its own, ended with the test.
 if [ -z "${ZUMORU_TEST_SESSION_BUS:-}" ]; then
   exec env ZUMORU_TEST_SESSION_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 build_dir=$(dirname "$binary")
 work=$(mktemp -d)
 source "$source_dir/tests/process/lib/desktop.sh"
-trap 'cp "$work/orca.log" /tmp/orca-last.log 2>/dev/null; desktop_cleanup; rm -rf "$work"' EXIT
+trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
 install_game "$build_dir" "$work"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
