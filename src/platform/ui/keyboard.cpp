@@ -151,7 +151,9 @@ private:
         QWidget* focused = window->focusWidget();
         const int key = keyEvent->key();
         const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-        if (!focused && arrow && widget == window) {
+        const bool tab = (key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+                         !(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (!focused && (arrow || tab) && widget == window) {
             FocusFirstControl(window);
             return true;
         }
@@ -165,9 +167,8 @@ private:
             return true;
         }
         // Tab goes the way of the arrows, past whatever the mouse cannot reach.
-        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
-        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
-            MoveFocus(window, focused, key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+        if (tab) {
+            MoveFocus(window, focused, key == Qt::Key_Tab && !(keyEvent->modifiers() & Qt::ShiftModifier));
             return true;
         }
         const bool enterInNameBox =
@@ -195,6 +196,12 @@ void UseKeyboard(QWidget* window)
         watch->setParent(qApp);
         qApp->installEventFilter(watch);
         QObject::connect(qApp, &QApplication::focusChanged, watch, [](QWidget*, QWidget* now) {
+            if (now && IsGameWindow(now->window()) && now->isEnabled() && !ReachableByHand(now)) {
+                // Given to a control under another (by a reader, say): the
+                // focus goes on to one a hand can reach.
+                FocusFirstControl(now->window());
+                return;
+            }
             if (!now || IsGameWindow(now->window()))
                 FrameFollows(now);
         });

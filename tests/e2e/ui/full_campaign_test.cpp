@@ -272,6 +272,8 @@ protected:
 
         ScriptedPlayer player(strength);
         for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
+            if (ByKeys() && moves == 0)
+                ExpectOnlyWhatAHandReaches(frmBattle);
             const Square square = player.Choose(DBoard->Board, Black);
             ASSERT_TRUE(DBoard->Board.CanPlace(square.column, square.row, Black));
             PlaySquare(square);
