@@ -136,25 +136,32 @@ protected:
         return control->isVisible() && control->isEnabled() && hit && (hit == control || control->isAncestorOf(hit));
     }
 
-    // Everything the keys reach in the window at hand, round by Tab and back
-    // by Shift+Tab, and everything a screen reader is offered to press in
-    // `window`, lies under the hand: nothing covered, hidden or disabled.
-    // The focus is left where it was.
+    // Everything the keys reach from the focus (round by Tab, back by
+    // Shift+Tab, and each arrow once) and everything a screen reader is
+    // offered to press in `window` lies under the hand: nothing covered,
+    // hidden or disabled. The focus is left where it was.
     void ExpectOnlyWhatAHandReaches(QWidget* window)
     {
         QWidget* start = KeyTarget();
-        for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-            for (int presses = 0; presses < 40; ++presses) {
-                QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(key));
-                QWidget* focused = QApplication::focusWidget();
-                if (!focused || focused == start)
-                    break;
-                EXPECT_TRUE(UnderTheHand(focused))
-                    << focused->objectName().toStdString() << " is reached by keys but not by the hand";
+        const auto pressAndCheck = [](Qt::Key key) {
+            QTest::keyClick(KeyTarget(), key);
+            QWidget* focused = QApplication::focusWidget();
+            EXPECT_TRUE(!focused || UnderTheHand(focused))
+                << focused->objectName().toStdString() << " is reached by keys but not by the hand";
+            return focused;
+        };
+        const auto backToStart = [start] {
+            if (start && start != start->window())
+                start->setFocus();
+        };
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab})
+            for (int presses = 0; presses < 40 && pressAndCheck(key) != start; ++presses) {
             }
+        for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+            backToStart();
+            pressAndCheck(arrow);
         }
-        if (start && start != start->window())
-            start->setFocus();
+        backToStart();
         std::vector<QAccessibleInterface*> parts{QAccessible::queryAccessibleInterface(window)};
         while (!parts.empty()) {
             QAccessibleInterface* part = parts.back();
@@ -295,7 +302,7 @@ protected:
         // "対局終了" blinks in; the player presses it.
         ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(Utf("対局終了")); }));
         if (ByKeys())
-            ExpectTheCoveredGiveUpOutOfReach();
+            ExpectTheCoveredGiveUpOutOfReach();  // and the keys, as "対局終了" is pressed below
         match.beepsBeforeLeaving = platform.beeps;
         match.unlockSoundsBeforeLeaving = Effects(Effect::Jingle);
         Act(Find<TLabel>(frmBattle, "lblFinish"));
@@ -303,25 +310,16 @@ protected:
         ASSERT_TRUE(frmCharSelect->isVisible());
     }
 
-    // On the result, "投了" lies under the finish panel: no arrow from
-    // "対局終了" reaches it, and a reader's press on it asks nothing.
+    // On the result, "投了" lies under the finish panel: a reader's press on
+    // it asks nothing, as no hand can press it.
     void ExpectTheCoveredGiveUpOutOfReach()
     {
-        QWidget* finish = Find(frmBattle, "lblFinish");
-        QWidget* giveUp = Find(frmBattle, "btmGiveUp");
-        ASSERT_TRUE(finish->hasFocus());
-        for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
-            QTest::keyClick(finish, arrow);
-            EXPECT_FALSE(giveUp->hasFocus()) << "an arrow from 対局終了 reaches 投了";
-            finish->setFocus();
-        }
         const std::size_t asked = platform.questions.size();
-        if (auto* actions = QAccessible::queryAccessibleInterface(giveUp)->actionInterface())
+        if (auto* actions = QAccessible::queryAccessibleInterface(Find(frmBattle, "btmGiveUp"))->actionInterface())
             actions->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         EXPECT_EQ(platform.questions.size(), asked) << "a reader's press on the covered 投了 asks to give up";
-        EXPECT_TRUE(ResultShown());
-        EXPECT_TRUE(frmBattle->isVisible());
+        EXPECT_TRUE(ResultShown() && frmBattle->isVisible());
     }
 
     // Beats the opponent at stage 0..2, position 0..3 for the first time,
