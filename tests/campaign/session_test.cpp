@@ -98,7 +98,7 @@ TEST_F(CampaignSession, EveryPickHandsTheMatchItsWholeOpponent)
             else
                 EXPECT_FALSE(picked->strength.has_value());
             std::vector<std::string> lines;
-            for (const std::string& line : SpeechScript::SplitLines(*ReadRawFile(DataPath(row.messageFile))))
+            for (const std::string& line : SpeechScript::SplitLines(*ReadRawFile(DataPath(row.messageFile), speech::kMaxFileBytes)))
                 lines.push_back(FromShiftJis(line));
             EXPECT_EQ(picked->speech, lines);
         }

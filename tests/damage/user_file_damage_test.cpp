@@ -1,7 +1,9 @@
 // Damaged save files and data files, read by the game's own readers: what
 // each kind of damage does to the record, what a continued game would then
-// show, and that a file that cannot be read is reported, never thrown.
+// show, and that whatever lies in a file's place is reported as the game
+// reports a file it cannot read, never read whole and never waited on.
 #include "campaign/selection.h"
+#include "frontend/slot_rules.h"
 #include "platform/data_files.h"
 #include "profile/player_record.h"
 #include "profile/slot_index.h"
@@ -10,8 +12,17 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +65,10 @@ TEST_F(DamagedFiles, ShortAndLongUserFilesFillOnlyTheRecord)
     record = Patterned();
     record.LoadRecord(1);
     EXPECT_EQ(record.Image(), image);
+    // The longest a record can be stored: every byte 0x0A, 112 bytes.
+    folder.Write("user01.usr", ToStoredForm(std::string(60, '\n')));
+    record.LoadRecord(1);
+    EXPECT_EQ(record.Image(), std::string(56, '\n'));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -104,34 +119,112 @@ TEST_F(DamagedFiles, AForeignFigureAndLevelReadAsTheGirlAndTheHardestLevel)
     EXPECT_EQ(plan.playerName, "Mika");
 }
 
-TEST_F(DamagedFiles, AUserFileThatCannotBeReadIsReportedNotThrown)
+namespace {
+
+// What can lie in the place of a user file or of the slot index. A folder, a
+// FIFO (whose reader would wait for a writer for ever) and a device behind a
+// link (bytes without end) are files that cannot be read; a huge regular file
+// is read as far as its first record or index goes.
+struct InTheWay {
+    const char* what;
+    void (*make)(const std::filesystem::path&);
+    bool readable;
+};
+
+const InTheWay kInTheWay[] = {
+    {"a folder", [](const std::filesystem::path& at) { std::filesystem::create_directory(at); }, false},
+    {"a FIFO", [](const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }, false},
+    {"a link to /dev/zero", [](const std::filesystem::path& at) { std::filesystem::create_symlink("/dev/zero", at); }, false},
+    {"a sparse file of 1 GiB",
+     [](const std::filesystem::path& at) {
+         std::ofstream{at}.close();
+         std::filesystem::resize_file(at, std::uintmax_t{1} << 30);
+     },
+     true},
+};
+
+// Runs `read` and says whether it came back at once. Should it wait on a
+// FIFO at `at`, a writer comes by after two seconds and lets it go, so that a
+// wait fails the test instead of stopping the run.
+bool ReadsWithoutWaiting(const std::filesystem::path& at, const std::function<void()>& read)
 {
-    // A folder where the user file should be opens, then fails on the first
-    // read: it is a file that cannot be read.
-    std::filesystem::create_directory(folder.Data() / "user01.usr");
-    PlayerRecord record = Patterned();
-    EXPECT_NO_THROW(record.LoadRecord(1));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "ダメ");
-    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + (folder.Data() / "user01.usr").string());
-    EXPECT_EQ(record.Image(), std::string(56, '\x5A'));
-    EXPECT_FALSE(ReadRawFile((folder.Data() / "user01.usr").string()));
+    using namespace std::chrono_literals;
+    std::atomic<bool> done{false};
+    const auto start = std::chrono::steady_clock::now();
+    std::thread writer([&] {
+        while (!done && std::chrono::steady_clock::now() - start < 2s)
+            std::this_thread::sleep_for(10ms);
+        for (; !done; std::this_thread::sleep_for(10ms))
+            if (const int fd = ::open(at.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
+                ::close(fd);
+    });
+    read();
+    done = true;
+    writer.join();
+    return std::chrono::steady_clock::now() - start < 2s;
 }
 
-TEST_F(DamagedFiles, AnIndexThatCannotBeReadIsReportedAtTheSaveNotThrown)
+long PeakMemoryKiB()
 {
-    std::filesystem::create_directory(folder.Data() / "index.dat");
-    EXPECT_FALSE(ReadSlotIndex());
-    TDUser user;
-    PlayerRecord record = user.Record;
-    record.SetPlayerName("Ken");
-    record.SetSlotNumber(2);
-    EXPECT_NO_THROW(record.SaveRecord());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "エラー");
-    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません r\n" + (folder.Data() / "index.dat").string());
-    EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Data() / "index.dat"));
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+TEST_F(DamagedFiles, WhatLiesInThePlaceOfAFileIsNeverReadWholeNorWaitedOn)
+{
+    const long peakBefore = PeakMemoryKiB();
+    for (const InTheWay& kind : kInTheWay) {
+        SCOPED_TRACE(kind.what);
+        platform.messages.clear();
+        const std::filesystem::path userFile = folder.Data() / "user01.usr";
+        kind.make(userFile);
+        PlayerRecord record = Patterned();
+        EXPECT_TRUE(ReadsWithoutWaiting(userFile, [&] { record.LoadRecord(1); }));
+        if (kind.readable) {
+            EXPECT_EQ(record.Image(), std::string(56, '\0')) << "the first 56 bytes";
+            EXPECT_TRUE(platform.messages.empty());
+        } else {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].title, "ダメ");
+            EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + userFile.string());
+            EXPECT_EQ(record.Image(), std::string(56, '\x5A')) << "the record is kept";
+        }
+        std::filesystem::remove(userFile);
+
+        // The index: the title beeps, and the save says it cannot open it
+        // after the user file is written, leaving the thing in its place.
+        platform.messages.clear();
+        const std::filesystem::path indexFile = folder.Data() / "index.dat";
+        kind.make(indexFile);
+        frontend::TitleSlots title;
+        EXPECT_TRUE(ReadsWithoutWaiting(indexFile, [&] { title = frontend::ReadTitleSlots(); }));
+        EXPECT_EQ(title.complete, kind.readable) << "the title beeps for an index it cannot read";
+        for (int slot = 1; slot <= 3; ++slot)
+            EXPECT_EQ(title.index.IsEmpty(slot), !kind.readable) << "a huge index holds three empty names";
+        TDUser user;
+        record = user.Record;
+        record.SetPlayerName("Ken");
+        record.SetSlotNumber(2);
+        EXPECT_TRUE(ReadsWithoutWaiting(indexFile, [&] { record.SaveRecord(); }));
+        EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
+        if (kind.readable) {
+            EXPECT_TRUE(platform.messages.empty());
+            const SlotIndex after = SlotIndex::FromBytes(FromStoredForm(folder.Read("index.dat")));
+            EXPECT_EQ(std::filesystem::file_size(indexFile), SlotIndex::kSize);
+            EXPECT_EQ(after.Name(1), "");
+            EXPECT_EQ(after.Name(2), "Ken");
+        } else {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].title, "エラー");
+            EXPECT_EQ(platform.messages[0].text, "ファイルを開けません r\n" + indexFile.string());
+            EXPECT_NE(std::filesystem::symlink_status(indexFile).type(), std::filesystem::file_type::regular);
+        }
+        std::filesystem::remove(indexFile);
+    }
+    EXPECT_LT(PeakMemoryKiB() - peakBefore, 64 * 1024) << "a file was read whole";
 }
 
 TEST_F(DamagedFiles, ShortIndexFilesSaveIntoTheColumnsTheyHave)
