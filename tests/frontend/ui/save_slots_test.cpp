@@ -81,7 +81,7 @@ TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
     // The name reads as typed (what a reader hears is what the button shows),
     // and no key presses the button.
     for (TButton* button : {LoadButton(2), SaveButton(2)}) {
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), typed);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).toStdString(), typed.toStdString());
         EXPECT_TRUE(button->shortcut().isEmpty());
     }
     // The template button itself lies outside the window's visible part.
