@@ -12,17 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -143,27 +137,6 @@ const InTheWay kInTheWay[] = {
      true},
 };
 
-// Runs `read` and says whether it came back at once. Should it wait on a
-// FIFO at `at`, a writer comes by after two seconds and lets it go, so that a
-// wait fails the test instead of stopping the run.
-bool ReadsWithoutWaiting(const std::filesystem::path& at, const std::function<void()>& read)
-{
-    using namespace std::chrono_literals;
-    std::atomic<bool> done{false};
-    const auto start = std::chrono::steady_clock::now();
-    std::thread writer([&] {
-        while (!done && std::chrono::steady_clock::now() - start < 2s)
-            std::this_thread::sleep_for(10ms);
-        for (; !done; std::this_thread::sleep_for(10ms))
-            if (const int fd = ::open(at.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
-                ::close(fd);
-    });
-    read();
-    done = true;
-    writer.join();
-    return std::chrono::steady_clock::now() - start < 2s;
-}
-
 long PeakMemoryKiB()
 {
     rusage usage{};
@@ -182,7 +155,7 @@ TEST_F(DamagedFiles, WhatLiesInThePlaceOfAFileIsNeverReadWholeNorWaitedOn)
         const std::filesystem::path userFile = folder.Data() / "user01.usr";
         kind.make(userFile);
         PlayerRecord record = Patterned();
-        EXPECT_TRUE(ReadsWithoutWaiting(userFile, [&] { record.LoadRecord(1); }));
+        EXPECT_TRUE(DoneWithoutWaitingOn(userFile, [&] { record.LoadRecord(1); }));
         if (kind.readable) {
             EXPECT_EQ(record.Image(), std::string(56, '\0')) << "the first 56 bytes";
             EXPECT_TRUE(platform.messages.empty());
@@ -200,7 +173,7 @@ TEST_F(DamagedFiles, WhatLiesInThePlaceOfAFileIsNeverReadWholeNorWaitedOn)
         const std::filesystem::path indexFile = folder.Data() / "index.dat";
         kind.make(indexFile);
         frontend::TitleSlots title;
-        EXPECT_TRUE(ReadsWithoutWaiting(indexFile, [&] { title = frontend::ReadTitleSlots(); }));
+        EXPECT_TRUE(DoneWithoutWaitingOn(indexFile, [&] { title = frontend::ReadTitleSlots(); }));
         EXPECT_EQ(title.complete, kind.readable) << "the title beeps for an index it cannot read";
         for (int slot = 1; slot <= 3; ++slot)
             EXPECT_EQ(title.index.IsEmpty(slot), !kind.readable) << "a huge index holds three empty names";
@@ -208,7 +181,7 @@ TEST_F(DamagedFiles, WhatLiesInThePlaceOfAFileIsNeverReadWholeNorWaitedOn)
         record = user.Record;
         record.SetPlayerName("Ken");
         record.SetSlotNumber(2);
-        EXPECT_TRUE(ReadsWithoutWaiting(indexFile, [&] { record.SaveRecord(); }));
+        EXPECT_TRUE(DoneWithoutWaitingOn(indexFile, [&] { record.SaveRecord(); }));
         EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
         if (kind.readable) {
             EXPECT_TRUE(platform.messages.empty());
