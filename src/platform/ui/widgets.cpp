@@ -83,10 +83,8 @@ void TImage::keyPressEvent(QKeyEvent* event)
 }
 
 TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption)
-    : QLabel(caption, parent)
+    : PlainLabel(caption, parent)
 {
-    // Labels show names and remarks as they are written: no markup.
-    setTextFormat(Qt::PlainText);
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
 }
