@@ -4,7 +4,6 @@
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
 
-#include <exception>
 #include <optional>
 
 namespace frontend {
@@ -12,14 +11,7 @@ namespace frontend {
 TitleSlots ReadTitleSlots()
 {
     TitleSlots reading;
-    std::optional<std::string> bytes;
-    try {
-        bytes = ReadStoredFile(IndexFilePath());
-    } catch (const std::exception&) {
-        // The standard library throws when a read fails half-way (the name
-        // belongs to a folder, say): the file is as good as missing.
-        bytes.reset();
-    }
+    const std::optional<std::string> bytes = ReadStoredFile(IndexFilePath(), SlotIndex::kSize);
     reading.index = SlotIndex::FromBytes(bytes ? std::string_view(*bytes) : std::string_view());
     reading.complete = bytes && bytes->size() >= SlotIndex::kSize;
     return reading;

@@ -29,7 +29,7 @@ std::vector<std::string> SpeechScript::SplitLines(std::string_view text)
 
 std::optional<std::vector<std::string>> SpeechScript::ReadFile(const std::string& path)
 {
-    const auto bytes = ReadRawFile(path);
+    const auto bytes = ReadRawFile(path, speech::kMaxFileBytes);
     if (!bytes)
         return std::nullopt;
     std::vector<std::string> lines;

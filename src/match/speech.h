@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ inline constexpr std::string_view kListEnd = "*MesEnd";
 inline constexpr int kLastFixedLine = 17;
 // The random list holds at most this many entries.
 inline constexpr int kMaxRandomEntries = 100;
+// A speech file is a page or two of text; what lies beyond this many bytes of
+// a file is never read.
+inline constexpr std::size_t kMaxFileBytes = 1 << 20;
 
 // A line that only structures the file and is never said.
 bool IsMarker(std::string_view line);

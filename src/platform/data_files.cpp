@@ -1,5 +1,6 @@
 #include "platform/data_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -43,17 +44,22 @@ std::string FromStoredForm(std::string_view stored)
     return data;
 }
 
-std::optional<std::string> ReadRawFile(const std::string& path)
+std::optional<std::string> ReadRawFile(const std::string& path, std::size_t limit)
 {
-    // Plain POSIX reads: a folder or an unreadable file in the way is simply a
-    // file that cannot be opened, never an exception.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Plain POSIX reads: whatever is in the way is simply a file that cannot
+    // be read, never an exception, a wait or a read without end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string bytes;
     char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() < limit) {
+        const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -68,12 +74,17 @@ std::optional<std::string> ReadRawFile(const std::string& path)
     return bytes;
 }
 
-std::optional<std::string> ReadStoredFile(const std::string& path)
+std::optional<std::string> ReadStoredFile(const std::string& path, std::size_t dataBytes)
 {
-    auto raw = ReadRawFile(path);
+    // Cutting the stored bytes after twice the data cannot change the data's
+    // own bytes: a pair split by the cut lies wholly beyond them.
+    const auto raw = ReadRawFile(path, 2 * dataBytes);
     if (!raw)
         return std::nullopt;
-    return FromStoredForm(*raw);
+    std::string data = FromStoredForm(*raw);
+    if (data.size() > dataBytes)
+        data.resize(dataBytes);
+    return data;
 }
 
 namespace {

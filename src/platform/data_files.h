@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,9 +16,11 @@ std::string DataPath(std::string_view tail);
 std::string ToStoredForm(std::string_view data);
 std::string FromStoredForm(std::string_view stored);
 
-// Reads the whole file and undoes the line-end translation; nothing when the
-// file cannot be opened.
-std::optional<std::string> ReadStoredFile(const std::string& path);
+// The first `dataBytes` bytes of a stored file, its line ends undone (fewer
+// when the file is shorter); nothing when it cannot be read (ReadRawFile).
+// A data byte takes at most two stored bytes, so at most twice as many bytes
+// are read from the file.
+std::optional<std::string> ReadStoredFile(const std::string& path, std::size_t dataBytes);
 
 // Replaces the file with `data` in stored form so that it holds either its old
 // bytes or all of the new ones, whatever happens meanwhile: the bytes go to a
@@ -26,5 +29,9 @@ std::optional<std::string> ReadStoredFile(const std::string& path);
 // Returns false (and leaves the old file untouched) on any failure.
 bool WriteStoredFileAtomically(const std::string& path, std::string_view data);
 
-// Reads a text file's lines (LF or CR LF ends, bytes unchanged otherwise).
-std::optional<std::string> ReadRawFile(const std::string& path);
+// The first `limit` bytes of a file, unchanged (fewer when it is shorter).
+// Only a regular file is read: a folder, a FIFO, a device (a link to
+// /dev/zero, say) or a socket in its place is a file that cannot be read, and
+// gives nothing, as a missing file does. The file is opened without waiting,
+// so a FIFO never holds the game up waiting for a writer.
+std::optional<std::string> ReadRawFile(const std::string& path, std::size_t limit);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -45,6 +46,13 @@ std::string PlayerRecord::GetPlayerName() const { return ReadName(PlayerName); }
 void PlayerRecord::SetChickName(std::string_view sjis) { StoreName(ChickName, sjis); }
 std::string PlayerRecord::GetChickName() const { return ReadName(ChickName); }
 
+void PlayerRecord::AddNutrition(std::int32_t amount)
+{
+    const std::int64_t sum = std::int64_t{Nutrition} + amount;
+    Nutrition = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 std::string PlayerRecord::Image() const
 {
     return std::string(reinterpret_cast<const char*>(this), kImageSize);
@@ -63,7 +71,7 @@ std::string UserFilePath(int number)
 void PlayerRecord::LoadRecord(int number)
 {
     const std::string path = UserFilePath(number);
-    const auto bytes = ReadStoredFile(path);
+    const auto bytes = ReadStoredFile(path, kImageSize);
     if (!bytes) {
         Platform().ShowMessage(kCannotOpen + path, "ダメ");
         return;

@@ -39,7 +39,9 @@ public:
     void SetCleared(std::uint8_t cleared) { Cleared = cleared; }
     std::uint8_t GetCleared() const { return Cleared; }
     void SetSlotNumber(std::int32_t slot) { SlotNumber = slot; }
-    void AddNutrition(std::int32_t amount) { Nutrition += amount; }
+    // A foreign or damaged file can hold any total: the sum stops at the
+    // largest (or smallest) value the field holds instead of wrapping round.
+    void AddNutrition(std::int32_t amount);
     std::int32_t GetNutrition() const { return Nutrition; }
     void SetLevel(std::int32_t level) { Level = level; }
     std::int32_t GetLevel() const { return Level; }

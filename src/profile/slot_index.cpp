@@ -54,7 +54,7 @@ std::string IndexFilePath()
 
 std::optional<SlotIndex> ReadSlotIndex()
 {
-    const auto bytes = ReadStoredFile(IndexFilePath());
+    const auto bytes = ReadStoredFile(IndexFilePath(), SlotIndex::kSize);
     if (!bytes)
         return std::nullopt;
     return SlotIndex::FromBytes(*bytes);

@@ -98,7 +98,7 @@ TEST_F(CampaignSession, EveryPickHandsTheMatchItsWholeOpponent)
             else
                 EXPECT_FALSE(picked->strength.has_value());
             std::vector<std::string> lines;
-            for (const std::string& line : SpeechScript::SplitLines(*ReadRawFile(DataPath(row.messageFile))))
+            for (const std::string& line : SpeechScript::SplitLines(*ReadRawFile(DataPath(row.messageFile), speech::kMaxFileBytes)))
                 lines.push_back(FromShiftJis(line));
             EXPECT_EQ(picked->speech, lines);
         }
@@ -160,6 +160,13 @@ TEST_F(CampaignSession, EachStepIsRecordedWholeAndTheOneSaveFitsThePhase)
         EXPECT_EQ(recorded.scoreGained, 0) << opponent.name;
     }
     EXPECT_EQ(user.Record.Image(), afterTheWin);
+    // A foreign record whose total lies near the field's limit: a first win
+    // by a wipe-out stops the total at the largest value the field holds.
+    TDUser foreign;
+    foreign.Record.Nutrition = 2147483600;
+    campaign::Session nearTheLimit{foreign.Record};
+    EXPECT_EQ(nearTheLimit.RecordMatchEnd(snail, DecideOutcome(64, 0, false), 64, 0).scoreGained, 64);
+    EXPECT_EQ(foreign.Record.GetNutrition(), 2147483647);
 
     // Each stage completed opens the next place once.
     for (int position = 1; position < 4; ++position)

@@ -1,7 +1,9 @@
 // Damaged save files and data files, read by the game's own readers: what
 // each kind of damage does to the record, what a continued game would then
-// show, and that a file that cannot be read is reported, never thrown.
+// show, and that whatever lies in a file's place is reported as the game
+// reports a file it cannot read, never read whole and never waited on.
 #include "campaign/selection.h"
+#include "frontend/slot_rules.h"
 #include "platform/data_files.h"
 #include "profile/player_record.h"
 #include "profile/slot_index.h"
@@ -12,6 +14,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,6 +58,10 @@ TEST_F(DamagedFiles, ShortAndLongUserFilesFillOnlyTheRecord)
     record = Patterned();
     record.LoadRecord(1);
     EXPECT_EQ(record.Image(), image);
+    // The longest a record can be stored: every byte 0x0A, 112 bytes.
+    folder.Write("user01.usr", ToStoredForm(std::string(60, '\n')));
+    record.LoadRecord(1);
+    EXPECT_EQ(record.Image(), std::string(56, '\n'));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -104,34 +112,80 @@ TEST_F(DamagedFiles, AForeignFigureAndLevelReadAsTheGirlAndTheHardestLevel)
     EXPECT_EQ(plan.playerName, "Mika");
 }
 
-TEST_F(DamagedFiles, AUserFileThatCannotBeReadIsReportedNotThrown)
+namespace {
+
+// What can lie in the place of a user file or of the slot index. A folder, a
+// FIFO (whose reader would wait for a writer for ever) and a device behind a
+// link (bytes without end) are files that cannot be read; a huge regular file
+// is read as far as its first record or index goes.
+struct InTheWay {
+    const char* what;
+    void (*make)(const std::filesystem::path&);
+    bool readable;
+};
+
+const InTheWay kInTheWay[] = {
+    {"a folder", [](const std::filesystem::path& at) { std::filesystem::create_directory(at); }, false},
+    {"a FIFO", [](const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }, false},
+    {"a link to /dev/zero", [](const std::filesystem::path& at) { std::filesystem::create_symlink("/dev/zero", at); }, false},
+    {"a sparse file of 1 GiB",
+     [](const std::filesystem::path& at) {
+         std::ofstream{at}.close();
+         std::filesystem::resize_file(at, std::uintmax_t{1} << 30);
+     },
+     true},
+};
+
+// What was said, as "title: text", or nothing.
+std::string Said(const RecordingPlatform& platform)
 {
-    // A folder where the user file should be opens, then fails on the first
-    // read: it is a file that cannot be read.
-    std::filesystem::create_directory(folder.Data() / "user01.usr");
-    PlayerRecord record = Patterned();
-    EXPECT_NO_THROW(record.LoadRecord(1));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "ダメ");
-    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません\n" + (folder.Data() / "user01.usr").string());
-    EXPECT_EQ(record.Image(), std::string(56, '\x5A'));
-    EXPECT_FALSE(ReadRawFile((folder.Data() / "user01.usr").string()));
+    std::string said;
+    for (const auto& message : platform.messages)
+        said += message.title + ": " + message.text;
+    return said;
 }
 
-TEST_F(DamagedFiles, AnIndexThatCannotBeReadIsReportedAtTheSaveNotThrown)
+} // namespace
+
+TEST_F(DamagedFiles, WhatLiesInThePlaceOfAFileIsNeverReadWholeNorWaitedOn)
 {
-    std::filesystem::create_directory(folder.Data() / "index.dat");
-    EXPECT_FALSE(ReadSlotIndex());
-    TDUser user;
-    PlayerRecord record = user.Record;
-    record.SetPlayerName("Ken");
-    record.SetSlotNumber(2);
-    EXPECT_NO_THROW(record.SaveRecord());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "エラー");
-    EXPECT_EQ(platform.messages[0].text, "ファイルを開けません r\n" + (folder.Data() / "index.dat").string());
-    EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Data() / "index.dat"));
+    for (const InTheWay& kind : kInTheWay) {
+        SCOPED_TRACE(kind.what);
+        platform.messages.clear();
+        const std::filesystem::path userFile = folder.Data() / "user01.usr";
+        kind.make(userFile);
+        PlayerRecord record = Patterned();
+        EXPECT_TRUE(DoneWithoutWaitingOn(userFile, [&] { record.LoadRecord(1); }));
+        EXPECT_EQ(Said(platform), kind.readable ? "" : "ダメ: ファイルを開けません\n" + userFile.string());
+        // Kept when it cannot be read; else the file's first 56 bytes.
+        EXPECT_EQ(record.Image(), std::string(56, kind.readable ? '\0' : '\x5A'));
+        std::filesystem::remove(userFile);
+
+        // The index: the title beeps and shows empty slots, and the save
+        // says it cannot open it once the user file is written.
+        platform.messages.clear();
+        const std::filesystem::path indexFile = folder.Data() / "index.dat";
+        kind.make(indexFile);
+        frontend::TitleSlots title;
+        EXPECT_TRUE(DoneWithoutWaitingOn(indexFile, [&] { title = frontend::ReadTitleSlots(); }));
+        EXPECT_EQ(title.complete, kind.readable) << "the title beeps for an index it cannot read";
+        for (int slot = 1; slot <= 3; ++slot)
+            EXPECT_EQ(title.index.IsEmpty(slot), !kind.readable) << "a huge index holds three empty names";
+        TDUser user;
+        record = user.Record;
+        record.SetPlayerName("Ken");
+        record.SetSlotNumber(2);
+        EXPECT_TRUE(DoneWithoutWaitingOn(indexFile, [&] { record.SaveRecord(); }));
+        EXPECT_EQ(FromStoredForm(folder.Read("user02.usr")), record.Image()) << "the user file is saved first";
+        EXPECT_EQ(Said(platform), kind.readable ? "" : "エラー: ファイルを開けません r\n" + indexFile.string());
+        // Written anew (33 bytes) over a huge index, else left in its place.
+        EXPECT_EQ(std::filesystem::symlink_status(indexFile).type() == std::filesystem::file_type::regular,
+                  kind.readable);
+        if (kind.readable) {
+            EXPECT_EQ(folder.Read("index.dat"), std::string(11, '\0') + "Ken" + std::string(19, '\0'));
+        }
+        std::filesystem::remove(indexFile);
+    }
 }
 
 TEST_F(DamagedFiles, ShortIndexFilesSaveIntoTheColumnsTheyHave)

@@ -208,10 +208,19 @@ TEST_F(TurnOrder, CornersTheEndTheCountAndLeaving)
     EXPECT_EQ(view.Count("effect 3"), 1);
     EXPECT_FALSE(flow.CanGiveUp()) << "a match over is left, not given up";
 
-    // Leaving records the first win once; a second win records nothing new.
+    // Leaving tells of the first win; the opponent is beaten.
     EXPECT_TRUE(flow.Leave());
     EXPECT_EQ(user.Record.OpponentKnockDown(0, 1), 1);
     EXPECT_EQ(board.CountDiscs(Empty), 64);
+
+    // A second win over the same opponent feeds nothing and is no first win.
+    flow.Begin(false);
+    RunStart();
+    board.Cells = Position::FromRows(match_positions::kLastMoveFillsTheBoard);
+    flow.PlayerPress(8, 8);
+    EXPECT_TRUE(flow.PlayerWon);
+    EXPECT_EQ(flow.ScoreGained, 0);
+    EXPECT_EQ(user.Record.GetNutrition(), 8);
     EXPECT_FALSE(flow.Leave());
 
     // In the colosseum nothing is said, fed or recorded.

@@ -1,5 +1,7 @@
+#include "match/speech.h"
 #include "media/sound_bank.h"
 #include "platform/data_files.h"
+#include "platform/shift_jis.h"
 #include "support/game_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,9 @@
 #include <set>
 
 namespace {
+
+// More than any of the short sounds holds.
+constexpr std::size_t kWholeSound = 8 << 20;
 
 std::uint32_t Le32(const std::string& bytes, std::size_t at)
 {
@@ -42,7 +47,7 @@ TEST(DeliveredData, EverySoundIsPcmWaveAudioOfSensibleLength)
     const auto tails = EverySoundTail();
     EXPECT_EQ(tails.size(), 26u) << "sdc10 is delivered but no sound set plays it";
     for (const auto& tail : tails) {
-        const auto bytes = ReadRawFile((DeliveredData().parent_path() / tail.substr(1)).string());
+        const auto bytes = ReadRawFile((DeliveredData().parent_path() / tail.substr(1)).string(), kWholeSound);
         ASSERT_TRUE(bytes) << tail;
         ASSERT_GE(bytes->size(), 44u) << tail;
         EXPECT_EQ(bytes->substr(0, 4), "RIFF") << tail;
@@ -66,19 +71,16 @@ TEST(DeliveredData, EveryOpponentHasAMessageFile)
     for (int stage = 0; stage < 3; ++stage)
         for (int opponent = 0; opponent < 4; ++opponent) {
             const auto name = "ms" + std::to_string(stage) + std::to_string(opponent) + ".dat";
-            const auto bytes = ReadRawFile((DeliveredData() / name).string());
+            const auto bytes = ReadRawFile((DeliveredData() / name).string(), speech::kMaxFileBytes);
             ASSERT_TRUE(bytes) << name;
             EXPECT_NE(bytes->find("*MesEnd"), std::string::npos) << name;
         }
 }
 
-#include "match/speech.h"
-#include "platform/shift_jis.h"
-
 TEST(DeliveredData, SpeechFilesAreShiftJisInTheirLayout)
 {
     for (const char* name : {"ms00", "ms01", "ms02", "ms03", "ms10", "ms11", "ms12", "ms13", "ms20", "ms21", "ms22", "ms23"}) {
-        const auto bytes = ReadRawFile((DeliveredData() / (std::string(name) + ".dat")).string());
+        const auto bytes = ReadRawFile((DeliveredData() / (std::string(name) + ".dat")).string(), speech::kMaxFileBytes);
         ASSERT_TRUE(bytes) << name;
         const std::string text = FromShiftJis(*bytes);
         EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << name << " decodes as CP932";

@@ -529,7 +529,7 @@ MatchReport PlayMatch(const Found& match, std::int32_t player, bool leave = true
 // margin, once, when it was won; nothing of it otherwise.
 void CheckSave(const std::string& userFile, const MatchReport& report)
 {
-    const auto stored = ReadStoredFile(userFile);
+    const auto stored = ReadStoredFile(userFile, PlayerRecord::kImageSize);
     if (!stored) {
         Fail("nothing was saved in " + userFile);
         return;

@@ -53,6 +53,10 @@ TEST(PlayerRecord, ImageIsTheUserFileLayout)
     EXPECT_EQ(image[32 + 11], 1);
     EXPECT_EQ(image[48], 1);
     EXPECT_EQ(image.substr(52, 4), std::string("\x02\0\0\0", 4));
+    // A total taken below the field's smallest value stops there.
+    record.Nutrition = -2147483600;
+    record.AddNutrition(-100);
+    EXPECT_EQ(record.GetNutrition(), -2147483647 - 1);
 }
 
 TEST(PlayerRecord, NamesAreTrimmedAndKeepBytesAfterTheNul)

@@ -1,9 +1,12 @@
 #include "support/game_folder.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <thread>
 #include <unistd.h>
 
 #ifndef ZUMORU_SOURCE_DIR
@@ -57,4 +60,23 @@ void GameFolder::CopyDeliveredData() const
 std::filesystem::path DeliveredData()
 {
     return std::filesystem::path(ZUMORU_SOURCE_DIR) / "data";
+}
+
+bool DoneWithoutWaitingOn(const std::filesystem::path& fifo, const std::function<void()>& work,
+                          std::chrono::milliseconds patience)
+{
+    using namespace std::chrono_literals;
+    std::atomic<bool> done{false};
+    const auto start = std::chrono::steady_clock::now();
+    std::thread writer([&] {
+        while (!done && std::chrono::steady_clock::now() - start < patience)
+            std::this_thread::sleep_for(10ms);
+        for (; !done; std::this_thread::sleep_for(10ms))
+            if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0)
+                ::close(fd);
+    });
+    work();
+    done = true;
+    writer.join();
+    return std::chrono::steady_clock::now() - start < patience;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,3 +29,9 @@ private:
 
 // The source tree's delivered data/ folder.
 std::filesystem::path DeliveredData();
+
+// Runs `work` and says whether it was done within `patience`. Should it wait
+// on the FIFO at `fifo` for a writer, one comes by once the patience is over
+// and lets it go, so that a wait fails the test instead of stopping the run.
+bool DoneWithoutWaitingOn(const std::filesystem::path& fifo, const std::function<void()>& work,
+                          std::chrono::milliseconds patience = std::chrono::seconds(2));

@@ -184,8 +184,11 @@ void TfrmStart::ReadSlotIndexFile()
     for (int slot = 1; slot <= 3; ++slot) {
         const SlotLabel label = LabelForSlot(reading.index, slot);
         slotUsed_[slot - 1] = label.used;
+        // The name as typed: a button would take "&" for the mark of a
+        // shortcut key, so it is doubled.
+        const QString caption = Qs(label.caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
         for (TButton* button : {loadButtons_[slot - 1], saveButtons_[slot - 1]}) {
-            button->setText(Qs(label.caption));
+            button->setText(caption);
             if (label.used) {
                 button->setFont(usedSlotType_->font());
                 button->setPalette(usedSlotType_->palette());

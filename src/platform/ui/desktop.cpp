@@ -39,6 +39,8 @@ QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QSt
                                                QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title.isEmpty() ? QString::fromUtf8(kGameCaption) : title, text, buttons);
+    // A path in the text (from the player's own folder names) is shown as it is.
+    box.setTextFormat(Qt::PlainText);
     // As a Japanese desktop's question boxes read: the Y and N keys answer
     // (a message box presses the button whose mnemonic key is typed).
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {

@@ -1,5 +1,6 @@
 #include "platform/ui/sdl_wave_player.h"
 
+#include "platform/data_files.h"
 #include "platform/ui/desktop.h"
 
 #include <SDL.h>
@@ -10,6 +11,9 @@
 #include <vector>
 
 namespace {
+
+// Far more than the longest of the game's sounds.
+constexpr std::size_t kMaxSoundBytes = 16 << 20;
 
 bool deviceOpen = false;
 // The device we asked for did not open and the game fell back to silence.
@@ -111,7 +115,10 @@ bool SdlWavePlayer::Open(const std::string& path)
 {
     if (!deviceOpen)
         return true;  // silent game: nothing to open
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    // Read by the game's own reader, which never waits on a FIFO in the
+    // sound's place; the chunk keeps a decoded copy of the bytes.
+    const auto bytes = ReadRawFile(path, kMaxSoundBytes);
+    SDL_RWops* file = bytes ? SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())) : nullptr;
     if (!file) {
         error_ = "サウンドを開けません: " + path;
         return false;

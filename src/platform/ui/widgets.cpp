@@ -83,7 +83,7 @@ void TImage::keyPressEvent(QKeyEvent* event)
 }
 
 TLabel::TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption)
-    : QLabel(caption, parent)
+    : PlainLabel(caption, parent)
 {
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);

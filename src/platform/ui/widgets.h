@@ -44,8 +44,22 @@ private:
     bool stretch_;
 };
 
+// The text of every label of the game is shown as it is written, never as
+// markup: a name typed "<b>A&B</b>" reads so. Deliberately no Q_OBJECT of its
+// own: the caption is set while the label is still a QLabel to Qt, and what a
+// screen reader is offered for it then (Qt keeps one view per class) gives way
+// to the game's own once the label is complete.
+class PlainLabel : public QLabel {
+protected:
+    PlainLabel(const QString& caption, QWidget* parent) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setText(caption);
+    }
+};
+
 // A label; `MouseDown` on any button press.
-class TLabel : public QLabel {
+class TLabel : public PlainLabel {
     Q_OBJECT
 public:
     TLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption = {});

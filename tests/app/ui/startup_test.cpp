@@ -110,7 +110,14 @@ TEST_F(ProgramObjects, ClosesFromTheGameItselfAreNotQuestioned)
     WindowExits exits;
     exits.WatchScreens();
     frmTurnSelect->show();
-    WindowExits::CloseFromGame(frmTurnSelect);  // as the game's own code does: not from the window manager
+    frmStart->show();
+    QSignalSpy closed(frmStart, &TfrmStart::Closed);
+    // As the game's own code does: not from the window manager.
+    WindowExits::CloseFromGame(frmTurnSelect);
+    EXPECT_FALSE(frmTurnSelect->isVisible());
+    EXPECT_TRUE(frmStart->isVisible());
+    WindowExits::CloseFromGame(frmStart);
+    EXPECT_EQ(closed.count(), 1) << "the main window closed: the program ends";
     EXPECT_TRUE(platform.questions.empty());
 }
 

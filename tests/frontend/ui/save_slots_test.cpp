@@ -4,6 +4,7 @@
 #include "platform/shift_jis.h"
 #include "profile/slot_index.h"
 
+#include <QAccessible>
 #include <filesystem>
 
 namespace {
@@ -63,6 +64,9 @@ protected:
 TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
 {
     Save(2, SavedGame("太郎", 1, 0, 0));
+    // Ten bytes that a button or a label could take for a shortcut or markup.
+    const QString typed = QStringLiteral("<b>A&B</b>");
+    Save(3, SavedGame("<b>A&B</b>", 0, 0, 0));
     StartProgram();
     EXPECT_EQ(platform.beeps, 0);
     EXPECT_EQ(LoadButton(1)->text(), Utf("太郎"));
@@ -72,9 +76,13 @@ TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
         EXPECT_FALSE(button->font().italic());
         EXPECT_EQ(button->palette().color(QPalette::ButtonText), Find<TButton>(frmStart, "btnF")->palette().color(QPalette::ButtonText));
     }
-    for (int slot : {0, 2}) {
-        EXPECT_EQ(LoadButton(slot)->text(), QStringLiteral("no-file"));
-        EXPECT_TRUE(LoadButton(slot)->font().italic());
+    EXPECT_EQ(LoadButton(0)->text(), QStringLiteral("no-file"));
+    EXPECT_TRUE(LoadButton(0)->font().italic());
+    // The name reads as typed (what a reader hears is what the button shows),
+    // and no key presses the button.
+    for (TButton* button : {LoadButton(2), SaveButton(2)}) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).toStdString(), typed.toStdString());
+        EXPECT_TRUE(button->shortcut().isEmpty());
     }
     // The template button itself lies outside the window's visible part.
     EXPECT_GE(Find<TButton>(frmStart, "btnF")->x(), frmStart->width());
@@ -82,6 +90,15 @@ TEST_F(SaveSlots, UsedSlotsShowTheirNamesInTheLargerType)
     Press(Find<TButton>(frmStart, "bitStart"));
     Press(Find<TButton>(frmStart, "BitBtn2"));
     Shoot(frmStart, "frontend-slots-used");
+
+    // Continued, the name reaches the selection screen's labels as typed:
+    // every label of every screen shows its text without markup.
+    Press(LoadButton(2));
+    ASSERT_TRUE(frmCharSelect->isVisible());
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), typed);
+    for (QWidget* screen : std::initializer_list<QWidget*>{frmStart, frmOpening, frmCharSelect, frmTurnSelect, frmBattle})
+        for (const QLabel* label : screen->findChildren<QLabel*>())
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
 }
 
 TEST_F(SaveSlots, NewGameOnAnEmptySlotAsksNothing)
