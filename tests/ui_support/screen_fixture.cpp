@@ -1,6 +1,10 @@
 #include "ui_support/screen_fixture.h"
 
+#include "platform/catalogue.h"
+#include "platform/services.h"
+
 #include <QCoreApplication>
+#include <QStyleOptionButton>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <algorithm>
@@ -80,6 +84,79 @@ bool SamePicture(const QPixmap& a, const QPixmap& b)
 
 QPoint SquareCentre(int column, int row) { return {6 + 38 * (column - 1) + 19, 6 + 38 * (row - 1) + 19}; }
 
+bool HasJapanese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+    });
+}
+
+namespace {
+
+// The room a widget gives its text, and how it lays the text out there.
+std::pair<QRect, int> TextRoom(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return {label->contentsRect(), static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                Qt::AlignCenter | Qt::TextShowMnemonic};
+    }
+    return {widget->rect(), Qt::AlignCenter};
+}
+
+} // namespace
+
+void ExpectFits(QWidget* widget, const QString& text)
+{
+    const auto [room, flags] = TextRoom(widget);
+    const QFontMetrics metrics(widget->font());
+    QRect needed = metrics.boundingRect(room, flags, text);
+    // A line may be taller than its label (the designed 19-pixel lines in a
+    // 19-pixel type): only the ink of its letters needs the room.
+    if (!text.contains(QLatin1Char('\n')) && needed.height() > room.height() &&
+        needed.width() <= room.width())
+        needed.setHeight(metrics.tightBoundingRect(text).height());
+    EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height()) << widget->objectName().toStdString() << " needs " << needed.width() << " x "
+                                       << needed.height() << " for \"" << text.toStdString() << "\" in "
+                                       << room.width() << " x " << room.height();
+}
+
+void ExpectSpeaksAndFits(QWidget* window, Language language, const QString& typed)
+{
+    const auto foreign = [&](QString text) {
+        text.remove(Utf(kGameCaption));
+        if (!typed.isEmpty())
+            text.remove(typed);
+        return language == Language::English && HasJapanese(text);
+    };
+    EXPECT_FALSE(foreign(window->windowTitle())) << window->windowTitle().toStdString();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const std::string name = widget->objectName().toStdString();
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            text = button->text();
+        else if (auto* panel = qobject_cast<TPanel*>(widget))
+            text = panel->Caption();
+        else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_FALSE(foreign(box->text())) << name << " holds \"" << box->text().toStdString() << '"';
+        }
+        EXPECT_FALSE(foreign(text)) << name << " shows \"" << text.toStdString() << '"';
+        EXPECT_FALSE(foreign(widget->accessibleName()))
+            << name << " is named \"" << widget->accessibleName().toStdString() << '"';
+        // The Japanese texts are placed as the game was designed.
+        if (language == Language::English && !text.isEmpty())
+            ExpectFits(widget, text);
+    }
+}
+
 // ---------------------------------------------------------------- the fixture
 
 void ScreenTest::SetUp() { folder.CopyDeliveredData(); }
@@ -88,7 +165,10 @@ void ScreenTest::TearDown()
 {
     if (started_)
         DestroyProgramObjects();
+    UseLanguage(Language::Japanese);
 }
+
+void ScreenTest::SpeakIn(Language language) { UseLanguage(language); }
 
 void ScreenTest::StartProgram()
 {

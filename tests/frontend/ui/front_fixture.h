@@ -31,10 +31,37 @@ protected:
         return total;
     }
 
-    // Saves a picture of the window for docs/ (see ui_support/screenshots.h).
-    static void Shoot(QWidget* window, const char* name)
+    // Saves a picture of the window for docs/ (see ui_support/screenshots.h),
+    // named "english-…" in English.
+    void Shoot(QWidget* window, const char* name) const
     {
         QCoreApplication::processEvents();
-        SaveScreenshot(window, (std::string(name) + ".png").c_str());
+        const char* prefix = language_ == Language::English ? "english-" : "";
+        SaveScreenshot(window, (prefix + std::string(name) + ".png").c_str());
+    }
+
+    void SpeakIn(Language language)
+    {
+        ScreenTest::SpeakIn(language);
+        language_ = language;
+    }
+    bool InEnglish() const { return language_ == Language::English; }
+
+private:
+    Language language_ = Language::Japanese;
+};
+
+// The walks through the front end run once in each language the game speaks.
+class FrontEndIn : public FrontEnd, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override
+    {
+        FrontEnd::SetUp();
+        SpeakIn(GetParam());
     }
 };
+
+inline std::string LanguageName(const ::testing::TestParamInfo<Language>& info)
+{
+    return info.param == Language::English ? "English" : "Japanese";
+}

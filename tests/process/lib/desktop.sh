@@ -8,6 +8,9 @@
 export QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER_FOR_TEST:-dummy}
 unset QT_SCALE_FACTOR
+# The game speaks the desktop's language; these tests read its Japanese, the
+# game as designed, whatever the calling shell's LANG.
+export LANGUAGE=ja
 
 desktop_pids=()
 game_groups=()
