@@ -9,52 +9,31 @@ constexpr std::uint32_t kMoMagic = 0x950412de;
 constexpr std::uint32_t kMostTexts = 1u << 16;
 constexpr std::size_t kLargestFile = 1u << 24;
 
-// The 32-bit words of a .mo file, in whichever byte order it was written.
-class MoWords {
-public:
-    explicit MoWords(std::string_view bytes) : bytes_(bytes) {}
+// The 32-bit little-endian word at `offset`, when the file holds it (the
+// build writes its catalogues little-endian).
+bool Word(std::string_view bytes, std::size_t offset, std::uint32_t& word)
+{
+    if (offset > bytes.size() || bytes.size() - offset < 4)
+        return false;
+    word = 0;
+    for (int at = 0; at < 4; ++at)
+        word |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + at])) << (8 * at);
+    return true;
+}
 
-    bool ReadOrder()
-    {
-        std::uint32_t magic = 0;
-        if (!Word(0, magic))
-            return false;
-        if (magic == kMoMagic)
-            return true;
-        swapped_ = true;
-        return Word(0, magic) && magic == kMoMagic;
-    }
-
-    bool Word(std::size_t offset, std::uint32_t& word) const
-    {
-        if (offset > bytes_.size() || bytes_.size() - offset < 4)
-            return false;
-        word = 0;
-        for (int at = 0; at < 4; ++at) {
-            const auto byte = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[offset + at]));
-            word |= swapped_ ? byte << (8 * (3 - at)) : byte << (8 * at);
-        }
-        return true;
-    }
-
-    // Text `index` of the table at `table`: its length, its offset and its
-    // closing NUL all inside the file.
-    std::optional<std::string_view> Text(std::uint32_t table, std::uint32_t index) const
-    {
-        std::uint32_t length = 0;
-        std::uint32_t offset = 0;
-        const std::size_t entry = std::size_t{table} + std::size_t{index} * 8;
-        if (!Word(entry, length) || !Word(entry + 4, offset))
-            return std::nullopt;
-        if (offset >= bytes_.size() || bytes_.size() - offset <= length || bytes_[offset + length] != '\0')
-            return std::nullopt;
-        return bytes_.substr(offset, length);
-    }
-
-private:
-    std::string_view bytes_;
-    bool swapped_ = false;
-};
+// Text `index` of the table at `table`: its length, its offset and its
+// closing NUL all inside the file.
+std::optional<std::string_view> Text(std::string_view bytes, std::uint32_t table, std::uint32_t index)
+{
+    std::uint32_t length = 0;
+    std::uint32_t offset = 0;
+    const std::size_t entry = std::size_t{table} + std::size_t{index} * 8;
+    if (!Word(bytes, entry, length) || !Word(bytes, entry + 4, offset))
+        return std::nullopt;
+    if (offset >= bytes.size() || bytes.size() - offset <= length || bytes[offset + length] != '\0')
+        return std::nullopt;
+    return bytes.substr(offset, length);
+}
 
 Language gLanguage = Language::Japanese;
 
@@ -68,21 +47,21 @@ const Catalogue* EnglishCatalogue()
 
 std::optional<Catalogue> Catalogue::FromMo(std::string_view bytes)
 {
-    MoWords words(bytes);
+    std::uint32_t magic = 0;
     std::uint32_t revision = 0;
     std::uint32_t count = 0;
     std::uint32_t sources = 0;
     std::uint32_t translations = 0;
-    if (bytes.size() > kLargestFile || !words.ReadOrder() || !words.Word(4, revision) || !words.Word(8, count) ||
-        !words.Word(12, sources) || !words.Word(16, translations))
+    if (bytes.size() > kLargestFile || !Word(bytes, 0, magic) || magic != kMoMagic || !Word(bytes, 4, revision) ||
+        !Word(bytes, 8, count) || !Word(bytes, 12, sources) || !Word(bytes, 16, translations))
         return std::nullopt;
     // Revisions 0 and 1 share the tables read here.
     if ((revision >> 16) > 1 || count > kMostTexts)
         return std::nullopt;
     Catalogue catalogue;
     for (std::uint32_t index = 0; index < count; ++index) {
-        const auto source = words.Text(sources, index);
-        const auto translation = words.Text(translations, index);
+        const auto source = Text(bytes, sources, index);
+        const auto translation = Text(bytes, translations, index);
         if (!source || !translation)
             return std::nullopt;
         // The empty source holds the catalogue's header, not a text; an empty

@@ -36,32 +36,15 @@ protected:
     void Shoot(QWidget* window, const char* name) const
     {
         QCoreApplication::processEvents();
-        const char* prefix = language_ == Language::English ? "english-" : "";
-        SaveScreenshot(window, (prefix + std::string(name) + ".png").c_str());
+        SaveScreenshot(window, ((InEnglish() ? "english-" : "") + std::string(name) + ".png").c_str());
     }
-
-    void SpeakIn(Language language)
-    {
-        ScreenTest::SpeakIn(language);
-        language_ = language;
-    }
-    bool InEnglish() const { return language_ == Language::English; }
-
-private:
-    Language language_ = Language::Japanese;
 };
 
 // The walks through the front end run once in each language the game speaks.
 class FrontEndIn : public FrontEnd, public ::testing::WithParamInterface<Language> {
 protected:
-    void SetUp() override
-    {
-        FrontEnd::SetUp();
-        SpeakIn(GetParam());
-    }
+    void SetUp() override { FrontEnd::SetUp(), SpeakIn(GetParam()); }
 };
-
-inline std::string LanguageName(const ::testing::TestParamInfo<Language>& info)
-{
-    return info.param == Language::English ? "English" : "Japanese";
-}
+#define FRONT_END_IN_EACH_LANGUAGE(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
+                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })

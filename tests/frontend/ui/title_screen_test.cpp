@@ -117,22 +117,23 @@ TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
     index.SetName(1, "Wilhelmina");
     index.SetName(2, "");
     folder.Write("index.dat", index.Bytes());
+    const auto look = [this] { if (InEnglish()) ExpectEnglishThatFits(frmStart); };
     StartProgram();
-    ExpectSpeaksAndFits(frmStart, GetParam());
+    look();
     ASSERT_TRUE(RunTitle());
-    ExpectSpeaksAndFits(frmStart, GetParam());
+    look();
     ForgetSounds();
 
     Press(Find<TButton>(frmStart, "bitStart"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
     EXPECT_EQ(Effects(Effect::Click), 1);
-    ExpectSpeaksAndFits(frmStart, GetParam());
+    look();
     Shoot(frmStart, "frontend-menu");
 
     Press(Find<TButton>(frmStart, "BitBtn1"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel3"}));
     EXPECT_EQ(Effects(Effect::Click), 2);
-    ExpectSpeaksAndFits(frmStart, GetParam());
+    look();
     Shoot(frmStart, "frontend-slots-new-game");
     // Starting over a saved game is asked first, in the player's language.
     platform.answers = {false};
@@ -146,7 +147,7 @@ TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
 
     Press(Find<TButton>(frmStart, "BitBtn2"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel2"}));
-    ExpectSpeaksAndFits(frmStart, GetParam());
+    look();
     Shoot(frmStart, "frontend-slots-continue");
     Press(Find(frmStart, "Button4"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
@@ -155,8 +156,7 @@ TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
     EXPECT_TRUE(frmStart->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TitleScreenIn, ::testing::Values(Language::Japanese, Language::English),
-                         LanguageName);
+FRONT_END_IN_EACH_LANGUAGE(TitleScreenIn);
 
 TEST_F(TitleScreen, DeliveredIndexGivesSixEmptySlotsAndContinueDoesNothing)
 {
