@@ -15,11 +15,11 @@ std::string Describe(std::exception_ptr failure)
     try {
         std::rethrow_exception(failure);
     } catch (const std::bad_alloc&) {
-        return "メモリが足りません";
+        return Tr("メモリが足りません");
     } catch (const std::exception& error) {
         return error.what();
     } catch (...) {
-        return "原因不明のエラーが起きました";
+        return Tr("原因不明のエラーが起きました");
     }
 }
 

@@ -10,16 +10,18 @@
 
 int main(int argc, char* argv[])
 {
+    // The language of the player's desktop, for every text from here on.
+    UseLanguage(ChooseLanguage(DesktopLanguageSettings()));
     // The display server and the scale, chosen before Qt reads them.
     PrepareDesktop(argc, argv);
 
     // A copy of the game already running keeps this one from starting.
     InstanceLock lock("ZumoruProgram");
     if (!lock.Acquire()) {
-        std::fputs("アプリケーションはすでに実行されています\n", stderr);
+        const char* const running = "アプリケーションはすでに実行されています";
+        std::fprintf(stderr, "%s\n", Tr(running).c_str());
         GameApplication refusal(argc, argv);
-        ShowGameMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("アプリケーションはすでに実行されています"),
-                           QMessageBox::Ok);
+        ShowGameMessageBox(QMessageBox::NoIcon, QString(), TrQ(running), QMessageBox::Ok);
         return 0;
     }
 

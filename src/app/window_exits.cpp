@@ -7,6 +7,7 @@
 #include "frontend/ui/frm_opening.h"
 #include "frontend/ui/frm_start.h"
 #include "match/ui/frm_battle.h"
+#include "platform/catalogue.h"
 #include "platform/services.h"
 
 #include <QCloseEvent>
@@ -37,7 +38,7 @@ bool WindowExits::CloseFromWindowManager()
 {
     if (ending_)
         return true;
-    if (!Platform().AskYesNo("ゲームを終了してよろしいですか？", kGameCaption))
+    if (!Platform().AskYesNo(Tr("ゲームを終了してよろしいですか？"), kGameCaption))
         return false;
     ending_ = true;
     Campaign().Save();

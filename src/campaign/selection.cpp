@@ -3,6 +3,7 @@
 #include "campaign/progress.h"
 #include "campaign/roster.h"
 #include "media/figure.h"
+#include "platform/catalogue.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
 
@@ -59,19 +60,19 @@ std::string ChickDescription(const std::string& chickName, int eggStrength)
 std::string OpeningLevelCaption(int level)
 {
     switch (level) {
-    case 0: return "～ やさしい ～";
-    case 1: return "～ 普通 ～";
-    default: return "～ 難しい ～";
+    case 0: return Tr("～ やさしい ～");
+    case 1: return Tr("～ 普通 ～");
+    default: return Tr("～ 難しい ～");
     }
 }
 
 std::string ContinueLevelCaption(std::int32_t level)
 {
     if (level == 0)
-        return "～ やさしい ～";
+        return Tr("～ やさしい ～");
     if (level == 1)
-        return "～普通 ～";
-    return "～ 難しい ～";
+        return Tr("～普通 ～");
+    return Tr("～ 難しい ～");
 }
 
 std::string NutritionCaption(std::int32_t nutrition)

@@ -1,6 +1,7 @@
 #include "campaign/session.h"
 
 #include "match/speech.h"
+#include "platform/catalogue.h"
 #include "platform/data_files.h"
 #include "platform/services.h"
 #include "platform/shift_jis.h"
@@ -53,7 +54,7 @@ std::optional<MatchOpponent> Session::PickStageOpponent(int stage, int position)
     const std::string path = DataPath(cast->messageTail);
     auto speech = SpeechScript::ReadFile(path);
     if (!speech) {
-        Platform().ShowMessage("ファイルを開けません\n" + path, "エラー");
+        Platform().ShowMessage(Tr("ファイルを開けません\n") + path, Tr("エラー"));
         return std::nullopt;
     }
     MatchOpponent opponent = StageOpponentAt(stage, position, record_.GetLevel());

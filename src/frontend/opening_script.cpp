@@ -1,12 +1,14 @@
 #include "frontend/opening_script.h"
 
+#include "platform/catalogue.h"
+
 #include <algorithm>
 
 namespace frontend {
 
 std::string Greeting(const std::string& name)
 {
-    return "ようこそ " + name + "さん";
+    return TrWith("ようこそ %sさん", name);
 }
 
 const HatchStep* FindHatchStep(int step)

@@ -1,5 +1,6 @@
 #include "frontend/slot_rules.h"
 
+#include "platform/catalogue.h"
 #include "platform/data_files.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
@@ -20,15 +21,18 @@ TitleSlots ReadTitleSlots()
 SlotLabel LabelForSlot(const SlotIndex& index, int slot)
 {
     if (index.IsEmpty(slot))
-        return {std::string(SlotIndex::kEmptySlot), false};
+        return {Tr(SlotIndex::kEmptySlot), false};
     const std::string name = FromShiftJis(index.Name(slot));
-    return {name.empty() ? kNamelessSlot : name, true};
+    return {name.empty() ? Tr(kNamelessSlot) : name, true};
 }
 
 std::string EraseQuestion(int slot)
 {
-    const char* number = slot == 1 ? "１" : slot == 2 ? "２" : "３";
-    return std::string("保存場所") + number + "番のデータは消去されます。\nよろしいですか？";
+    switch (slot) {
+    case 1: return Tr("保存場所１番のデータは消去されます。\nよろしいですか？");
+    case 2: return Tr("保存場所２番のデータは消去されます。\nよろしいですか？");
+    default: return Tr("保存場所３番のデータは消去されます。\nよろしいですか？");
+    }
 }
 
 } // namespace frontend

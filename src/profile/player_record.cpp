@@ -1,5 +1,6 @@
 #include "profile/player_record.h"
 
+#include "platform/catalogue.h"
 #include "platform/data_files.h"
 #include "platform/services.h"
 #include "platform/shift_jis.h"
@@ -73,7 +74,7 @@ void PlayerRecord::LoadRecord(int number)
     const std::string path = UserFilePath(number);
     const auto bytes = ReadStoredFile(path, kImageSize);
     if (!bytes) {
-        Platform().ShowMessage(kCannotOpen + path, "ダメ");
+        Platform().ShowMessage(Tr(kCannotOpen) + path, Tr("ダメ"));
         return;
     }
     Fill(*bytes);
@@ -83,19 +84,19 @@ void PlayerRecord::SaveRecord()
 {
     const std::string userPath = UserFilePath(SlotNumber);
     if (!WriteStoredFileAtomically(userPath, Image())) {
-        Platform().ShowMessage(kCannotOpen + userPath, "エラー");
+        Platform().ShowMessage(Tr(kCannotOpen) + userPath, Tr("エラー"));
         return;
     }
     const std::string indexPath = IndexFilePath();
     auto index = ReadSlotIndex();
     if (!index) {
-        Platform().ShowMessage(kCannotOpenIndex + indexPath, "エラー");
+        Platform().ShowMessage(Tr(kCannotOpenIndex) + indexPath, Tr("エラー"));
         return;
     }
     if (SlotNumber >= 1 && SlotNumber <= 3)
         index->SetName(SlotNumber, GetPlayerName());
     if (!WriteStoredFileAtomically(indexPath, index->Bytes()))
-        Platform().ShowMessage(kCannotOpenIndex + indexPath, "エラー");
+        Platform().ShowMessage(Tr(kCannotOpenIndex) + indexPath, Tr("エラー"));
 }
 
 TDUser::TDUser() { DUserCreate(); }

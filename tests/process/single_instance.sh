@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The single-copy guard, with real processes under a virtual X display:
-# a second copy is refused with its message and exit code 0; after the first
-# copy exits, or is killed outright, a new copy starts.
+# a second copy is refused with its message (in English on an English desktop)
+# and exit code 0; after the first copy exits, or is killed outright, a new
+# copy starts.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -29,6 +30,14 @@ dismiss_refusal "$second" || exit 1
 wait "$second" && code=0 || code=$?
 [ "$code" -eq 0 ] || { echo "second copy exited with $code"; exit 1; }
 grep -q 'アプリケーションはすでに実行されています' "$work/second.err" || { echo 'no refusal message'; exit 1; }
+
+# On an English desktop the game speaks English from its start.
+start_game env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$binary" 2>"$work/english.err"
+english=$game_pid
+for _ in $(seq 1 600); do grep -q 'already running' "$work/english.err" && break; sleep 0.1; done
+dismiss_refusal "$english" || exit 1
+wait "$english" || true
+grep -qx 'The game is already running.' "$work/english.err" || { echo 'no English refusal on an English desktop'; exit 1; }
 
 # Killed outright: the lock goes with the process.
 kill -9 "$first"

@@ -1,6 +1,9 @@
 #include "ui_support/screen_fixture.h"
 
+#include "platform/catalogue.h"
+
 #include <QCoreApplication>
+#include <QStyleOptionButton>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <algorithm>
@@ -80,6 +83,59 @@ bool SamePicture(const QPixmap& a, const QPixmap& b)
 
 QPoint SquareCentre(int column, int row) { return {6 + 38 * (column - 1) + 19, 6 + 38 * (row - 1) + 19}; }
 
+bool HasJapanese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF) || (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
+    });
+}
+
+void ExpectFits(QWidget* widget, const QString& text)
+{
+    // The room a label or button gives its text, and how it lays it out there.
+    QRect room = widget->rect();
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        room = label->contentsRect();
+        flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const QFontMetrics metrics(widget->font());
+    QRect needed = metrics.boundingRect(room, flags, text);
+    // A line may be taller than its label (19-pixel lines in a 19-pixel type,
+    // as designed): only the ink of its letters needs the room.
+    if (!text.contains(QLatin1Char('\n')) && needed.height() > room.height())
+        needed.setHeight(metrics.tightBoundingRect(text).height());
+    EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+        << widget->objectName().toStdString() << " needs " << needed.width() << " x " << needed.height() << " for \""
+        << text.toStdString() << "\" in " << room.width() << " x " << room.height();
+}
+
+void ExpectEnglishThatFits(QWidget* window, const QString& typed)
+{
+    const auto japanese = [&](QString text) { return HasJapanese(text.remove(Utf(kGameCaption)).remove(typed)); };
+    EXPECT_FALSE(japanese(window->windowTitle()));
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            text = button->text();
+        else if (auto* panel = qobject_cast<TPanel*>(widget))
+            text = panel->Caption();
+        EXPECT_FALSE(japanese(text) || japanese(widget->accessibleName()))
+            << widget->objectName().toStdString() << " shows \"" << text.toStdString() << "\", named \""
+            << widget->accessibleName().toStdString() << '"';
+        if (!text.isEmpty())
+            ExpectFits(widget, text);
+    }
+}
+
 // ---------------------------------------------------------------- the fixture
 
 void ScreenTest::SetUp() { folder.CopyDeliveredData(); }
@@ -88,6 +144,13 @@ void ScreenTest::TearDown()
 {
     if (started_)
         DestroyProgramObjects();
+    UseLanguage(Language::Japanese);
+}
+
+void ScreenTest::SpeakIn(Language language)
+{
+    UseLanguage(language);
+    language_ = language;
 }
 
 void ScreenTest::StartProgram()

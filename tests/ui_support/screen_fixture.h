@@ -15,6 +15,7 @@
 #include "match/ui/frm_battle.h"
 #include "media/sound_bank.h"
 #include "media/ui/frm_data.h"
+#include "platform/language.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
@@ -86,6 +87,16 @@ bool SamePicture(const QPixmap& a, const QPixmap& b);
 // The middle of a board square on the match screen's 317-pixel board picture.
 QPoint SquareCentre(int column, int row);
 
+// What a window shows an English player and names for a reader: every showing
+// widget's text, measured in its own font, fits the room the widget gives it,
+// and no text, accessible name or window title holds a Japanese character,
+// except the game's name and `typed` (what the player typed).
+void ExpectEnglishThatFits(QWidget* window, const QString& typed = {});
+// The same of a text the game will show in `widget`.
+void ExpectFits(QWidget* widget, const QString& text);
+// True when the text holds kana, kanji, ideographic punctuation or full-width forms.
+bool HasJapanese(const QString& text);
+
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -96,6 +107,10 @@ protected:
     // the real SDL ones. A second start ends the first run's objects first,
     // as a new run of the program would.
     void StartProgram();
+    // The language the screens speak from the next start of the program on;
+    // Japanese, the game as designed, unless a test asks for another.
+    void SpeakIn(Language language);
+    bool InEnglish() const { return language_ == Language::English; }
 
     // The sounds started so far, as "effect sdm01.dat", "put sdp00.dat"...
     // player by player, each in order; how often an effect or a file (by
@@ -131,6 +146,7 @@ protected:
 
 private:
     bool started_ = false;
+    Language language_ = Language::Japanese;
 };
 
 } // namespace ui_test

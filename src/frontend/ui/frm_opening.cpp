@@ -166,18 +166,18 @@ TfrmOpening::TfrmOpening(QWidget* parent)
 
     // For a screen reader: the two figures to pick, the "▼" buttons (whose
     // mark blinks) and the pictures of the story, the hatching and the clear.
-    Describe(Find<TPanel>(this, "Panel6"), QAccessible::Button, QStringLiteral("男の子"));
-    Describe(Find<TPanel>(this, "Panel7"), QAccessible::Button, QStringLiteral("女の子"));
+    Describe(Find<TPanel>(this, "Panel6"), QAccessible::Button, TrQ("男の子"));
+    Describe(Find<TPanel>(this, "Panel7"), QAccessible::Button, TrQ("女の子"));
     for (TNextButton* next : nextButtons_)
-        next->setAccessibleName(QStringLiteral("次へ"));
+        next->setAccessibleName(TrQ("次へ"));
     const std::pair<TImage*, const char*> pictures[] = {
         {figure_, "あなた"},   {smallEgg_, "不思議な卵"}, {egg_, "卵"},           {shell_, "卵のから"},
         {chick_, "ヒナ"},      {clearFigure_, "あなた"},  {clearChick_, "ヒナ"},
     };
     for (const auto& [picture, name] : pictures)
-        Describe(picture, QAccessible::Graphic, QString::fromUtf8(name));
-    playerName_->setAccessibleName(QStringLiteral("あなたのお名前"));
-    chickName_->setAccessibleName(QStringLiteral("ヒナの名前"));
+        Describe(picture, QAccessible::Graphic, TrQ(name));
+    playerName_->setAccessibleName(TrQ("あなたのお名前"));
+    chickName_->setAccessibleName(TrQ("ヒナの名前"));
 
     SetReadingOrder(this, {"Edit1", "Panel6", "Panel7", "Button2", "Button3", "Button5", "Button6", "Button7",
                            "Button8", "Button9", "Button10", "Button11", "Edit2", "Button12", "Button1"});
@@ -230,9 +230,9 @@ void TfrmOpening::StoryPress(const StoryStep& step, bool byKey)
     if (!step.soundAfterChanges)
         Media().PlayEffect(step.sound);
     if (step.line1)
-        story1_->setText(Qs(step.line1));
+        story1_->setText(TrQ(step.line1));
     if (step.line2Click)
-        story2_->setText(Qs(byKey ? step.line2Key : step.line2Click));
+        story2_->setText(TrQ(byKey ? step.line2Key : step.line2Click));
     if (!step.nextButton) {
         // The story is told: on to the campaign.
         session_->BeginCampaign();

@@ -80,10 +80,11 @@ constexpr Row kLayout[] = {
     // Hidden: only its type is read, and no screen reader meets it.
     {Kind::Button, "btnF", nullptr, {300, 0, 169, 25}, "btnF", 19, Hidden},
 
-    // The logo, over the title.
+    // The logo, over the title. Its caption has room for the studio's name in
+    // English too.
     {Kind::Page, "pnlLogo", nullptr, kPage, nullptr, 0, Plain, kBlack, kBlack},
     {Kind::Image, "imgLogo", "pnlLogo", {105, 53, 56, 56}},
-    {Kind::Label, "lblLogo", "pnlLogo", {88, 110, 110, 26}, "ズモル工房", 20, Bold, kWhite},
+    {Kind::Label, "lblLogo", "pnlLogo", {88, 110, 170, 26}, "ズモル工房", 20, Bold, kWhite},
     {Kind::Label, "lblYear", "pnlLogo", {200, 161, 60, 17}, "© 2026", 13, Plain, kWhite},
 };
 
@@ -135,7 +136,7 @@ TfrmStart::TfrmStart(QWidget* parent)
         glyphs_[glyph]->SetPicture(RenderArt(QStringLiteral("imgTitle%1").arg(glyph + 1)));
     start_->setIcon(QIcon(RenderArt(QStringLiteral("bitStart"))));
     start_->setIconSize(QSize(98, 21));
-    start_->setAccessibleName(QStringLiteral("スタート"));
+    start_->setAccessibleName(TrQ("スタート"));
 
     const auto click = [] { Media().PlayEffect(Effect::Click); };
     connect(logoTimer_, &QTimer::timeout, this, &TfrmStart::OnLogoTimer);
@@ -282,7 +283,7 @@ void TfrmStart::ShowPage(TPanel* page)
 
 void TfrmStart::NewGameSlotClick(int slot)
 {
-    if (slotUsed_[slot - 1] && !Platform().AskYesNo(EraseQuestion(slot), kEraseTitle)) {
+    if (slotUsed_[slot - 1] && !Platform().AskYesNo(EraseQuestion(slot), Tr(kEraseTitle))) {
         Media().PlayEffect(Effect::Click);
         return;
     }

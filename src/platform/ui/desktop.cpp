@@ -47,7 +47,7 @@ QMessageBox::StandardButton ShowGameMessageBox(QMessageBox::Icon icon, const QSt
         {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [button, caption] : captions)
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(caption));
+            shown->setText(TrQ(caption));
 
     // Qt ends a window's title with the application's display name ("投了 —
     // ズモルリバロ") unless the title already ends with it; a box carries its

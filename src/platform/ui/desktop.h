@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/catalogue.h"
 #include "platform/services.h"
 
 #include <QFont>
@@ -9,6 +10,8 @@
 class QWidget;
 
 inline QString Qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+// A text of the game (its Japanese) in the language the game speaks.
+inline QString TrQ(const char* japanese) { return Qs(Tr(japanese)); }
 
 // The desktop versions of the platform services: Qt message boxes, the beep
 // through the game's own audio, sleeps scaled by the time scale, and the Qt

@@ -53,7 +53,7 @@ TPanel* MakePanel(QWidget* parent, const Row& row, const QString& caption)
 
 QWidget* Make(QWidget* parent, const Row& row)
 {
-    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    const QString caption = row.caption ? TrQ(row.caption) : QString();
     const QColor face = row.face == kNoColour ? QColor(Qt::white) : Rgb(row.face);
     switch (row.kind) {
     case Kind::Image:

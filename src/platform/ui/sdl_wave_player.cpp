@@ -1,5 +1,6 @@
 #include "platform/ui/sdl_wave_player.h"
 
+#include "platform/catalogue.h"
 #include "platform/data_files.h"
 #include "platform/ui/desktop.h"
 
@@ -120,12 +121,12 @@ bool SdlWavePlayer::Open(const std::string& path)
     const auto bytes = ReadRawFile(path, kMaxSoundBytes);
     SDL_RWops* file = bytes ? SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())) : nullptr;
     if (!file) {
-        error_ = "サウンドを開けません: " + path;
+        error_ = Tr("サウンドを開けません: ") + path;
         return false;
     }
     chunk_ = Mix_LoadWAV_RW(file, 1);
     if (!chunk_) {
-        error_ = "サウンドを開けません: " + path + "\n" + Mix_GetError();
+        error_ = Tr("サウンドを開けません: ") + path + "\n" + Mix_GetError();
         return false;
     }
     return true;
@@ -136,7 +137,7 @@ bool SdlWavePlayer::Rewind()
     if (!deviceOpen)
         return true;
     if (!chunk_) {
-        error_ = "サウンドが開かれていません";
+        error_ = Tr("サウンドが開かれていません");
         return false;
     }
     Mix_HaltChannel(channel_);
@@ -148,7 +149,7 @@ bool SdlWavePlayer::Play()
     if (!deviceOpen)
         return true;
     if (Mix_PlayChannel(channel_, chunk_, 0) < 0) {
-        error_ = std::string("サウンドを再生できません: ") + Mix_GetError();
+        error_ = Tr("サウンドを再生できません: ") + Mix_GetError();
         return false;
     }
     return true;

@@ -31,10 +31,20 @@ protected:
         return total;
     }
 
-    // Saves a picture of the window for docs/ (see ui_support/screenshots.h).
-    static void Shoot(QWidget* window, const char* name)
+    // Saves a picture of the window for docs/ (see ui_support/screenshots.h),
+    // named "english-…" in English.
+    void Shoot(QWidget* window, const char* name) const
     {
         QCoreApplication::processEvents();
-        SaveScreenshot(window, (std::string(name) + ".png").c_str());
+        SaveScreenshot(window, ((InEnglish() ? "english-" : "") + std::string(name) + ".png").c_str());
     }
 };
+
+// The walks through the front end run once in each language the game speaks.
+class FrontEndIn : public FrontEnd, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override { FrontEnd::SetUp(), SpeakIn(GetParam()); }
+};
+#define FRONT_END_IN_EACH_LANGUAGE(Suite)                                                                          \
+    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
+                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })

@@ -1,6 +1,7 @@
 #include "frontend/ui/front_fixture.h"
 
 #include "platform/shift_jis.h"
+#include "platform/ui/desktop.h"
 
 #include <QKeyEvent>
 #include <cstring>
@@ -164,36 +165,51 @@ TEST_F(Opening, NameBoxesCountShiftJisBytesAndRefuseWhatCannotBeStored)
     }
 }
 
-TEST_F(Opening, StoryByClicks)
+using OpeningIn = FrontEndIn;
+
+TEST_P(OpeningIn, StoryByClicks)
 {
     StartNewGame(1);
-    Type(Find<QLineEdit>(frmOpening, "Edit1"), Utf("太郎"));
+    // In English, the widest name the box takes, for the greeting to hold.
+    const QString name = InEnglish() ? QStringLiteral("WWWWWWWWWW") : Utf("太郎");
+    const auto look = [&] { if (InEnglish()) ExpectEnglishThatFits(frmOpening, name); };
+    Type(Find<QLineEdit>(frmOpening, "Edit1"), name);
+    look();
     Press(Find(frmOpening, "Panel6"));
+    look();
     Press(Find(frmOpening, "Button3"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), TrQ("ようこそ %sさん").replace(QStringLiteral("%s"), name));
     EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), QString());
+    look();
     Shoot(frmOpening, "frontend-opening-story-1");
     ForgetSounds();
 
     Press(NextButton(6));
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("あなたに不思議な"));
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　　　卵が授けられました"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), TrQ("あなたに不思議な"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), TrQ("　　　　卵が授けられました"));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{7});
     EXPECT_FALSE(Find<TImage>(frmOpening, "imgEgg")->isVisible());
     EXPECT_EQ(Effects(Effect::Blip), 1);
+    look();
     Shoot(frmOpening, "frontend-opening-story-2");
 
     Press(NextButton(7));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{8});
     EXPECT_TRUE(Find<TImage>(frmOpening, "imgEgg")->isVisible());
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("あなたに不思議な"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), TrQ("あなたに不思議な"));
     EXPECT_EQ(Effects(Effect::Jingle), 1);
+    look();
     Shoot(frmOpening, "frontend-opening-story-3");
 
     Press(NextButton(8));
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("栄養を与えて無事に"));
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), Utf("　　　　かえしてあげましょう"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), TrQ("栄養を与えて無事に"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes2")->text(), TrQ("　　　　かえしてあげましょう"));
     EXPECT_EQ(ShownStoryButtons(), std::vector<int>{9});
     EXPECT_EQ(Effects(Effect::Blip), 2);
+    look();
+    // The shorter line a key press gives fits too.
+    if (InEnglish())
+        ExpectFits(Find<TLabel>(frmOpening, "lblMes2"), TrQ("　　かえしてあげましょう"));
     Shoot(frmOpening, "frontend-opening-story-4");
 
     Press(NextButton(9));
@@ -201,8 +217,15 @@ TEST_F(Opening, StoryByClicks)
     EXPECT_EQ(AllSounds(), 4);
     EXPECT_FALSE(frmOpening->isVisible());
     EXPECT_TRUE(frmCharSelect->isVisible());
-    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 普通 ～"));
+    auto* level = Find<TLabel>(frmCharSelect, "lblDificulty");
+    EXPECT_EQ(level->text(), InEnglish() ? QStringLiteral("~ Normal ~") : Utf("～ 普通 ～"));
+    // Every level's English caption fits, as the opening and a continued game write it.
+    if (InEnglish())
+        for (const char* caption : {"～ やさしい ～", "～ 普通 ～", "～普通 ～", "～ 難しい ～"})
+            ExpectFits(level, TrQ(caption));
 }
+
+FRONT_END_IN_EACH_LANGUAGE(OpeningIn);
 
 TEST_F(Opening, StoryByCharacterKeysWithTheShorterIndentation)
 {

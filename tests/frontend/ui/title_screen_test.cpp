@@ -108,34 +108,55 @@ TEST_F(TitleScreen, LogoThenTitleGlyphByGlyphAndNoInputBeforeTheStartButton)
     EXPECT_EQ(Effects(Effect::Jingle), 1);
 }
 
-TEST_F(TitleScreen, MenuLeadsToBothSlotPagesAndBack)
+using TitleScreenIn = FrontEndIn;
+
+TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
 {
+    // A saved game under a name, one under an empty name, and an empty slot.
+    auto index = SlotIndex::FromBytes(folder.Read("index.dat"));
+    index.SetName(1, "Wilhelmina");
+    index.SetName(2, "");
+    folder.Write("index.dat", index.Bytes());
+    const auto look = [this] { if (InEnglish()) ExpectEnglishThatFits(frmStart); };
     StartProgram();
+    look();
     ASSERT_TRUE(RunTitle());
+    look();
     ForgetSounds();
 
     Press(Find<TButton>(frmStart, "bitStart"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
     EXPECT_EQ(Effects(Effect::Click), 1);
+    look();
     Shoot(frmStart, "frontend-menu");
 
     Press(Find<TButton>(frmStart, "BitBtn1"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel3"}));
     EXPECT_EQ(Effects(Effect::Click), 2);
+    look();
     Shoot(frmStart, "frontend-slots-new-game");
+    // Starting over a saved game is asked first, in the player's language.
+    platform.answers = {false};
+    Press(SaveButton(0));
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(HasJapanese(Utf(platform.questions[0].text.c_str())), !InEnglish());
+    EXPECT_EQ(HasJapanese(Utf(platform.questions[0].title.c_str())), !InEnglish());
     Press(Find(frmStart, "Button8"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
     EXPECT_EQ(Effects(Effect::Blip), 1);
 
     Press(Find<TButton>(frmStart, "BitBtn2"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel2"}));
+    look();
     Shoot(frmStart, "frontend-slots-continue");
     Press(Find(frmStart, "Button4"));
     EXPECT_EQ(ShownPages(), (std::vector<std::string>{"Panel4"}));
     EXPECT_EQ(Effects(Effect::Blip), 2);
-    EXPECT_EQ(Effects(Effect::Click), 3);
+    EXPECT_EQ(Effects(Effect::Click), 5);
     EXPECT_TRUE(frmStart->isVisible());
 }
+
+FRONT_END_IN_EACH_LANGUAGE(TitleScreenIn);
 
 TEST_F(TitleScreen, DeliveredIndexGivesSixEmptySlotsAndContinueDoesNothing)
 {

@@ -126,7 +126,7 @@ void AnswerWithKey(Qt::Key key, QMessageBox::StandardButton otherwise)
 
 } // namespace
 
-TEST(Desktop, MessageBoxesSpeakJapanese)
+TEST(Desktop, MessageBoxesSpeakTheGamesLanguage)
 {
     DesktopServices desktop;
     QStringList captions;
@@ -158,6 +158,17 @@ TEST(Desktop, MessageBoxesSpeakJapanese)
     EXPECT_EQ(title.toStdString(), "ズモルリバロ");
     // The application keeps its name for everything else.
     EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "ズモルリバロ");
+
+    // In English the answers read Yes and No, and the Y and N keys still answer.
+    UseLanguage(Language::English);
+    QTimer::singleShot(0, [&] { captions = AnswerBox(QStringLiteral("&No"), &title); });
+    EXPECT_FALSE(desktop.AskYesNo("Quit the game?", "ズモルリバロ"));
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No")}));
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_Y, QMessageBox::No); });
+    EXPECT_TRUE(desktop.AskYesNo("Quit the game?", "ズモルリバロ"));
+    QTimer::singleShot(0, [] { AnswerWithKey(Qt::Key_N, QMessageBox::Yes); });
+    EXPECT_FALSE(desktop.AskYesNo("Quit the game?", "ズモルリバロ"));
+    UseLanguage(Language::Japanese);
 }
 
 TEST(Desktop, WhatIsShownBeforeAWaitIsOnTheDisplayDuringIt)

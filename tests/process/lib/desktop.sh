@@ -8,6 +8,12 @@
 export QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER_FOR_TEST:-dummy}
 unset QT_SCALE_FACTOR
+# The game speaks the desktop's language; these tests read its Japanese, the
+# game as designed, whatever the calling shell's LANG: the plain locale, which
+# every machine has (a locale that is not generated would also leave the
+# game's window titles unreadable to xdotool).
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 desktop_pids=()
 game_groups=()
