@@ -4,7 +4,10 @@
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/widgets.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 TfrmData* catalogue = nullptr;
@@ -57,7 +60,7 @@ TfrmData::TfrmData(QWidget* parent)
     shpColorSample1->hide();
     shpColorSample2->hide();
 
-    SdlWavePlayer::OpenDevice();
+    OpenSoundOnceShown();
     std::array<WavePlayer*, 5> players{};
     for (int i = 0; i < 5; ++i) {
         ownPlayers_[i] = std::make_unique<SdlWavePlayer>(i);
@@ -65,6 +68,36 @@ TfrmData::TfrmData(QWidget* parent)
     }
     sounds_ = std::make_unique<SoundBank>(players);
     catalogue = this;
+}
+
+// The sound device (and the library behind it) is opened once the first
+// window of the game is on the screen, which it would otherwise keep waiting;
+// the title's first sound comes some hundreds of milliseconds later. A sound
+// asked for before then opens it at once.
+void TfrmData::OpenSoundOnceShown()
+{
+    class FirstFrame : public QObject {
+    public:
+        explicit FirstFrame(TfrmData* catalogue) : QObject(catalogue) { qApp->installEventFilter(this); }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (event->type() == QEvent::Expose && window && window->isExposed()) {
+                // Once the window's first frame has been drawn, which this
+                // event is about to do.
+                QTimer::singleShot(0, parent(), [] { SdlWavePlayer::OpenDevice(); });
+                qApp->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    if (qApp)
+        new FirstFrame(this);
+    else
+        SdlWavePlayer::OpenDevice();
 }
 
 TfrmData::~TfrmData()

@@ -40,6 +40,8 @@ public:
     QColor InactiveColour() const;
 
 private:
+    void OpenSoundOnceShown();
+
     TShape* shpColorSample1;
     TShape* shpColorSample2;
     // The pictures drawn so far, by identifier.
