@@ -108,12 +108,12 @@ summary() {
     { t[NR] = $1 }
     function at(q,   i, k) { i = 1 + (NR - 1) * q; k = int(i); return (k < NR) ? t[k] + (i - k) * (t[k + 1] - t[k]) : t[k] }
     END {
-      printf "%-28s %5d %8.0f %8.0f–%-6.0f %6.0f–%-6.0f %7.1f MB\n", label, NR, at(0.5), at(0.25), at(0.75), t[1], t[NR], mem / 1024
+      printf "%-34s %5d %8.0f %8.0f–%-6.0f %6.0f–%-6.0f %7.1f MB\n", label, NR, at(0.5), at(0.25), at(0.75), t[1], t[NR], mem / 1024
     }'
 }
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "start-up to the first window shown, ms ($(nproc) cores, load average $load)"
-printf '%-28s %5s %8s %-15s %-13s %10s\n' program runs median quartiles 'least–most' 'memory'
+printf '%-34s %5s %8s %-15s %-13s %10s\n' program runs median quartiles 'least–most' 'memory'
 summary game zumoru
 [ -n "$versus" ] && summary versus "$versus"
 exit 0
