@@ -21,6 +21,9 @@ for file in games/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch shar
   [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 grep -q '^Exec=zumoru$' "$work/prefix/share/applications/io.github.zumoru.zumoru.desktop"
+# The sound library and the forty libraries under it are loaded when the game
+# first sounds, not with the game, whose first window would wait for them.
+! ldd "$work/prefix/libexec/zumoru/zumoru" | grep -q -i sdl || { echo 'the game is linked to SDL'; exit 1; }
 launcher="$work/prefix/games/zumoru"
 
 export ZUMORU_HOME="$work/home/zumoru"
