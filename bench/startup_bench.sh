@@ -2,7 +2,7 @@
 # How long a player waits for the game's window, and what it holds in memory
 # at the title.
 #
-#   bench/startup_bench.sh [--runs N] [--settle SECONDS] [--vs COMMAND] [BUILD_DIR]
+#   bench/startup_bench.sh [--runs N] [--settle SECONDS] [--vs COMMAND]... [BUILD_DIR]
 #
 # Installs the game from BUILD_DIR (default build/, with the zumoru-startup-clock
 # target built) into a scratch prefix and starts it N times (default 10) through
@@ -14,9 +14,10 @@
 # free. The game folder is made by the first, untimed, start and reused.
 #
 # With --vs COMMAND another program (a word list, as a shell splits it) is
-# timed the same way in the same run, alternating with the game: for GNOME's
+# timed the same way in the same run, taking turns with the game: for GNOME's
 # Reversi, `--vs /usr/games/iagno` (Debian's iagno package; it runs with
-# GSETTINGS_BACKEND=memory, so it needs no settings daemon).
+# GSETTINGS_BACKEND=memory, so it needs no settings daemon). --vs may be given
+# more than once, e.g. also for another build of the game installed elsewhere.
 #
 # Prints each program's median time and its spread (quartiles, least and
 # most), and its median memory. Sound goes to SDL's silent driver, since the
@@ -25,14 +26,14 @@ set -euo pipefail
 
 runs=10
 settle=4
-versus=
+versus=()
 build_dir=
 while [ $# -gt 0 ]; do
   case $1 in
     --runs) runs=$2; shift 2 ;;
     --settle) settle=$2; shift 2 ;;
-    --vs) versus=$2; shift 2 ;;
-    -h|--help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --vs) versus+=("$2"); shift 2 ;;
+    -h|--help) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) build_dir=$1; shift ;;
   esac
 done
@@ -44,7 +45,7 @@ clock="$build_dir/bench/zumoru-startup-clock"
 # A session bus of its own, ended with the benchmark.
 if [ -z "${ZUMORU_BENCH_SESSION_BUS:-}" ]; then
   args=(--runs "$runs" --settle "$settle")
-  [ -n "$versus" ] && args+=(--vs "$versus")
+  for command in "${versus[@]}"; do args+=(--vs "$command"); done
   exec env ZUMORU_BENCH_SESSION_BUS=1 dbus-run-session -- bash "$0" "${args[@]}" "$build_dir"
 fi
 
@@ -85,18 +86,28 @@ time_one() {
     || { echo "$name: no window" >&2; cat "$work/$name.log" >&2; exit 1; }
 }
 
-# Untimed first starts: the game folder is made, the files are in the cache.
-"$clock" --settle 1 -- "$game" >/dev/null 2>>"$work/game.log"
-[ -n "$versus" ] && { read -ra versus_command <<<"$versus"; "$clock" --settle 1 -- "${versus_command[@]}" >/dev/null 2>>"$work/versus.log"; }
-for run in $(seq 1 "$runs"); do
-  # Alternating which goes first keeps a drift of the machine's load even.
-  if [ -n "$versus" ] && [ $((run % 2)) -eq 0 ]; then
-    time_one versus "${versus_command[@]}"
+# The programs by name: game, then versus1, versus2, ... with their commands.
+names=(game)
+for i in "${!versus[@]}"; do names+=("versus$((i + 1))"); done
+# start_of NAME: one timed start of that program.
+start_of() {
+  local name=$1 command
+  if [ "$name" = game ]; then
     time_one game "$game"
   else
-    time_one game "$game"
-    [ -n "$versus" ] && time_one versus "${versus_command[@]}"
+    read -ra command <<<"${versus[$((${name#versus} - 1))]}"
+    time_one "$name" "${command[@]}"
   fi
+}
+
+# Untimed first starts: the game folder is made, the files are in the cache.
+for name in "${names[@]}"; do start_of "$name"; rm -f "$work/$name"; done
+for run in $(seq 1 "$runs"); do
+  # Each round starts with the next program, so a drift of the machine's
+  # load falls on all of them alike.
+  for k in "${!names[@]}"; do
+    start_of "${names[$(((k + run) % ${#names[@]}))]}"
+  done
 done
 
 # summary NAME LABEL: median, quartiles, least and most of the times; the
@@ -115,5 +126,5 @@ load=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "start-up to the first window shown, ms ($(nproc) cores, load average $load)"
 printf '%-34s %5s %8s %-15s %-13s %10s\n' program runs median quartiles 'least–most' 'memory'
 summary game zumoru
-[ -n "$versus" ] && summary versus "$versus"
+for i in "${!versus[@]}"; do summary "versus$((i + 1))" "${versus[$i]}"; done
 exit 0
