@@ -2,6 +2,9 @@
 
 #include "brains/engine_core.h"
 
+#include <cstdlib>
+#include <new>
+
 namespace brains {
 
 namespace {
@@ -31,7 +34,10 @@ SearchOutcome RunPortable(SearchState& state, bits::Set own, bits::Set opp, int 
 
 SearchEngine::SearchEngine()
 {
-    state_.table.reset(new detail::TableEntry[detail::TableSize]);
+    void* table = std::calloc(detail::TableSize, sizeof(detail::TableEntry));
+    if (!table)
+        throw std::bad_alloc();
+    state_.table.reset(static_cast<detail::TableEntry*>(table));
     SetInstructionSet(InstructionSet::Wide);
 }
 

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 namespace brains {
@@ -51,9 +52,17 @@ constexpr int TableBits = 16;
 constexpr int NodesBetweenClockChecks = 1024;
 constexpr std::size_t TableSize = std::size_t{1} << TableBits;
 
+// Gives the table back as it was taken (from calloc).
+struct FreeTable {
+    void operator()(TableEntry* table) const { std::free(table); }
+};
+
 // Everything one search works with, allocated once with the engine.
 struct SearchState {
-    std::unique_ptr<TableEntry[]> table;
+    // All zero bytes, as the system hands out fresh pages: no page is touched
+    // (or counted against the game's memory) before a search writes there, and
+    // the zero stamp marks an entry no search has written.
+    std::unique_ptr<TableEntry[], FreeTable> table;
     std::uint32_t stamp = 0;
     std::uint64_t nodes = 0;
     int lastPlyKiller[2] = {-1, -1};

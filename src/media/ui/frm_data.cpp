@@ -1,12 +1,13 @@
 #include "media/ui/frm_data.h"
 
+#include "media/ui/art.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "platform/ui/widgets.h"
 
-#include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 TfrmData* catalogue = nullptr;
@@ -30,24 +31,17 @@ static void InitialiseArt()
 QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio, bool figureOnly)
 {
     InitialiseArt();
-    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(identifier));
-    if (!renderer.isValid())
-        return {};
-    const QSize size = renderer.defaultSize();
-    QPixmap picture(size * devicePixelRatio);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QString figure = QStringLiteral("figure");
-    if (figureOnly && renderer.elementExists(figure)) {
-        const QRectF box = renderer.viewBoxF();
-        painter.scale(size.width() / box.width(), size.height() / box.height());
-        renderer.render(&painter, figure, renderer.boundsOnElement(figure));
-    } else {
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    // The build's drawing, when it drew this one at this density.
+    const int wholeRatio = qRound(devicePixelRatio);
+    if (!figureOnly && (wholeRatio == 1 || wholeRatio == 2) && qFuzzyCompare(devicePixelRatio, qreal(wholeRatio))) {
+        QImage drawn(PrerenderedArtPath(identifier, wholeRatio));
+        if (!drawn.isNull()) {
+            drawn.setDevicePixelRatio(devicePixelRatio);
+            return QPixmap::fromImage(drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
-    return picture;
+    const QImage drawn = DrawSvgArt(QStringLiteral(":/art/%1.svg").arg(identifier), devicePixelRatio, figureOnly);
+    return drawn.isNull() ? QPixmap() : QPixmap::fromImage(drawn);
 }
 
 QPixmap RenderArt(const QString& identifier, bool figureOnly)
@@ -60,24 +54,13 @@ TfrmData::TfrmData(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("データ集"));
-    InitialiseArt();
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    const QStringList files = QDir(QStringLiteral(":/art")).entryList({QStringLiteral("*.svg")});
-    for (const QString& file : files) {
-        const QString identifier = file.chopped(4);
-        const QPixmap picture = RenderArt(identifier, ratio, false);
-        auto* image = new TImage(this, identifier.toLatin1().constData(),
-                                 QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
-        image->SetPicture(picture);
-        image->hide();
-    }
     shpColorSample1 = new TShape(this, "shpColorSample1", QRect(0, 0, 16, 16), TShape::Kind::Rectangle, Qt::red);
     shpColorSample2 = new TShape(this, "shpColorSample2", QRect(0, 0, 16, 16), TShape::Kind::Rectangle,
                                  QColor(192, 192, 192));
     shpColorSample1->hide();
     shpColorSample2->hide();
 
-    SdlWavePlayer::OpenDevice();
+    OpenSoundOnceShown();
     std::array<WavePlayer*, 5> players{};
     for (int i = 0; i < 5; ++i) {
         ownPlayers_[i] = std::make_unique<SdlWavePlayer>(i);
@@ -85,6 +68,36 @@ TfrmData::TfrmData(QWidget* parent)
     }
     sounds_ = std::make_unique<SoundBank>(players);
     catalogue = this;
+}
+
+// The sound device (and the library behind it) is opened once the first
+// window of the game is on the screen, which it would otherwise keep waiting;
+// the title's first sound comes some hundreds of milliseconds later. A sound
+// asked for before then opens it at once.
+void TfrmData::OpenSoundOnceShown()
+{
+    class FirstFrame : public QObject {
+    public:
+        explicit FirstFrame(TfrmData* catalogue) : QObject(catalogue) { qApp->installEventFilter(this); }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (event->type() == QEvent::Expose && window && window->isExposed()) {
+                // Once the window's first frame has been drawn, which this
+                // event is about to do.
+                QTimer::singleShot(0, parent(), [] { SdlWavePlayer::OpenDevice(); });
+                qApp->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    if (qApp)
+        new FirstFrame(this);
+    else
+        SdlWavePlayer::OpenDevice();
 }
 
 TfrmData::~TfrmData()
@@ -100,15 +113,18 @@ TfrmData::~TfrmData()
 QColor TfrmData::ActiveColour() const { return shpColorSample1->Brush(); }
 QColor TfrmData::InactiveColour() const { return shpColorSample2->Brush(); }
 
-TImage* TfrmData::Image(const QString& identifier) const
-{
-    return findChild<TImage*>(identifier, Qt::FindDirectChildrenOnly);
-}
-
 QPixmap TfrmData::Picture(const QString& identifier) const
 {
-    const TImage* image = Image(identifier);
-    return image ? image->Picture() : QPixmap();
+    // Each picture is drawn when it is first asked for (most are asked for
+    // by the screens as they are made, the faces as opponents are picked),
+    // and kept from then on.
+    const auto kept = pictures_.constFind(identifier);
+    if (kept != pictures_.constEnd())
+        return *kept;
+    const QPixmap picture = RenderArt(identifier);
+    if (!picture.isNull())
+        pictures_.insert(identifier, picture);
+    return picture;
 }
 
 void TfrmData::UsePlayers(const std::array<WavePlayer*, 5>& players)

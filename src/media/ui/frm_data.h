@@ -2,18 +2,18 @@
 #include "media/sound_bank.h"
 
 #include <QColor>
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <memory>
 
-class TImage;
 class TShape;
 
 // The media catalogue: every picture of the game and the five sound players.
-// It is never shown. Each picture is a hidden image named by its identifier
-// ("imgChar00", "imgBack", ...), drawn from our SVG art at the screen's pixel
-// density; other screens copy pictures out of it.
+// It is never shown. Each picture is known by its identifier ("imgChar00",
+// "imgBack", ...) and drawn from our art at the screen's pixel density; other
+// screens copy pictures out of it.
 class TfrmData : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +24,6 @@ public:
     QPixmap Picture(const QString& identifier) const;
     QPixmap Picture(const std::string& identifier) const { return Picture(QString::fromStdString(identifier)); }
     QPixmap Picture(const char* identifier) const { return Picture(QString::fromUtf8(identifier)); }
-    TImage* Image(const QString& identifier) const;
 
     void PlayEffect(Effect effect) { sounds_->PlayEffect(effect); }
     void PlayPlayerPut(int v) { sounds_->PlayPlayerPut(v); }
@@ -41,8 +40,12 @@ public:
     QColor InactiveColour() const;
 
 private:
+    void OpenSoundOnceShown();
+
     TShape* shpColorSample1;
     TShape* shpColorSample2;
+    // The pictures drawn so far, by identifier.
+    mutable QHash<QString, QPixmap> pictures_;
     std::array<std::unique_ptr<WavePlayer>, 5> ownPlayers_;
     std::unique_ptr<SoundBank> sounds_;
 };
@@ -51,9 +54,9 @@ private:
 // sounds (it exists from the second object of the start-up on).
 TfrmData& Media();
 
-// Renders one of our SVG pictures at its own size and the given pixel density
-// (the screen's, by default) on a transparent ground. With `figureOnly`, a
-// picture that has a backdrop of its own (a chick, a face) is drawn without it,
-// to lie over another picture.
+// One of our pictures at its own size and the given pixel density (the
+// screen's, by default) on a transparent ground: as the build drew it, or
+// drawn from its SVG now. With `figureOnly`, a picture that has a backdrop of
+// its own (a chick, a face) is drawn without it, to lie over another picture.
 QPixmap RenderArt(const QString& identifier, qreal devicePixelRatio, bool figureOnly);
 QPixmap RenderArt(const QString& identifier, bool figureOnly = false);

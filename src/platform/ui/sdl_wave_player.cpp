@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <cmath>
 #include <cstdint>
@@ -16,6 +17,60 @@ namespace {
 // Far more than the longest of the game's sounds.
 constexpr std::size_t kMaxSoundBytes = 16 << 20;
 
+// SDL2_mixer, with SDL2 under it, is some forty libraries: loaded with the
+// game they would hold up its first window by a good part of its start. They
+// are loaded when the first sound is wanted, or when the first window is on
+// the screen (the catalogue asks then, well before the title's first sound).
+struct Sdl {
+    decltype(&::SDL_SetHint) SetHint;
+    decltype(&::SDL_InitSubSystem) InitSubSystem;
+    decltype(&::SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&::SDL_RWFromConstMem) RWFromConstMem;
+    decltype(&::SDL_GetError) GetError;
+    decltype(&::Mix_OpenAudio) OpenAudio;
+    decltype(&::Mix_QuerySpec) QuerySpec;
+    decltype(&::Mix_AllocateChannels) AllocateChannels;
+    decltype(&::Mix_CloseAudio) CloseAudio;
+    decltype(&::Mix_LoadWAV_RW) LoadWAV_RW;
+    decltype(&::Mix_QuickLoad_RAW) QuickLoad_RAW;
+    decltype(&::Mix_FreeChunk) FreeChunk;
+    decltype(&::Mix_PlayChannelTimed) PlayChannelTimed;
+    decltype(&::Mix_HaltChannel) HaltChannel;
+};
+
+template <typename Function>
+bool Take(void* library, const char* name, Function& function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// The library's functions, or nullptr when it cannot be loaded (the game is
+// then silent). Loaded once; it stays for the rest of the run.
+const Sdl* LoadSdl()
+{
+    static const Sdl* const loaded = []() -> const Sdl* {
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static Sdl sdl{};
+        const bool complete =
+            Take(library, "SDL_SetHint", sdl.SetHint) && Take(library, "SDL_InitSubSystem", sdl.InitSubSystem) &&
+            Take(library, "SDL_QuitSubSystem", sdl.QuitSubSystem) && Take(library, "SDL_RWFromConstMem", sdl.RWFromConstMem) &&
+            Take(library, "SDL_GetError", sdl.GetError) && Take(library, "Mix_OpenAudio", sdl.OpenAudio) &&
+            Take(library, "Mix_QuerySpec", sdl.QuerySpec) &&
+            Take(library, "Mix_AllocateChannels", sdl.AllocateChannels) &&
+            Take(library, "Mix_CloseAudio", sdl.CloseAudio) && Take(library, "Mix_LoadWAV_RW", sdl.LoadWAV_RW) &&
+            Take(library, "Mix_QuickLoad_RAW", sdl.QuickLoad_RAW) && Take(library, "Mix_FreeChunk", sdl.FreeChunk) &&
+            Take(library, "Mix_PlayChannelTimed", sdl.PlayChannelTimed) &&
+            Take(library, "Mix_HaltChannel", sdl.HaltChannel);
+        return complete ? &sdl : nullptr;
+    }();
+    return loaded;
+}
+
+// SDL2_mixer's functions, once the device has been asked for.
+const Sdl* sdl = nullptr;
 bool deviceOpen = false;
 // The device we asked for did not open and the game fell back to silence.
 bool silentFallback = false;
@@ -43,7 +98,7 @@ Mix_Chunk* BeepChunk()
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;
-    if (Mix_QuerySpec(&rate, &format, &channels) == 0 || format != AUDIO_S16SYS || channels < 1)
+    if (sdl->QuerySpec(&rate, &format, &channels) == 0 || format != AUDIO_S16SYS || channels < 1)
         return nullptr;
     const int frames = static_cast<int>(rate * kBeepSeconds);
     beepSamples.assign(static_cast<std::size_t>(frames * channels), 0);
@@ -54,7 +109,7 @@ Mix_Chunk* BeepChunk()
         for (int c = 0; c < channels; ++c)
             beepSamples[static_cast<std::size_t>(i * channels + c)] = sample;
     }
-    beepChunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(beepSamples.data()),
+    beepChunk = sdl->QuickLoad_RAW(reinterpret_cast<Uint8*>(beepSamples.data()),
                                   static_cast<Uint32>(beepSamples.size() * sizeof(std::int16_t)));
     return beepChunk;
 }
@@ -65,22 +120,25 @@ void SdlWavePlayer::OpenDevice()
 {
     if (deviceOpen)
         return;
+    sdl = LoadSdl();
+    if (!sdl)
+        return;
     // SDL would otherwise swallow SIGTERM and SIGINT, and the game would
     // outlive a logout or a plain kill.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The desktop's volume mixer lists the game's sound under its own name,
     // not as "SDL Application".
-    SDL_SetHint(SDL_HINT_APP_NAME, kGameCaption);
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, kGameCaption);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+    sdl->SetHint(SDL_HINT_APP_NAME, kGameCaption);
+    sdl->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, kGameCaption);
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0 || sdl->OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
         // No sound card: carry on with SDL's silent driver.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0 || sdl->OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
             return;
         silentFallback = true;
     }
-    Mix_AllocateChannels(kPlayerChannels + 1);
+    sdl->AllocateChannels(kPlayerChannels + 1);
     deviceOpen = true;
 }
 
@@ -88,13 +146,13 @@ void SdlWavePlayer::CloseDevice()
 {
     if (!deviceOpen)
         return;
-    Mix_HaltChannel(-1);
+    sdl->HaltChannel(-1);
     if (beepChunk) {
-        Mix_FreeChunk(beepChunk);
+        sdl->FreeChunk(beepChunk);
         beepChunk = nullptr;
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl->CloseAudio();
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
     deviceOpen = false;
 }
 
@@ -107,26 +165,27 @@ void SdlWavePlayer::Close()
     if (!chunk_)
         return;
     if (deviceOpen)
-        Mix_HaltChannel(channel_);
-    Mix_FreeChunk(chunk_);
+        sdl->HaltChannel(channel_);
+    sdl->FreeChunk(chunk_);
     chunk_ = nullptr;
 }
 
 bool SdlWavePlayer::Open(const std::string& path)
 {
+    OpenDevice();
     if (!deviceOpen)
         return true;  // silent game: nothing to open
     // Read by the game's own reader, which never waits on a FIFO in the
     // sound's place; the chunk keeps a decoded copy of the bytes.
     const auto bytes = ReadRawFile(path, kMaxSoundBytes);
-    SDL_RWops* file = bytes ? SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())) : nullptr;
+    SDL_RWops* file = bytes ? sdl->RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())) : nullptr;
     if (!file) {
         error_ = Tr("サウンドを開けません: ") + path;
         return false;
     }
-    chunk_ = Mix_LoadWAV_RW(file, 1);
+    chunk_ = sdl->LoadWAV_RW(file, 1);
     if (!chunk_) {
-        error_ = Tr("サウンドを開けません: ") + path + "\n" + Mix_GetError();
+        error_ = Tr("サウンドを開けません: ") + path + "\n" + sdl->GetError();
         return false;
     }
     return true;
@@ -140,7 +199,7 @@ bool SdlWavePlayer::Rewind()
         error_ = Tr("サウンドが開かれていません");
         return false;
     }
-    Mix_HaltChannel(channel_);
+    sdl->HaltChannel(channel_);
     return true;
 }
 
@@ -148,8 +207,8 @@ bool SdlWavePlayer::Play()
 {
     if (!deviceOpen)
         return true;
-    if (Mix_PlayChannel(channel_, chunk_, 0) < 0) {
-        error_ = Tr("サウンドを再生できません: ") + Mix_GetError();
+    if (sdl->PlayChannelTimed(channel_, chunk_, 0, -1) < 0) {
+        error_ = Tr("サウンドを再生できません: ") + sdl->GetError();
         return false;
     }
     return true;
@@ -164,6 +223,6 @@ bool SdlWavePlayer::PlayBeep()
     if (!chunk)
         return false;
     // Each beep restarts the tone, as each unit of a count-up asks for one.
-    Mix_HaltChannel(kBeepChannel);
-    return Mix_PlayChannel(kBeepChannel, chunk, 0) >= 0;
+    sdl->HaltChannel(kBeepChannel);
+    return sdl->PlayChannelTimed(kBeepChannel, chunk, 0, -1) >= 0;
 }

@@ -36,7 +36,10 @@ TImage::TImage(QWidget* parent, const char* name, QRect geometry, bool stretch)
 
 void TImage::SetPicture(const QPixmap& picture)
 {
-    picture_ = picture.copy();
+    // Shared until either side draws on it (a painter on a shared pixmap
+    // takes a copy of its own first): the many images that show the same
+    // picture hold it once.
+    picture_ = picture;
     update();
 }
 

@@ -22,7 +22,8 @@ class TImage : public QWidget {
 public:
     TImage(QWidget* parent, const char* name, QRect geometry, bool stretch = false);
 
-    // Copies the picture data; the image keeps its own size and stretch.
+    // Copies the picture (the data is shared until one of them is drawn on);
+    // the image keeps its own size and stretch.
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
     // The picture to draw into; call update() afterwards.

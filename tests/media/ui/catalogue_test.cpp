@@ -1,6 +1,9 @@
+#include "media/ui/art.h"
 #include "media/ui/frm_data.h"
 #include "platform/ui/widgets.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -39,4 +42,27 @@ TEST(MediaCatalogue, PicturesWithoutABackdropAreTransparentAroundTheFigure)
     EXPECT_EQ(disc.pixelColor(20, 20).alpha(), 255);
     const QImage chick = RenderArt("imgEgg3", 1.0, true).toImage();
     EXPECT_EQ(chick.pixelColor(1, 1).alpha(), 0) << "the chick's backdrop is left out";
+}
+
+TEST(MediaCatalogue, TheBuildsDrawingsAreTheSvgArtPixelForPixel)
+{
+    const QStringList files = QDir(QStringLiteral(":/art")).entryList({QStringLiteral("*.svg")});
+    ASSERT_GT(files.size(), 60);
+    for (const QString& file : files) {
+        const QString identifier = file.chopped(4);
+        const QString svg = QStringLiteral(":/art/") + file;
+        for (const int ratio : {1, 2}) {
+            SCOPED_TRACE(identifier.toStdString() + " at " + std::to_string(ratio));
+            // Drawn by the build for every picture and both densities, and
+            // not stale: what the SVG draws today.
+            ASSERT_TRUE(QFile::exists(PrerenderedArtPath(identifier, ratio)));
+            const QImage shipped = RenderArt(identifier, ratio, false).toImage();
+            EXPECT_EQ(shipped.devicePixelRatio(), ratio);
+            EXPECT_EQ(shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied), DrawSvgArt(svg, ratio, false));
+        }
+    }
+    // Any other density is drawn from the SVG.
+    const QPixmap between = RenderArt(QStringLiteral("imgBack"), 1.5, false);
+    EXPECT_EQ(between.size(), QSize(150, 150));
+    EXPECT_EQ(between.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), DrawSvgArt(QStringLiteral(":/art/imgBack.svg"), 1.5, false));
 }

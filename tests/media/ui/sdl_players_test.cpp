@@ -1,6 +1,9 @@
+#include "media/ui/frm_data.h"
 #include "platform/ui/sdl_wave_player.h"
 #include "support/game_folder.h"
 
+#include <QTest>
+#include <QWidget>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -9,10 +12,11 @@
 #include <vector>
 
 // The real players on SDL's silent driver: five channels sound at once, a
-// ".dat" file is opened as wave audio, and anything else is refused.
+// ".dat" file is opened as wave audio, and anything else is refused. The
+// first sound opens the device (and loads the library) itself.
 TEST(SdlPlayers, FiveEffectsSoundAtOnceAndNonWaveFilesAreRefused)
 {
-    SdlWavePlayer::OpenDevice();
+    SdlWavePlayer::CloseDevice();
     const std::string wave = (DeliveredData() / "sdm02.dat").string();
     std::vector<std::unique_ptr<SdlWavePlayer>> players;
     for (int channel = 0; channel < 5; ++channel) {
@@ -44,4 +48,20 @@ TEST(SdlPlayers, FiveEffectsSoundAtOnceAndNonWaveFilesAreRefused)
     EXPECT_FALSE(missing.Open("/nowhere/sdm09.dat"));
     players.clear();
     SdlWavePlayer::CloseDevice();
+}
+
+// Opening the device is left until the game's first window is on the screen,
+// so it does not hold that window up; it is open well before the title's
+// first sound.
+TEST(SdlPlayers, TheCatalogueOpensTheDeviceOnceAWindowIsOnTheScreen)
+{
+    SdlWavePlayer::CloseDevice();
+    TfrmData catalogue;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "opened while the game was starting";
+    QWidget window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 1);
 }
