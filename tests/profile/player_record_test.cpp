@@ -248,14 +248,3 @@ TEST_F(RecordFiles, DeliveredTemplateAndIndexStartAFreshGame)
     for (int slot = 1; slot <= 3; ++slot)
         EXPECT_TRUE(index->IsEmpty(slot));
 }
-
-TEST_F(RecordFiles, AFolderInPlaceOfAUserFileIsAFileThatCannotBeOpened)
-{
-    std::filesystem::create_directory(folder.Data() / "user01.usr");
-    PlayerRecord record = FreshRecord();
-    const std::string before = record.Image();
-    record.LoadRecord(1);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "ダメ");
-    EXPECT_EQ(record.Image(), before);
-}
