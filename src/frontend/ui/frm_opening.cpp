@@ -294,8 +294,8 @@ void TfrmOpening::HatchTick()
         // The chick stands free of its portrait's backdrop, between the shell halves.
         chick_->SetPicture(RenderArt(Qs(campaign::ChickPictureId(strength)), true));
         chick_->show();
-        hatching1_->setText(Qs(kHatchedLine1));
-        hatching2_->setText(Qs(kHatchedLine2));
+        hatching1_->setText(TrQ(kHatchedLine1));
+        hatching2_->setText(TrQ(kHatchedLine2));
         if (!blinkTimer_->isActive())
             blinkTimer_->start();
         Media().PlayEffect(Effect::Fanfare);
@@ -315,9 +315,11 @@ void TfrmOpening::VerdictClick()
     Media().PlayEffect(Effect::Blip);
     const campaign::ChickPanel chick = session_->JudgeChick();
     const Verdict verdict = VerdictFor(chick.eggStrength);
-    hatching1_->setText(Qs(verdict.line1));
-    hatching2_->setText(Qs(verdict.line2));
-    Announce(this, Qs(std::string(verdict.line1) + verdict.line2 + " " + campaign::StrengthInWords(chick.eggStrength)));
+    const std::string line1 = Tr(verdict.line1);
+    const std::string line2 = Tr(verdict.line2);
+    hatching1_->setText(Qs(line1));
+    hatching2_->setText(Qs(line2));
+    Announce(this, Qs(line1 + line2 + " " + campaign::StrengthInWords(chick.eggStrength)));
     // The selection screen's bonus stage gets its chick.
     emit ChickJudged(chick);
     Next(10)->hide();
@@ -328,7 +330,7 @@ void TfrmOpening::VerdictClick()
 void TfrmOpening::NameChickClick()
 {
     Media().PlayEffect(Effect::Blip);
-    hatching1_->setText(Qs(kNameTheChick));
+    hatching1_->setText(TrQ(kNameTheChick));
     hatching2_->clear();
     chickName_->show();
     chickName_->setFocus();

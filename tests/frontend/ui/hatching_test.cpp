@@ -6,6 +6,7 @@
 #include "media/ui/frm_data.h"
 #include "platform/data_files.h"
 #include "platform/shift_jis.h"
+#include "platform/ui/desktop.h"
 #include "profile/slot_index.h"
 
 #include <QSignalSpy>
@@ -29,6 +30,7 @@ const HatchCase kHatchCases[] = {
     {0, 1, "しかし、栄養は", "　イマイチだったようです", "強さ：★"},
     {100, 1, "しかし、栄養は", "　イマイチだったようです", "強さ：★"},
     {101, 2, "なんとかヒナは", "　かえったようです", "強さ：★★"},
+    {250, 3, "無事にヒナが", "　かえったようです", "強さ：★★★"},
     {400, 4, "元気なヒナが", "　かえったようです", "強さ：★★★★"},
     {401, 5, "最高に元気なヒナが", "　　　かえったようです！", "強さ：★★★★★"},
 };
@@ -101,22 +103,33 @@ TEST_F(Hatching, EggRestsWobblesAndHatchesBeforeTheVerdictAppears)
     Shoot(frmOpening, "frontend-hatching-hatched");
 }
 
-TEST_F(Hatching, VerdictFollowsTheNutrition)
+class HatchingIn : public Hatching, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override { Hatching::SetUp(), SpeakIn(GetParam()); }
+};
+
+TEST_P(HatchingIn, VerdictFollowsTheNutrition)
 {
     for (const HatchCase& hatch : kHatchCases) {
         SCOPED_TRACE(hatch.nutrition);
         HatchWith(hatch.nutrition);
+        if (InEnglish())
+            ExpectEnglishThatFits(frmOpening);
         const QString chick = QStringLiteral("imgEgg%1").arg(hatch.strength);
         EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHina")->Picture(), RenderArt(chick, true)));
         ForgetSounds();
         Press(Button("Button10"));
         EXPECT_EQ(Effects(Effect::Blip), 1);
-        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf(hatch.line1));
-        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf(hatch.line2));
-        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(hatch.stars));
+        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), TrQ(hatch.line1));
+        EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), TrQ(hatch.line2));
+        if (InEnglish()) {
+            ExpectEnglishThatFits(frmOpening);
+        } else {
+            EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(hatch.stars));
+            EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(hatch.nutrition));
+        }
         EXPECT_EQ(frmCharSelect->EggStrength(), hatch.strength);
         EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(chick)));
-        EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(hatch.nutrition));
         EXPECT_FALSE(Find<TPanel>(frmCharSelect, "pnlEgg")->isVisibleTo(frmCharSelect));
         EXPECT_TRUE(Find<TPanel>(frmCharSelect, "pnlClear")->isVisibleTo(frmCharSelect));
         EXPECT_FALSE(Button("Button10")->isVisibleTo(frmOpening));
@@ -126,6 +139,8 @@ TEST_F(Hatching, VerdictFollowsTheNutrition)
             Shoot(frmOpening, "frontend-hatching-verdict");
     }
 }
+
+FRONT_END_IN_EACH_LANGUAGE(HatchingIn);
 
 TEST_F(Hatching, NamingTheChickLeadsToTheClearPage)
 {
