@@ -114,9 +114,14 @@ void ExpectFits(QWidget* widget, const QString& text)
         << text.toStdString() << "\" in " << room.width() << " x " << room.height();
 }
 
-void ExpectEnglishThatFits(QWidget* window, const QString& typed)
+void ExpectEnglishThatFits(QWidget* window, const QStringList& typed)
 {
-    const auto japanese = [&](QString text) { return HasJapanese(text.remove(Utf(kGameCaption)).remove(typed)); };
+    const auto japanese = [&](QString text) {
+        text.remove(Utf(kGameCaption));
+        for (const QString& name : typed)
+            text.remove(name);
+        return HasJapanese(text);
+    };
     EXPECT_FALSE(japanese(window->windowTitle()));
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window))

@@ -26,6 +26,7 @@
 
 #include <QLineEdit>
 #include <QPixmap>
+#include <QStringList>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -90,8 +91,12 @@ QPoint SquareCentre(int column, int row);
 // What a window shows an English player and names for a reader: every showing
 // widget's text, measured in its own font, fits the room the widget gives it,
 // and no text, accessible name or window title holds a Japanese character,
-// except the game's name and `typed` (what the player typed).
-void ExpectEnglishThatFits(QWidget* window, const QString& typed = {});
+// except the game's name and `typed` (the names the player typed).
+void ExpectEnglishThatFits(QWidget* window, const QStringList& typed = {});
+inline void ExpectEnglishThatFits(QWidget* window, const QString& typed)
+{
+    ExpectEnglishThatFits(window, QStringList{typed});
+}
 // The same of a text the game will show in `widget`.
 void ExpectFits(QWidget* widget, const QString& text);
 // True when the text holds kana, kanji, ideographic punctuation or full-width forms.

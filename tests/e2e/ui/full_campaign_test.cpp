@@ -3,8 +3,9 @@
 // opponents beaten by moves on the board, the hatching, the chick's name and
 // the game clear with its save; then the program started again in the same
 // folder, the cleared game continued on the colosseum and the chick played.
-// Played twice: with the mouse, and with the keyboard alone (Tab to reach a
-// control, Space to press it, a square typed as "d3" and Enter).
+// Played three times: with the mouse, with the keyboard alone (Tab to reach a
+// control, Space to press it, a square typed as "d3" and Enter), and with the
+// mouse in English, where every screen on the way must show English that fits.
 #include "e2e/ui/player_at_the_screens.h"
 
 #include "app/screens.h"
@@ -16,7 +17,9 @@
 #include "match/ui/frm_battle.h"
 #include "media/sound_bank.h"
 #include "media/ui/frm_data.h"
+#include "platform/catalogue.h"
 #include "platform/game_random.h"
+#include "platform/ui/desktop.h"
 #include "platform/ui/timing.h"
 #include "platform/ui/widgets.h"
 #include "profile/player_record.h"
@@ -114,9 +117,24 @@ Verdict VerdictFor(std::int32_t nutrition)
 
 const char* const kStageNames[] = {"迷いの森", "魔の山", "電脳立国"};
 
-class FullCampaign : public ScreenTest, public ::testing::WithParamInterface<bool> {
+// How the player plays: by mouse or by keys, and in which language.
+struct Play {
+    bool byKeys;
+    Language language;
+};
+
+class FullCampaign : public ScreenTest, public ::testing::WithParamInterface<Play> {
 protected:
-    bool ByKeys() const { return GetParam(); }
+    void SetUp() override { ScreenTest::SetUp(), SpeakIn(GetParam().language); }
+    bool ByKeys() const { return GetParam().byKeys; }
+
+    // In English, what the window shows must be English that fits; the names
+    // the player typed are theirs.
+    void Look(QWidget* window)
+    {
+        if (InEnglish())
+            ExpectEnglishThatFits(window, {Utf("太郎"), Utf("ピヨ")});
+    }
 
     // Where a key goes: the focused control, or the active window (once the
     // window system has activated the window just shown).
@@ -186,6 +204,7 @@ protected:
     void Act(QWidget* control)
     {
         ASSERT_NE(control, nullptr);
+        Look(control->window());
         if (!ByKeys()) {
             Press(control);
             return;
@@ -216,7 +235,7 @@ protected:
     void Shoot(QWidget* window, const char* name)
     {
         if (!ByKeys())
-            Screenshot(window, name);
+            Screenshot(window, ((InEnglish() ? "english-" : "") + std::string(name)).c_str());
     }
 
     // A name typed into the box that has the focus.
@@ -279,6 +298,8 @@ protected:
 
         ScriptedPlayer player(strength);
         for (int moves = 0; moves < 64 && !ResultShown(); ++moves) {
+            if (moves == 0)
+                Look(frmBattle);
             if (ByKeys() && moves == 0)
                 ExpectOnlyWhatAHandReaches(frmBattle);
             const Square square = player.Choose(DBoard->Board, Black);
@@ -340,7 +361,7 @@ protected:
         Match match;
         for (const StrengthParams& strength : kPlayerStrengths) {
             ++matchesPlayed;
-            PlayMatch(portrait, strength, Utf(name), match);
+            PlayMatch(portrait, strength, TrQ(name), match);
             if (HasFatalFailure() || match.won)
                 break;
             // Lost or drawn: nothing is recorded, nothing is animated.
@@ -422,7 +443,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel2")->isVisible());
     Act(Find(frmOpening, "Button3"));  // 普通
     ASSERT_TRUE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Utf("ようこそ 太郎さん"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblMes1")->text(), Qs(TrWith("ようこそ %sさん", "太郎")));
     for (const char* next : {"Button6", "Button7", "Button8", "Button9"}) {
         SCOPED_TRACE(next);
         QWidget* button = Find(frmOpening, next);
@@ -432,7 +453,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     ASSERT_TRUE(frmOpening->isHidden());
     ASSERT_TRUE(frmCharSelect->isVisible());
     EXPECT_TRUE(frmCharSelect->isEnabled());
-    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), Utf("～ 普通 ～"));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblDificulty")->text(), TrQ("～ 普通 ～"));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName")->text(), Utf("太郎"));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QStringLiteral("0"));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgPlayer")->Picture(), frmData->Picture(QStringLiteral("imgHelo"))));
@@ -487,15 +508,15 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_FALSE(Find<TPanel>(frmOpening, "Panel3")->isVisible());
     ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmOpening, "timEgg")->isActive(); }));
     EXPECT_TRUE(Find<TImage>(frmOpening, "imgHina")->isVisible());
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf("おめでとうございます！"));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), TrQ("おめでとうございます！"));
     QWidget* verdictButton = Find(frmOpening, "Button10");
     ASSERT_TRUE(verdictButton->isVisible());
     Act(verdictButton);
     const Verdict verdict = VerdictFor(nutrition);
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), Utf(verdict.line1));
-    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), Utf(verdict.line2));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes1")->text(), TrQ(verdict.line1));
+    EXPECT_EQ(Find<TLabel>(frmOpening, "lblCMes2")->text(), TrQ(verdict.line2));
     EXPECT_EQ(frmCharSelect->EggStrength(), verdict.strength);
-    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(verdict.stars));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), TrQ(verdict.stars));
     const QString chickPicture = QStringLiteral("imgEgg%1").arg(verdict.strength);
 
     // The chick is named.
@@ -516,7 +537,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     Shoot(frmOpening, "game-clear");
     auto* clearButton = Find<QPushButton>(frmOpening, "Button1");
     ASSERT_NE(clearButton, nullptr);
-    EXPECT_EQ(clearButton->text(), Utf("Game Clear！"));
+    EXPECT_EQ(clearButton->text(), TrQ("Game Clear！"));
     EXPECT_FALSE(folder.Exists("user02.usr"));
     QSignalSpy ended(frmStart, &TfrmStart::Closed);
     Act(clearButton);
@@ -557,7 +578,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutrition));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), Utf("ピヨ"));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(nutrition));
-    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), Utf(verdict.stars));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), TrQ(verdict.stars));
     EXPECT_EQ(frmCharSelect->EggStrength(), verdict.strength);
     EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(chickPicture)));
     for (int stage = 0; stage < 3; ++stage)
@@ -590,7 +611,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     QSignalSpy quit(frmStart, &TfrmStart::Closed);
     Act(Find(frmCharSelect, "Button1"));
     ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
+    EXPECT_EQ(platform.questions[0].text, Tr("ゲームを終了してよろしいですか？"));
     EXPECT_EQ(quit.count(), 1);
     EXPECT_EQ(folder.Read("user02.usr"), userFile);
     EXPECT_EQ(folder.Read("index.dat"), expectedIndex);
@@ -598,7 +619,12 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     std::cout << "[ e2e     ] the whole game took " << clock.elapsed() / 1000.0 << " s\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(ByMouseAndByKeys, FullCampaign, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& played) { return played.param ? "Keys" : "Mouse"; });
+INSTANTIATE_TEST_SUITE_P(ByMouseAndByKeys, FullCampaign,
+                         ::testing::Values(Play{false, Language::Japanese}, Play{true, Language::Japanese},
+                                           Play{false, Language::English}),
+                         [](const ::testing::TestParamInfo<Play>& played) {
+                             return std::string(played.param.byKeys ? "Keys" : "Mouse") +
+                                    (played.param.language == Language::English ? "InEnglish" : "");
+                         });
 
 } // namespace
