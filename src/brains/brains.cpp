@@ -1,6 +1,7 @@
 #include "brains/brains.h"
 
 #include "board/board.h"
+#include "platform/catalogue.h"
 #include "platform/game_random.h"
 #include "platform/services.h"
 
@@ -82,7 +83,7 @@ void TDBrains::CornerOrRandomMove(const Position& cells, int side)
     // No legal move: nothing is chosen. The previous square stays, which can
     // only be 0 if something else wrote it.
     if (BestX == 0 || BestY == 0)
-        Platform().ShowMessage("BestX,またはBestYの値が0です。", "erorr");
+        Platform().ShowMessage(Tr("BestX,またはBestYの値が0です。"), "erorr");
 }
 
 void TDBrains::SearchMove(const Position& cells, int side)
