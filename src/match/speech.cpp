@@ -1,5 +1,6 @@
 #include "match/speech.h"
 
+#include "platform/catalogue.h"
 #include "platform/data_files.h"
 #include "platform/game_random.h"
 #include "platform/shift_jis.h"
@@ -27,9 +28,25 @@ std::vector<std::string> SpeechScript::SplitLines(std::string_view text)
     return lines;
 }
 
+std::string speech::FileInLanguage(const std::string& path, Language language)
+{
+    if (language == Language::Japanese)
+        return path;
+    const std::size_t name = path.rfind('/') + 1;  // 0 for a bare file name
+    return path.substr(0, name) + std::string(LanguageCode(language)) + "/" + path.substr(name);
+}
+
 std::optional<std::vector<std::string>> SpeechScript::ReadFile(const std::string& path)
 {
-    const auto bytes = ReadRawFile(path, speech::kMaxFileBytes);
+    // Without its lines in the game's language (a game folder prepared before
+    // they were delivered, or one a player has pruned) the opponent says its
+    // own Japanese lines: it still plays and talks, rather than being refused
+    // with an error about a file the game does not strictly need. Only the
+    // Japanese file, which every game has, is reported missing.
+    const std::string own = speech::FileInLanguage(path, GameLanguage());
+    auto bytes = ReadRawFile(own, speech::kMaxFileBytes);
+    if (!bytes && own != path)
+        bytes = ReadRawFile(path, speech::kMaxFileBytes);
     if (!bytes)
         return std::nullopt;
     std::vector<std::string> lines;

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/language.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -43,6 +45,11 @@ inline constexpr std::size_t kMaxFileBytes = 1 << 20;
 // A line that only structures the file and is never said.
 bool IsMarker(std::string_view line);
 
+// Where an opponent's lines in `language` are kept: the message file of the
+// same name in the language's own folder beside `path` ("/data/en/ms00.dat"
+// for "/data/ms00.dat"). Japanese is the file at `path` itself.
+std::string FileInLanguage(const std::string& path, Language language);
+
 } // namespace speech
 
 // What the opponent remembers between remarks for the whole run, across
@@ -68,8 +75,9 @@ public:
     // Splits file bytes into lines (CR LF, LF or a lone CR ends one); a last
     // line without an end is kept.
     static std::vector<std::string> SplitLines(std::string_view text);
-    // The lines of a Shift-JIS message file, as UTF-8; nothing when the file
-    // cannot be read.
+    // The lines of a Shift-JIS message file, as UTF-8, in the language the
+    // game speaks: its file in that language (FileInLanguage), or the file at
+    // `path` when that one cannot be read; nothing when neither can be read.
     static std::optional<std::vector<std::string>> ReadFile(const std::string& path);
 
     const std::vector<std::string>& Lines() const { return lines_; }

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +43,18 @@ std::set<std::string> EverySoundTail()
     return tails;
 }
 
+// The twelve opponents' message files, "ms00" ... "ms23", then their English
+// ones, "en/ms00" ... "en/ms23" (without ".dat").
+std::vector<std::string> EverySpeechFile()
+{
+    std::vector<std::string> names;
+    for (const std::string folder : {"", "en/"})
+        for (int stage = 0; stage < 3; ++stage)
+            for (int opponent = 0; opponent < 4; ++opponent)
+                names.push_back(folder + "ms" + std::to_string(stage) + std::to_string(opponent));
+    return names;
+}
+
 } // namespace
 
 TEST(DeliveredData, EverySoundIsPcmWaveAudioOfSensibleLength)
@@ -66,24 +81,29 @@ TEST(DeliveredData, EverySoundIsPcmWaveAudioOfSensibleLength)
     }
 }
 
-TEST(DeliveredData, EveryOpponentHasAMessageFile)
+TEST(DeliveredData, EveryOpponentHasAMessageFileInEachLanguage)
 {
-    for (int stage = 0; stage < 3; ++stage)
-        for (int opponent = 0; opponent < 4; ++opponent) {
-            const auto name = "ms" + std::to_string(stage) + std::to_string(opponent) + ".dat";
-            const auto bytes = ReadRawFile((DeliveredData() / name).string(), speech::kMaxFileBytes);
-            ASSERT_TRUE(bytes) << name;
-            EXPECT_NE(bytes->find("*MesEnd"), std::string::npos) << name;
-        }
+    for (const auto& name : EverySpeechFile()) {
+        const auto bytes = ReadRawFile((DeliveredData() / (name + ".dat")).string(), speech::kMaxFileBytes);
+        ASSERT_TRUE(bytes) << name;
+        EXPECT_NE(bytes->find("*MesEnd"), std::string::npos) << name;
+    }
 }
 
+// The English files are read by the same reader: plain printable ASCII, which
+// is Shift-JIS as it stands, in the same layout.
 TEST(DeliveredData, SpeechFilesAreShiftJisInTheirLayout)
 {
-    for (const char* name : {"ms00", "ms01", "ms02", "ms03", "ms10", "ms11", "ms12", "ms13", "ms20", "ms21", "ms22", "ms23"}) {
-        const auto bytes = ReadRawFile((DeliveredData() / (std::string(name) + ".dat")).string(), speech::kMaxFileBytes);
+    for (const auto& name : EverySpeechFile()) {
+        const auto bytes = ReadRawFile((DeliveredData() / (name + ".dat")).string(), speech::kMaxFileBytes);
         ASSERT_TRUE(bytes) << name;
         const std::string text = FromShiftJis(*bytes);
         EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << name << " decodes as CP932";
+        if (name.rfind("en/", 0) == 0) {
+            EXPECT_TRUE(std::all_of(bytes->begin(), bytes->end(),
+                                    [](char c) { return c == '\r' || c == '\n' || (c >= ' ' && c <= '~'); }))
+                << name << " holds only printable ASCII";
+        }
         const SpeechScript script(SpeechScript::SplitLines(text));
         const auto& lines = script.Lines();
         ASSERT_GT(lines.size(), 18u) << name;

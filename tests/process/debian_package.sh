@@ -46,6 +46,7 @@ package=$(ls "$work"/zumoru_*.deb)
 dpkg-deb -c "$package" > "$work/contents"
 for file in ./usr/games/zumoru ./usr/libexec/zumoru/zumoru ./usr/libexec/zumoru/zumoru-launch \
             ./usr/share/zumoru/data/user00.usr ./usr/share/zumoru/data/index.dat \
+            ./usr/share/zumoru/data/ms00.dat ./usr/share/zumoru/data/en/ms00.dat \
             ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/man/man6/zumoru.6.gz \
             ./usr/share/doc/zumoru/copyright ./usr/share/doc/zumoru/changelog.gz; do
@@ -160,7 +161,7 @@ if pgrep -g "$game_pid" > /dev/null || pgrep -x -f /usr/libexec/zumoru/zumoru > 
   echo "a zumoru process is left behind"; exit 1
 fi
 game_pid=
-for file in user00.usr index.dat; do
+for file in user00.usr index.dat en/ms23.dat; do
   cmp -s "$work/home/.local/share/zumoru/data/$file" "/usr/share/zumoru/data/$file" \
     || { echo "the game folder ~/.local/share/zumoru was not prepared: data/$file"; exit 1; }
 done

@@ -19,7 +19,8 @@ trap 'desktop_cleanup; rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
 for file in games/zumoru libexec/zumoru/zumoru libexec/zumoru/zumoru-launch share/zumoru/data/user00.usr \
-            share/zumoru/data/index.dat share/zumoru/data/ms23.dat share/zumoru/data/sdm01.dat \
+            share/zumoru/data/index.dat share/zumoru/data/ms23.dat share/zumoru/data/en/ms23.dat \
+            share/zumoru/data/sdm01.dat \
             share/applications/io.github.zumoru.zumoru.desktop share/icons/hicolor/scalable/apps/io.github.zumoru.zumoru.svg; do
   [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
@@ -66,7 +67,9 @@ wait_for_exit "$game" 20 || { echo 'the game ignored SIGTERM'; exit 1; }
 sound_bytes=$(tr -d '\0' < "$work/audio.raw" | wc -c)
 [ "$sound_bytes" -gt 1000 ] || { echo "only silence was written"; exit 1; }
 echo "sound written: $sound_bytes non-zero bytes"
-cmp -s "$ZUMORU_HOME/data/user00.usr" "$source_dir/data/user00.usr" || { echo "game folder not prepared"; exit 1; }
+for file in user00.usr en/ms23.dat; do
+  cmp -s "$ZUMORU_HOME/data/$file" "$source_dir/data/$file" || { echo "game folder not prepared: data/$file"; exit 1; }
+done
 cp "$work/shot.png" "$build_dir/installed-title.png"
 
 # Continuing slot 1 on the title: its start button, "つづきから" and slot 1,

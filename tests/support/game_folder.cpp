@@ -52,9 +52,8 @@ bool GameFolder::Exists(const std::string& name) const
 
 void GameFolder::CopyDeliveredData() const
 {
-    for (const auto& entry : std::filesystem::directory_iterator(DeliveredData()))
-        std::filesystem::copy_file(entry.path(), Data() / entry.path().filename(),
-                                   std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(DeliveredData(), Data(),
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
 }
 
 std::filesystem::path DeliveredData()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the delivered message files data/ms00.dat ... data/ms23.dat:
-#  - all twelve exist, decode as CP932 and use CR LF line ends throughout;
+# Checks the delivered message files data/ms00.dat ... data/ms23.dat and their
+# English counterparts data/en/ms00.dat ... data/en/ms23.dat:
+#  - all twelve of each language exist, decode as CP932 and use CR LF line ends throughout;
 #  - lines 0..17 (greeting, result, pass and corner remarks, fillers) are
 #    ordinary text: not empty and not starting with '*' (the random-remark scan
 #    starts at line 0, so a marker there would be taken for an entry);
@@ -8,6 +9,7 @@
 #    at least two entries, then "*MesEnd" as the last line;
 #  - every text line fits the speech bubble (at most 28 bytes, 14 full-width
 #    characters);
+#  - the English files hold printable ASCII only;
 #  - each file matches what build.sh makes from its UTF-8 source.
 set -uo pipefail
 
@@ -20,17 +22,21 @@ fresh="$(mktemp -d)"
 trap 'rm -rf "$fresh"' EXIT
 "$here/build.sh" "$fresh" >/dev/null || { echo "FAIL: build.sh cannot convert the sources"; fail=1; }
 
+for lang in "" en/; do
 for stage in 0 1 2; do
     for who in 0 1 2 3; do
-        f="$data/ms$stage$who.dat"
+        f="$data/${lang}ms$stage$who.dat"
         if [[ ! -f "$f" ]]; then
             echo "FAIL: $f missing"; fail=1; continue
         fi
         if ! iconv -f CP932 -t UTF-8 "$f" >/dev/null 2>&1; then
             echo "FAIL: $f does not decode as CP932"; fail=1
         fi
-        if [[ -f "$fresh/ms$stage$who.dat" ]] && ! cmp -s "$f" "$fresh/ms$stage$who.dat"; then
-            echo "FAIL: $f is out of date with tools/speech/ms$stage$who.txt (run build.sh)"; fail=1
+        if [[ -n "$lang" ]] && LC_ALL=C grep -q $'[^\r -~]' "$f"; then
+            echo "FAIL: $f holds more than printable ASCII"; fail=1
+        fi
+        if [[ -f "$fresh/${lang}ms$stage$who.dat" ]] && ! cmp -s "$f" "$fresh/${lang}ms$stage$who.dat"; then
+            echo "FAIL: $f is out of date with tools/speech/${lang}ms$stage$who.txt (run build.sh)"; fail=1
         fi
         if [[ "$(tail -c 2 "$f" | od -An -tx1 | tr -d ' \n')" != "0d0a" ]]; then
             echo "FAIL: $f does not end with CR LF"; fail=1
@@ -75,6 +81,7 @@ for stage in 0 1 2; do
                 printf "ok   %s: %d lines, %d random entries\n", file, NR, entries
             }' "$f" || fail=1
     done
+done
 done
 
 if (( fail )); then echo "message files: FAILED"; exit 1; fi

@@ -1,5 +1,7 @@
 #include "match/ui/match_fixture.h"
 
+#include <filesystem>
+
 using namespace match_test;
 
 using MatchSpeech = MatchScreen;
@@ -20,6 +22,42 @@ TEST_F(MatchSpeech, MessageFilesAreReadAsShiftJisAndAnUnreadableOneChangesNothin
     SpeakAndWait("GIVE_PASS");
     EXPECT_EQ(spoken.size(), 1u);
     EXPECT_TRUE(Find<TShape>(frmBattle, "shpMessage")->isHidden());
+
+    // In English the same pick reads the file of the same name in data/en/,
+    // and the Japanese one when there is none there.
+    SpeakIn(Language::English);
+    folder.Write("en/msjp.dat", "Hello\r\nI won!\r\n");
+    ASSERT_TRUE(PrepareOpponent("/data/msjp.dat"));
+    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), (std::vector<std::string>{"Hello", "I won!"}));
+    std::filesystem::remove(folder.Data() / "en" / "msjp.dat");
+    ASSERT_TRUE(PrepareOpponent("/data/msjp.dat"));
+    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), (std::vector<std::string>{"こんにちは", "勝った！"}));
+    // The roster's own file: the delivered English greeting.
+    ASSERT_TRUE(PrepareOpponent("/data/ms22.dat"));
+    const auto english = SpeechScript::SplitLines(*ReadRawFile((DeliveredData() / "en" / "ms22.dat").string(), 4096));
+    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), english);
+    spoken.clear();
+    SpeakAndWait("GREETING");
+    EXPECT_EQ(spoken, std::vector<std::string>{english.at(0)});
+}
+
+// Every English remark, at the bubble's size in its bold type.
+TEST_F(MatchSpeech, EveryEnglishRemarkFitsTheBubble)
+{
+    SpeakIn(Language::English);
+    auto* bubble = Find<TLabel>(frmBattle, "lblMessage");
+    int remarks = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(DeliveredData() / "en")) {
+        const auto bytes = ReadRawFile(entry.path().string(), speech::kMaxFileBytes);
+        ASSERT_TRUE(bytes) << entry.path();
+        for (const std::string& line : SpeechScript::SplitLines(*bytes))
+            if (!speech::IsMarker(line)) {
+                SCOPED_TRACE(entry.path().filename().string());
+                ExpectFits(bubble, QString::fromStdString(line));
+                ++remarks;
+            }
+    }
+    EXPECT_GT(remarks, 12 * 25) << "the twelve English files";
 }
 
 TEST_F(MatchSpeech, BubbleShowsBesideTheOpponentAndCloses)
