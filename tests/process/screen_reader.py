@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The game as a screen reader meets it, over the AT-SPI bus, played by keys.
 
-    screen_reader.py USER_FILE ORCA_LOG
+    screen_reader.py USER_FILE ORCA_LOG [CATALOGUE]
 
 Finds the game on the accessibility bus and plays it with keys alone, the way
 a blind player with a screen reader would: Tab until the focused control's
@@ -16,10 +16,13 @@ counts the final position's. A match that passes no turn is followed by one
 against the next opponent not yet beaten, three at most; then "対局終了" and
 the quit with save, answered はい. USER_FILE must then hold the game, and
 ORCA_LOG, the debug log of Orca running beside, must show every move, pass
-and result spoken, and no notification spoken empty.
+and result spoken, and no notification spoken empty. With CATALOGUE, the
+game's compiled translations (en.mo), the game speaks that language: every
+name pressed and every announcement heard is the translation of its Japanese.
 Exit code 0 when all held.
 """
 import os
+import gettext
 import re
 import subprocess
 import sys
@@ -32,12 +35,71 @@ sys.dont_write_bytecode = True  # nothing written into the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
 from reversi import BLACK, EMPTY, WHITE, choose, flips, moves, played, square_name  # noqa: E402
 
-PLAYER = "あなた"
-CONTENT = {"黒": BLACK, "白": WHITE, "空き": EMPTY}
-# What the game announces.
-MOVE = re.compile(r"(.+) ([a-h])([1-8])、(\d+) 枚返しました")
-PASS = re.compile(r"(.+)はパスです")
-RESULT = re.compile(r"(.+) 黒 (\d+) 枚、白 (\d+) 枚(?:、Score \+(\d+))?")
+
+def translations():
+    """The game's texts in the language it speaks: its Japanese, or their
+    translations from the catalogue given."""
+    if len(sys.argv) < 4:
+        return lambda text: text
+    with open(sys.argv[3], "rb") as catalogue:
+        return gettext.GNUTranslations(catalogue).gettext
+
+
+T = translations()
+
+
+def composed(template, *values):
+    """A pattern of a text the game composes from `template`, each %s filled
+    by a value matching the pattern given for it."""
+    parts = T(template).split("%s")
+    if len(parts) != len(values) + 1:
+        raise SystemExit(f"{T(template)!r} does not take {len(values)} values")
+    return re.escape(parts[0]) + "".join(value + re.escape(part) for value, part in zip(values, parts[1:]))
+
+
+PLAYER = T("あなた")
+NAME, SQUARE, COUNT = r"(?P<who>.+)", r"(?P<square>[a-h][1-8])", r"(?P<count>\d+)"
+CONTENT = [(re.compile(composed(text, SQUARE)), value) for text, value in
+           (("%s 黒", BLACK), ("%s 白", WHITE), ("%s 空き", EMPTY))]
+# What the game announces: the player's moves and passes without a name.
+MOVES = [re.compile(composed(*form)) for form in (
+    ("あなた %s、1 枚返しました", SQUARE), ("あなた %s、%s 枚返しました", SQUARE, COUNT),
+    ("%s %s、1 枚返しました", NAME, SQUARE), ("%s %s、%s 枚返しました", NAME, SQUARE, COUNT))]
+PASSES = [re.compile(composed("あなたはパスです")), re.compile(composed("%sはパスです", NAME))]
+OUTCOME, BLACKS, WHITES = r"(?P<outcome>.+)", r"(?P<black>\d+)", r"(?P<white>\d+)"
+RESULTS = [re.compile(composed("%s 黒 %s 枚、白 %s 枚", OUTCOME, BLACKS, WHITES)),
+           re.compile(composed("%s 黒 %s 枚、白 %s 枚、%s", OUTCOME, BLACKS, WHITES,
+                               composed("Score +%s", r"(?P<score>\d+)")))]
+# A portrait's name: the opponent's, then its strength, then whether beaten.
+STRENGTH = re.compile(" " + composed("強さ 星%sつ", r"\d"))
+BEATEN = T("、倒した")
+
+
+def heard_as(forms, said):
+    """The values of the first form `said` is, as a dict; None if none."""
+    for form in forms:
+        if match := form.fullmatch(said):
+            return match.groupdict()
+    return None
+
+
+def move_heard(said):
+    """(who, column, row, discs turned) of an announced move, or None."""
+    values = heard_as(MOVES, said)
+    if values is None:
+        return None
+    square = values["square"]
+    return values.get("who", PLAYER), "abcdefgh".index(square[0]) + 1, int(square[1]), int(values.get("count", 1))
+
+
+def pass_heard(said):
+    values = heard_as(PASSES, said)
+    return None if values is None else values.get("who", PLAYER)
+
+
+def result_heard(said):
+    return heard_as(RESULTS, said)
+
 
 failures = []
 heard = []  # what the game announced, in order
@@ -97,7 +159,7 @@ def on_showing(event):
     print("heard:", said, flush=True)
     # Told of a pass, the player looks over the board at once, while the
     # game still shows its notice.
-    if PASS.fullmatch(said) and board:
+    if pass_heard(said) and board:
         try:
             read_cells(board[0])
         except Exception as error:
@@ -178,24 +240,25 @@ def press(game, wanted, tabs=30):
 
 def board_table(game):
     for accessible in descendants(game):
-        if accessible.getRole() == pyatspi.ROLE_TABLE and accessible.name == "盤面":
+        if accessible.getRole() == pyatspi.ROLE_TABLE and accessible.name == T("盤面"):
             return accessible
     return None
 
 
 def read_cells(table):
-    """The 64 cells by their names, row 1 first: "d4 白", "e5 空き"."""
+    """The 64 cells by their names, row 1 first: "d4 白", "e5 空き" (in English
+    "d4 white", "e5 empty")."""
     board = {}
     if table.childCount != 64:
         fail(f"the board has {table.childCount} cells")
     for index in range(table.childCount):
         cell = table.getChildAtIndex(index)
         column, row = index % 8 + 1, index // 8 + 1
-        match = re.fullmatch(r"([a-h][1-8]) (黒|白|空き)", cell.name or "")
-        if cell.getRole() != pyatspi.ROLE_TABLE_CELL or not match or match[1] != square_name(column, row):
+        content = [(match, value) for pattern, value in CONTENT if (match := pattern.fullmatch(cell.name or ""))]
+        if cell.getRole() != pyatspi.ROLE_TABLE_CELL or not content or content[0][0]["square"] != square_name(column, row):
             fail(f"cell {index} is a {cell.getRoleName()} named {cell.name!r}")
             continue
-        board[column, row] = CONTENT[match[2]]
+        board[column, row] = content[0][1]
     return board
 
 
@@ -218,23 +281,23 @@ def play_match(game, opponent):
         while listened < len(heard):
             said = heard[listened]
             listened += 1
-            if match := MOVE.fullmatch(said):
-                side = side_of.get(match[1])
-                column, row = "abcdefgh".index(match[2]) + 1, int(match[3])
+            if move := move_heard(said):
+                who, column, row, count = move
+                side = side_of.get(who)
                 turned = flips(model, column, row, side) if side else []
-                if not turned or len(turned) != int(match[4]):
+                if not turned or len(turned) != count:
                     fail(f"heard {said!r}, but the position allows {len(turned)} discs turned there")
                 else:
                     model = played(model, column, row, side)
-            elif match := PASS.fullmatch(said):
+            elif who := pass_heard(said):
                 passes += 1
-                side = side_of.get(match[1])
+                side = side_of.get(who)
                 if side is None or moves(model, side) or not moves(model, -side):
                     fail(f"heard {said!r}, but that side had a move or the match was over")
-            elif RESULT.fullmatch(said):
-                result = RESULT.fullmatch(said)
+            elif heard_result := result_heard(said):
+                result = heard_result
 
-    press(game, "先手")
+    press(game, T("先手"))
     table = wait_for(lambda: board_table(game), 10)
     if table is None:
         fail("no table 盤面 on the match screen")
@@ -259,11 +322,11 @@ def play_match(game, opponent):
         if turn == 0:
             print("cells:", " ".join(table.getChildAtIndex(i).name for i in range(64)), flush=True)
         move = choose(position, BLACK)
-        typed = f"{PLAYER} {square_name(*move)}、"
+        by_the_player = lambda said: (heard := move_heard(said)) and heard[:3] == (PLAYER, *move)
         key(*square_name(*move), "Return")
         # The move is heard; the turn comes back when the board takes the
         # focus again after it.
-        moved = wait_for(lambda: next((i + 1 for i in range(listened, len(heard)) if heard[i].startswith(typed)), 0), 10)
+        moved = wait_for(lambda: next((i + 1 for i in range(listened, len(heard)) if by_the_player(heard[i])), 0), 10)
         if not moved:
             fail(f"typed {square_name(*move)}, but the move was not announced")
             break
@@ -272,8 +335,8 @@ def play_match(game, opponent):
         fail("no result heard")
         sys.exit(1)
     black, white = sum(v == BLACK for v in model.values()), sum(v == WHITE for v in model.values())
-    if (int(result[2]), int(result[3])) != (black, white):
-        fail(f"the result says {result[2]}:{result[3]}, the moves heard make {black}:{white}")
+    if (int(result["black"]), int(result["white"])) != (black, white):
+        fail(f"the result says {result['black']}:{result['white']}, the moves heard make {black}:{white}")
     return passes, result
 
 
@@ -286,7 +349,7 @@ def orca_spoke(log_path):
 def expect_orca_spoke(log_path):
     """Every move, pass and result heard was spoken by Orca, and Orca never
     spoke a notification with nothing in it (a window opening, say)."""
-    wanted = [said for said in heard if MOVE.fullmatch(said) or PASS.fullmatch(said) or RESULT.fullmatch(said)]
+    wanted = [said for said in heard if move_heard(said) or pass_heard(said) or result_heard(said)]
     missing = lambda: [said for said in wanted if not any(said in spoken for spoken in orca_spoke(log_path))]
     # Orca speaks as it gets round to the events.
     wait_for(lambda: not missing(), 20)
@@ -319,35 +382,35 @@ def main():
     game.set_cache_mask(0)
 
     # The title, a new game in slot 1, the opening.
-    wait_for(lambda: focused_name(game) == "スタート", 30)
-    press(game, "スタート")
-    press(game, "はじめから")
-    press(game, "no-file")
-    wait_for(lambda: focused_name(game) == "あなたのお名前", 10)
+    wait_for(lambda: focused_name(game) == T("スタート"), 30)
+    press(game, T("スタート"))
+    press(game, T("はじめから"))
+    press(game, T("no-file"))
+    wait_for(lambda: focused_name(game) == T("あなたのお名前"), 10)
     key("t", "a", "r", "o")
-    press(game, "男の子")
-    press(game, "普通")
+    press(game, T("男の子"))
+    press(game, T("普通"))
     for _ in range(4):
-        press(game, "次へ")
+        press(game, T("次へ"))
 
     # The forest's opponents in reading order, the first one not beaten each
     # time, until a pass has been heard.
     def unbeaten(name):
-        return "強さ" in name and "倒した" not in name
+        return STRENGTH.search(name) and BEATEN not in name
 
     passes = nutrition = 0
     wins = []
     for number in range(1, 4):
         portrait = press(game, unbeaten)
-        opponent = portrait.split(" ")[0]
+        opponent = portrait[:STRENGTH.search(portrait).start()]
         passes, result = play_match(game, opponent)
-        print(f"match {number} against {opponent}: {passes} pass(es) heard, {result[0]}", flush=True)
-        press(game, "対局終了")
-        if result[4] is not None:
+        print(f"match {number} against {opponent}: {passes} pass(es) heard, {result['outcome']}", flush=True)
+        press(game, T("対局終了"))
+        if result.get("score") is not None:
             wins.append(number)
-            nutrition += int(result[4])
+            nutrition += int(result["score"])
             # The first win is counted up on the selection screen.
-            count = f"栄養 {nutrition}"
+            count = T("栄養 %1").replace("%1", str(nutrition))
             if not wait_for(lambda: count in heard, 30):
                 fail(f"no {count!r} heard after the win")
         if passes:
@@ -356,9 +419,10 @@ def main():
         fail("no pass heard in any match")
 
     # The quit, answered はい: the game saves and ends.
-    press(game, "ゲームを終わる")
-    if not wait_for(lambda: (focused_name(game) or "").startswith("はい"), 10):
-        fail("the quit's question has no はい focused")
+    press(game, T("ゲームを終わる"))
+    yes = re.sub(r"\(&.\)|&", "", T("はい(&Y)"))
+    if not wait_for(lambda: (focused_name(game) or "").startswith(yes), 10):
+        fail(f"the quit's question has no {yes} focused")
     key("Return")
     if not wait_for(lambda: game_on_the_bus() is None, 20):
         fail("the game is still on the bus after the quit")
