@@ -4,7 +4,7 @@ ZUMORU_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-pr
   libgl-dev libsdl2-mixer-dev libxcb1-dev libwayland-dev qt6-wayland fonts-ipafont-gothic
   gettext)
 ZUMORU_TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick dpkg-dev
-  file procps openbox libx11-dev libxtst-dev lintian appstream desktop-file-utils
+  file procps openbox libx11-dev libxtst-dev lintian man-db appstream desktop-file-utils
   sway xwayland grim wtype jq util-linux dbus at-spi2-core python3-pyatspi orca clang-14 libclang-rt-14-dev)
 
 ensure_packages() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package, as a distribution and a player get it. Built with CPack,
 # it holds the launcher in /usr/games, the game, the delivered data, the desktop
-# entry, the AppStream metadata, the icons, the manual page, the copyright file
-# and the changelog, declares what it needs, and lintian has nothing to say
-# about it. Installed with apt, the game starts through its desktop entry's
-# Exec line in a fresh home folder; purged, it leaves no file behind.
+# entry, the AppStream metadata, the icons, the manual page in English and in
+# Japanese, the copyright file and the changelog, declares what it needs, and
+# lintian has nothing to say about it. Installed with apt, the game starts
+# through its desktop entry's Exec line in a fresh home folder; purged, it
+# leaves no file behind.
 #
 # Installing needs root or sudo without a password. Elsewhere that stage is
 # skipped with a message, except on CI, where it must run.
@@ -49,6 +50,7 @@ for file in ./usr/games/zumoru ./usr/libexec/zumoru/zumoru ./usr/libexec/zumoru/
             ./usr/share/zumoru/data/ms00.dat ./usr/share/zumoru/data/en/ms00.dat \
             ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/man/man6/zumoru.6.gz \
+            ./usr/share/man/ja/man6/zumoru.6.gz \
             ./usr/share/doc/zumoru/copyright ./usr/share/doc/zumoru/changelog.gz; do
   grep -q " $file\$" "$work/contents" || { echo "missing from the package: $file"; exit 1; }
 done
@@ -93,6 +95,21 @@ desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop" > "$wo
 # The desktop entry names the icon by the application id, and the icon theme
 # has it under that name.
 grep -qx "Icon=$app_id" "$work/root/usr/share/applications/$app_id.desktop" || { echo "Icon= is not $app_id"; exit 1; }
+# The game speaks English or Japanese: the entry names, describes and finds it
+# in English by default and in Japanese for Japanese, and both manual pages,
+# rendered as man renders them, tell how to pick the language.
+entry=$work/root/usr/share/applications/$app_id.desktop
+grep -qx 'Name=Zumoru Reversi' "$entry" && grep -qx 'Name\[ja\]=ズモルリバロ' "$entry" \
+  || { echo "the desktop entry is not named Zumoru Reversi and, in Japanese, ズモルリバロ:"; cat "$entry"; exit 1; }
+for key in Comment Keywords; do
+  LC_ALL=C.UTF-8 grep -qP "^$key=[ -~]+\$" "$entry" && LC_ALL=C.UTF-8 grep -qP "^$key\[ja\]=.*\p{Han}" "$entry" \
+    || { echo "the desktop entry lacks $key in English or in Japanese:"; cat "$entry"; exit 1; }
+done
+for page in man/man6/zumoru.6.gz:'a single-player Reversi game' man/ja/man6/zumoru.6.gz:'一人用のリバーシ'; do
+  LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$work/root/usr/share/${page%%:*}" > "$work/page" 2>&1
+  grep -q "${page#*:}" "$work/page" && grep -q 'LANGUAGE=ja zumoru' "$work/page" && grep -q 'LANGUAGE=en zumoru' "$work/page" \
+    || { echo "${page%%:*} is not in its language or does not tell how to pick one:"; cat "$work/page"; exit 1; }
+done
 for size in 48 64 128 256; do
   icon=$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
   [ -f "$icon" ] || { echo "no ${size}x${size} icon"; exit 1; }
@@ -121,6 +138,9 @@ installed=yes
   apt-get install -y -o DPkg::Lock::Timeout=120 "./$(basename "$package")") > "$work/apt.log" 2>&1 \
   || { echo "apt-get install failed:"; cat "$work/apt.log"; exit 1; }
 dpkg -L zumoru | grep -vx '/\.' > "$work/installed-files"
+# man finds the page of each language where the package put it.
+[ "$(man -w -L ja zumoru)" = /usr/share/man/ja/man6/zumoru.6.gz ] && [ "$(man -w -L en zumoru)" = /usr/share/man/man6/zumoru.6.gz ] \
+  || { echo "man -L ja / -L en do not find the installed pages: $(man -w -a zumoru 2>&1)"; exit 1; }
 
 # Started as a desktop session starts it: the Exec line of the installed entry,
 # found on a PATH that holds /usr/games, with a home folder of its own (no
