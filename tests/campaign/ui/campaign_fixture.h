@@ -58,17 +58,8 @@ protected:
 // speaks; in English each page they pass shows English that fits.
 class CampaignScreensIn : public CampaignScreens, public ::testing::WithParamInterface<Language> {
 protected:
-    void SetUp() override
-    {
-        ScreenTest::SetUp();
-        SpeakIn(GetParam());
-        StartProgram();
-    }
-    void Look(QWidget* window, const QString& typed = {})
-    {
-        if (InEnglish())
-            ExpectEnglishThatFits(window, typed);
-    }
+    void SetUp() override { ScreenTest::SetUp(), SpeakIn(GetParam()), StartProgram(); }
+    void Look(QWidget* window, const QString& typed = {}) { if (InEnglish()) ExpectEnglishThatFits(window, typed); }
 };
 #define CAMPAIGN_IN_EACH_LANGUAGE(Suite)                                                                           \
     INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \

@@ -41,9 +41,6 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     const std::string chick = InEnglish() ? "Pip" : "ピヨ";
     DUser->Record.SetPlayerName(*ToShiftJis(player));
     frmCharSelect->BeginNewGame(campaign::OpeningLevelCaption(1), QString::fromStdString(player));
-    const auto save = [this](const QImage& shot, const char* name) {
-        SaveScreenshot(shot, ShotName(name).c_str());
-    };
 
     // The forest with two opponents beaten.
     Cross(1, {1, 3});
@@ -55,7 +52,7 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(0, 1), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace1"), {36, 10}), QColor(0xB6, 0xCF, 0xB1));
     Look(frmCharSelect);
-    save(shot, "campaign-forest.png");
+    SaveScreenshot(shot, ShotName("campaign-forest.png").c_str());
 
     // The mountain, opened, with one more beaten.
     Cross(1, {2, 4});
@@ -68,7 +65,7 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(1, 0), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace2"), {36, 10}), QColor(0xBF, 0xBF, 0xFF));
     Look(frmCharSelect);
-    save(shot, "campaign-mountain.png");
+    SaveScreenshot(shot, ShotName("campaign-mountain.png").c_str());
 
     // The cyber state, the last stage.
     Cross(2, {1, 3, 4});
@@ -80,7 +77,7 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(2, 1), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(2, 3), {45, 45})));
     Look(frmCharSelect);
-    save(shot, "campaign-cyber.png");
+    SaveScreenshot(shot, ShotName("campaign-cyber.png").c_str());
 
     // The turn dialog for メタルズモル.
     Press(Portrait(2, 2));
@@ -88,7 +85,7 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     shot = Capture(frmTurnSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(271, 202));
     Look(frmTurnSelect);
-    save(shot, "campaign-turn.png");
+    SaveScreenshot(shot, ShotName("campaign-turn.png").c_str());
     // "先手" and "後手" lean as italic type does (the discs beside them are
     // no letters).
     for (const char* name : {"BitBtn1", "BitBtn2"})
@@ -124,5 +121,5 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_EQ(OnScreen(shot, Find<TImage>(frmCharSelect, "imgCharEgg"), {45, 45}),
               PixelAt(frmData->Picture(QStringLiteral("imgEgg4")), 45, 45));
     Look(frmCharSelect);
-    save(shot, "campaign-bonus.png");
+    SaveScreenshot(shot, ShotName("campaign-bonus.png").c_str());
 }
