@@ -39,7 +39,7 @@ MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level)
     return card;
 }
 
-std::string StrengthInWords(int stars) { return "強さ 星" + std::to_string(stars) + "つ"; }
+std::string StrengthInWords(int stars) { return TrWith("強さ 星%sつ", std::to_string(stars)); }
 
 std::string PortraitDescription(int stage, int position, bool beaten)
 {
@@ -49,7 +49,7 @@ std::string PortraitDescription(int stage, int position, bool beaten)
     int stars = 0;
     for (std::size_t at = caption.find(star); at != std::string_view::npos; at = caption.find(star, at + star.size()))
         ++stars;
-    return std::string(opponent.name) + " " + StrengthInWords(stars) + (beaten ? "、倒した" : "");
+    return Tr(opponent.name) + " " + StrengthInWords(stars) + (beaten ? Tr("、倒した") : "");
 }
 
 std::string ChickDescription(const std::string& chickName, int eggStrength)
@@ -77,7 +77,7 @@ std::string ContinueLevelCaption(std::int32_t level)
 
 std::string NutritionCaption(std::int32_t nutrition)
 {
-    return "栄養：" + std::to_string(nutrition);
+    return TrWith("栄養：%s", std::to_string(nutrition));
 }
 
 ChickPanel ChickPanelFor(std::int32_t nutrition)

@@ -20,9 +20,9 @@ MatchOpponent StageOpponentAt(int stage, int position, int level);
 // The chick of the colosseum, of this strength and name, at the game level.
 MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level);
 
-// What a screen reader hears of a portrait: the opponent's name and its
-// strength in stars, and "倒した" once beaten ("ズモル蝸牛 強さ 星1つ、倒した");
-// of the chick, its name and strength.
+// What a screen reader hears of a portrait, in the language the game speaks:
+// the opponent's name and its strength in stars, and "倒した" once beaten
+// ("ズモル蝸牛 強さ 星1つ、倒した"); of the chick, its name and strength.
 std::string PortraitDescription(int stage, int position, bool beaten);
 std::string ChickDescription(const std::string& chickName, int eggStrength);
 // "強さ 星3つ".
@@ -33,7 +33,7 @@ std::string OpeningLevelCaption(int level);
 // The level caption a continued game shows. Its "普通" has no blank after the
 // first "～", unlike the opening's; any level other than 0 or 1 reads "難しい".
 std::string ContinueLevelCaption(std::int32_t level);
-// "栄養：" and the nutrition in decimal.
+// "栄養：" and the nutrition in decimal, in the language the game speaks.
 std::string NutritionCaption(std::int32_t nutrition);
 
 // The chick's panel of the colosseum, for the nutrition it hatched from.

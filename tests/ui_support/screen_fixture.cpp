@@ -102,6 +102,8 @@ void ExpectFits(QWidget* widget, const QString& text)
         QStyleOptionButton option;
         option.initFrom(button);
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    } else if (qobject_cast<TPanel*>(widget)) {
+        flags |= Qt::TextWordWrap;  // a panel wraps its caption
     }
     const QFontMetrics metrics(widget->font());
     QRect needed = metrics.boundingRect(room, flags, text);

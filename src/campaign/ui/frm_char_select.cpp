@@ -112,7 +112,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
         Build(this, items);
         placeTabs_[p] = Find<TPanel>(this, tab.c_str());
         placePanels_[p] = Find<TPanel>(this, panel.c_str());
-        Describe(placeTabs_[p], QAccessible::Button, QString::fromUtf8(place.caption));
+        Describe(placeTabs_[p], QAccessible::Button, TrQ(place.caption));
         connect(placeTabs_[p], &TPanel::MouseDown, this, [this, p](Qt::MouseButton) { SelectPlace(p, true); });
         if (p == kColosseum)
             continue;
@@ -154,7 +154,7 @@ TfrmCharSelect::TfrmCharSelect(QWidget* parent)
     chickStrength_ = Find<TLabel>(this, "lblTuyosa");
     chickPortrait_ = Find<TImage>(this, "imgCharEgg");
     Describe(chickPortrait_, QAccessible::Button, QString());
-    Describe(playerPicture_, QAccessible::Graphic, QStringLiteral("あなた"));
+    Describe(playerPicture_, QAccessible::Graphic, TrQ("あなた"));
 
     for (const char* background : {"Image1", "Image2", "Image3", "Image4"})
         Find<TImage>(this, background)->SetPicture(Media().Picture(QStringLiteral("imgBack")));
@@ -230,7 +230,7 @@ void TfrmCharSelect::ShowGameCleared()
 
 void TfrmCharSelect::ShowChick(const ChickPanel& chick)
 {
-    chickStrength_->setText(Qs(chick.strengthCaption));
+    chickStrength_->setText(TrQ(chick.strengthCaption.c_str()));
     chickPortrait_->setAccessibleName(Qs(ChickDescription(chickName_->text().toStdString(), chick.eggStrength)));
     chickPortrait_->SetPicture(Media().Picture(chick.picture));
     chickNutrition_->setText(Qs(chick.nutritionCaption));
@@ -308,7 +308,7 @@ void TfrmCharSelect::PickChick()
 
 void TfrmCharSelect::QuitClicked()
 {
-    if (Platform().AskYesNo("ゲームを終了してよろしいですか？", "ゲーム終了"))
+    if (Platform().AskYesNo(Tr("ゲームを終了してよろしいですか？"), Tr("ゲーム終了")))
         emit QuitConfirmed();
 }
 
@@ -425,14 +425,14 @@ void TfrmCharSelect::CountNutritionUp()
         Platform().Pause(10);
         Platform().PumpEvents();
     }
-    Announce(this, QStringLiteral("栄養 %1").arg(shown));
+    Announce(this, TrQ("栄養 %1").arg(shown));
 }
 
 void TfrmCharSelect::OpenPlace(int place)
 {
     Media().PlayEffect(Effect::Jingle);
     placeTabs_[place]->show();
-    Announce(this, QStringLiteral("%1 に行けるようになりました").arg(QString::fromUtf8(CampaignPlace(place)->caption)));
+    Announce(this, TrQ("%1 に行けるようになりました").arg(TrQ(CampaignPlace(place)->caption)));
 }
 
 void TfrmCharSelect::ClearGame()

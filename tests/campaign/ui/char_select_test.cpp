@@ -9,6 +9,7 @@
 #include "match/speech.h"
 #include "match/ui/frm_battle.h"
 #include "platform/data_files.h"
+#include "platform/ui/desktop.h"
 #include "platform/shift_jis.h"
 
 #include <filesystem>
@@ -34,13 +35,17 @@ TButton* DialogButton(const char* name)
 } // namespace
 
 using CharSelectScreen = CampaignScreens;
+using CharSelectScreenIn = CampaignScreensIn;
+CAMPAIGN_IN_EACH_LANGUAGE(CharSelectScreenIn);
 
-TEST_F(CharSelectScreen, EveryOpponentAtEveryLevelHandsOverItsMatch)
+TEST_P(CharSelectScreenIn, EveryOpponentAtEveryLevelHandsOverItsMatch)
 {
     for (int level = 0; level < 3; ++level) {
         ShowSelection(level);
         for (int place = 0; place < 3; ++place) {
             frmCharSelect->SelectPlace(place, false);
+            PlaceTab(place)->show();
+            Look(frmCharSelect);
             for (int position = 0; position < 4; ++position) {
                 const expected::RosterRow& row = expected::kRoster[place * 4 + position];
                 SCOPED_TRACE(testing::Message() << row.portrait << " level " << level);
@@ -57,8 +62,9 @@ TEST_F(CharSelectScreen, EveryOpponentAtEveryLevelHandsOverItsMatch)
                 for (const std::string& line : SpeechScript::SplitLines(*file))
                     lines.push_back(FromShiftJis(line));
                 EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), lines);
-                EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QString::fromUtf8(row.name));
-                EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QString::fromUtf8(row.strength));
+                EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), TrQ(row.name));
+                EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), TrQ(row.strength));
+                Look(frmTurnSelect);
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(row.media[0], true)));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(row.media[1])));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), frmData->Picture(row.media[2])));
@@ -137,9 +143,10 @@ TEST_F(CharSelectScreen, UnreadableSpeechFileStopsThePickAndKeepsTheLastOne)
     EXPECT_EQ(frmCharSelect->CharIndex(), 0);
 }
 
-TEST_F(CharSelectScreen, TheChickOnTheBonusStage)
+TEST_P(CharSelectScreenIn, TheChickOnTheBonusStage)
 {
     ShowSelection(1);
+    frmCharSelect->SetChickName(QStringLiteral("ピヨ"));
     DUser->Record.SetChickName(*ToShiftJis("ピヨ"));
     Find<TPanel>(frmCharSelect, "pnlPlace4")->show();
     Press(Find<TPanel>(frmCharSelect, "pnlPlace4"));
@@ -155,8 +162,10 @@ TEST_F(CharSelectScreen, TheChickOnTheBonusStage)
         MarkBrains();
         Press(Find<TImage>(frmCharSelect, "imgCharEgg"), n == 3 ? Qt::RightButton : Qt::LeftButton);
         EXPECT_EQ(BrainsStrength(), expected::Strength(expected::kChickStrength[n - 1][1]));
-        EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), QString::fromUtf8(expected::kChickCaption[n - 1]));
+        EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), TrQ(expected::kChickCaption[n - 1]));
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ピヨ"));
+        Look(frmCharSelect, QStringLiteral("ピヨ"));
+        Look(frmTurnSelect, QStringLiteral("ピヨ"));
         const QPixmap chick = frmData->Picture(QStringLiteral("imgEgg%1").arg(n));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgEgg%1").arg(n), true)));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), chick));
@@ -207,7 +216,7 @@ TEST_F(CharSelectScreen, PlaceTabsShowOnePanelAtATime)
     EXPECT_FALSE(frmTurnSelect->isVisible());
 }
 
-TEST_F(CharSelectScreen, QuitAsksThenSavesTheRecordAndClosesTheGame)
+TEST_P(CharSelectScreenIn, QuitAsksThenSavesTheRecordAndClosesTheGame)
 {
     ShowSelection(2);
     frmStart->show();
@@ -221,8 +230,10 @@ TEST_F(CharSelectScreen, QuitAsksThenSavesTheRecordAndClosesTheGame)
     platform.answers = {false};
     Press(quit);
     ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].text, "ゲームを終了してよろしいですか？");
-    EXPECT_EQ(platform.questions[0].title, "ゲーム終了");
+    EXPECT_EQ(platform.questions[0].text, Tr("ゲームを終了してよろしいですか？"));
+    EXPECT_EQ(platform.questions[0].title, Tr("ゲーム終了"));
+    EXPECT_EQ(HasJapanese(Utf(platform.questions[0].text.c_str())), !InEnglish());
+    EXPECT_EQ(HasJapanese(Utf(platform.questions[0].title.c_str())), !InEnglish());
     EXPECT_FALSE(folder.Exists("user02.usr"));
     EXPECT_TRUE(frmStart->isVisible());
     EXPECT_EQ(Plays(MultiSound, "/data/sdm01.dat"), 1);

@@ -30,13 +30,17 @@ void Cross(int place, std::initializer_list<int> positions)
 
 } // namespace
 
-using CampaignLooks = CampaignScreens;
+using CampaignLooks = CampaignScreensIn;
+CAMPAIGN_IN_EACH_LANGUAGE(CampaignLooks);
 
-TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
+TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
 {
     ShowSelection(1);
-    DUser->Record.SetPlayerName(*ToShiftJis("たろう"));
-    frmCharSelect->BeginNewGame("～ 普通 ～", QStringLiteral("たろう"));
+    // The names as a player of the language would type them.
+    const std::string player = InEnglish() ? "Taro" : "たろう";
+    const std::string chick = InEnglish() ? "Pip" : "ピヨ";
+    DUser->Record.SetPlayerName(*ToShiftJis(player));
+    frmCharSelect->BeginNewGame(campaign::OpeningLevelCaption(1), QString::fromStdString(player));
 
     // The forest with two opponents beaten.
     Cross(1, {1, 3});
@@ -47,7 +51,8 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(0, 2), {20, 70})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(0, 1), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace1"), {36, 10}), QColor(0xB6, 0xCF, 0xB1));
-    SaveScreenshot(shot, "campaign-forest.png");
+    Look(frmCharSelect);
+    SaveScreenshot(shot, ShotName("campaign-forest.png").c_str());
 
     // The mountain, opened, with one more beaten.
     Cross(1, {2, 4});
@@ -59,7 +64,8 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(1, 1), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(1, 0), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace2"), {36, 10}), QColor(0xBF, 0xBF, 0xFF));
-    SaveScreenshot(shot, "campaign-mountain.png");
+    Look(frmCharSelect);
+    SaveScreenshot(shot, ShotName("campaign-mountain.png").c_str());
 
     // The cyber state, the last stage.
     Cross(2, {1, 3, 4});
@@ -70,14 +76,16 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     shot = Capture(frmCharSelect);
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(2, 1), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(2, 3), {45, 45})));
-    SaveScreenshot(shot, "campaign-cyber.png");
+    Look(frmCharSelect);
+    SaveScreenshot(shot, ShotName("campaign-cyber.png").c_str());
 
     // The turn dialog for メタルズモル.
     Press(Portrait(2, 2));
     ASSERT_TRUE(frmTurnSelect->isVisible());
     shot = Capture(frmTurnSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(271, 202));
-    SaveScreenshot(shot, "campaign-turn.png");
+    Look(frmTurnSelect);
+    SaveScreenshot(shot, ShotName("campaign-turn.png").c_str());
     // "先手" and "後手" lean as italic type does (the discs beside them are
     // no letters).
     for (const char* name : {"BitBtn1", "BitBtn2"})
@@ -100,7 +108,7 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
 
     // The bonus stage of a cleared game, as a continued game shows it.
     Cross(3, {3, 4});
-    DUser->Record.SetChickName(*ToShiftJis("ピヨ"));
+    DUser->Record.SetChickName(*ToShiftJis(chick));
     DUser->Record.SetCleared(1);
     DUser->Record.AddNutrition(327);
     DUser->Record.SetSlotNumber(3);
@@ -112,5 +120,6 @@ TEST_F(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace4"), {36, 4}), QColor(0, 0, 0));
     EXPECT_EQ(OnScreen(shot, Find<TImage>(frmCharSelect, "imgCharEgg"), {45, 45}),
               PixelAt(frmData->Picture(QStringLiteral("imgEgg4")), 45, 45));
-    SaveScreenshot(shot, "campaign-bonus.png");
+    Look(frmCharSelect);
+    SaveScreenshot(shot, ShotName("campaign-bonus.png").c_str());
 }

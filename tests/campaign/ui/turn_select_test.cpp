@@ -2,9 +2,12 @@
 #include "campaign/ui/frm_turn_select.h"
 
 #include "match/ui/frm_battle.h"
+#include "platform/ui/desktop.h"
 #include "platform/ui/widgets.h"
 
 using TurnSelectDialog = CampaignScreens;
+using TurnSelectDialogIn = CampaignScreensIn;
+CAMPAIGN_IN_EACH_LANGUAGE(TurnSelectDialogIn);
 
 namespace {
 
@@ -21,13 +24,13 @@ QString Caption(const char* name)
 
 } // namespace
 
-TEST_F(TurnSelectDialog, LayoutAndDiscPictures)
+TEST_P(TurnSelectDialogIn, LayoutAndDiscPictures)
 {
     EXPECT_EQ(frmTurnSelect->size(), QSize(271, 202));
     EXPECT_EQ(frmTurnSelect->windowTitle(), QStringLiteral("ズモルリバロ"));
-    EXPECT_EQ(DialogButton("BitBtn1")->text(), QStringLiteral("先手"));
-    EXPECT_EQ(DialogButton("BitBtn2")->text(), QStringLiteral("後手"));
-    EXPECT_EQ(DialogButton("Button3")->text(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(DialogButton("BitBtn1")->text(), TrQ("先手"));
+    EXPECT_EQ(DialogButton("BitBtn2")->text(), TrQ("後手"));
+    EXPECT_EQ(DialogButton("Button3")->text(), TrQ("キャンセル"));
     EXPECT_FALSE(DialogButton("BitBtn1")->icon().isNull());
     EXPECT_FALSE(DialogButton("BitBtn2")->icon().isNull());
     // White's disc stands to the right of its caption.
