@@ -4,7 +4,7 @@
 # its accessibility switched on, and screen_reader.py as the reader (pyatspi),
 # playing by keys alone: a new game, a match read cell by cell from the board
 # table, every move, pass and the result heard and checked, and the quit that
-# saves. Orca itself listens beside it, speech and braille off: its debug log
+# saves, all in English. Orca itself listens beside it, speech and braille off: its debug log
 # holds every utterance, and screen_reader.py checks that Orca spoke every
 # move, pass and result the game announced. The game must end by itself;
 # whatever the test started is killed on the way out.
@@ -37,8 +37,12 @@ for _ in $(seq 1 300); do
   sleep 0.1
 done
 grep -q 'ORCA: Starting ATSPI registry' "$work/orca.log" || { echo 'Orca did not start'; exit 1; }
-start_game "$launcher"
+# The game speaks English here, as on an English desktop (the locale need not
+# be generated: the game reads the name); the player hears it through the
+# game's own catalogue. The Japanese announcements are heard in ui_tests.
+start_game env LC_ALL=en_US.UTF-8 "$launcher"
 wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
-/usr/bin/python3 "$source_dir/tests/process/screen_reader.py" "$ZUMORU_HOME/data/user01.usr" "$work/orca.log"
+/usr/bin/python3 "$source_dir/tests/process/screen_reader.py" "$ZUMORU_HOME/data/user01.usr" "$work/orca.log" \
+  "$build_dir/po/en.mo"
 expect_quit_and_save
 echo "screen reader: ok"
