@@ -38,7 +38,7 @@ protected:
         folder.Write("mstest.dat", TestMessageFile());
         StartProgram();
 
-        DUser->Record.SetPlayerName(*ToShiftJis("たろう"));
+        DUser->Record.SetPlayerName(*ToShiftJis(PlayerName()));
         DUser->Record.SetPlayerCharacter(1);
         // What picking the second opponent of the forest would hand over.
         ASSERT_TRUE(PrepareOpponent("/data/mstest.dat"));
@@ -83,11 +83,14 @@ protected:
         return true;
     }
 
-    // What the turn dialog's side buttons hand over: the player ("たろう" in
+    // The player's name: "たろう", or in English a name of the ten letters
+    // the record holds, to be seen whole.
+    const char* PlayerName() const { return InEnglish() ? "Wilhelmina" : "たろう"; }
+    // What the turn dialog's side buttons hand over: the player (`PlayerName()` in
     // the figure of the record) on the side chosen.
-    static MatchSides Sides(bool playerIsSecond, const char* playerName = "たろう")
+    MatchSides Sides(bool playerIsSecond, const char* playerName = nullptr) const
     {
-        return MatchSides{playerIsSecond, PlayerPicture().toStdString(), playerName};
+        return MatchSides{playerIsSecond, PlayerPicture().toStdString(), playerName ? playerName : PlayerName()};
     }
 
     // The turn dialog's side button: the match is set up and its start
@@ -192,11 +195,11 @@ protected:
     // What the screen should show in the language it speaks.
     QString Said(const char* japanese, const char* english) const { return Utf(InEnglish() ? english : japanese); }
     // In English, everything the screen shows and names is English that fits
-    // its widget; the player's name is what the player typed.
+    // its widget.
     void LooksEnglish() const
     {
         if (InEnglish())
-            ExpectEnglishThatFits(frmBattle, QStringLiteral("たろう"));
+            ExpectEnglishThatFits(frmBattle);
     }
     // A picture of the screen (see screenshots.h), "english-…" in English.
     void SaveShot(const QImage& shot, const char* name) const

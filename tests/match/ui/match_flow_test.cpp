@@ -22,7 +22,7 @@ TEST_P(MatchScreenIn, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgHelo")));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgChar01")));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), Utf(PlayerName()));
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), Said("ズモル玉ねぎ", "Zumoru Onion"));
     LooksEnglish();
     EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(472, 16));
@@ -86,7 +86,7 @@ TEST_P(MatchScreenIn, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
     EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
     EXPECT_TRUE(frmBattle->Flow().PlayerWon);
     EXPECT_EQ(DUser->Record.GetNutrition(), margin);
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n勝ちです！", "たろう\nwins!"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n勝ちです！", "Wilhelmina\nwins!"));
     EXPECT_FALSE(Find<TLabel>(frmBattle, "lblWinner")->isHidden());
     LooksEnglish();
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +%1").arg(margin));
@@ -144,7 +144,7 @@ TEST_P(MatchScreenIn, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgChar01")));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroine")));
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), Said("ズモル玉ねぎ", "Zumoru Onion"));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), Utf(PlayerName()));
     LooksEnglish();
     EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(8, 232));
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblMessage")->pos(), QPoint(16, 240));
@@ -162,7 +162,7 @@ TEST_P(MatchScreenIn, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     ASSERT_GT(black, white) << "the careless player should lose to the deep computer";
     EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
     EXPECT_FALSE(frmBattle->Flow().PlayerWon);
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n負けです！", "たろう\nloses!"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n負けです！", "Wilhelmina\nloses!"));
     LooksEnglish();
     EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroineL")));
@@ -374,7 +374,7 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
         if (frmBattle->Flow().StartStep == 50 && atTheFourthDisc)
             QMetaObject::invokeMethod(frmBattle, std::exchange(atTheFourthDisc, nullptr), Qt::QueuedConnection);
     });
-    const auto setUp = [] {
+    const auto setUp = [this] {
         frmBattle->StartMatch(Sides(false));
     };
 

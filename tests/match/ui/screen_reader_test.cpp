@@ -151,7 +151,7 @@ TEST_P(ScreenReaderIn, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     EXPECT_EQ(table->tableInterface()->cellAt(2, 3)->tableCellInterface()->rowIndex(), 2);
     EXPECT_EQ(table->indexOfChild(table->child(27)), 27);
     const QStringList offered = OfferedIn(frmBattle);
-    EXPECT_TRUE(offered.contains(Line(QAccessible::Graphic, InEnglish() ? "たろう (first, black)" : "たろう（先手、黒）")));
+    EXPECT_TRUE(offered.contains(Line(QAccessible::Graphic, InEnglish() ? "Wilhelmina (first, black)" : "たろう（先手、黒）")));
     EXPECT_TRUE(offered.contains(Line(QAccessible::Graphic, InEnglish() ? "Zumoru Onion (second, white)" : "ズモル玉ねぎ（後手、白）")))
         << offered.join('|').toStdString();
 
@@ -195,7 +195,7 @@ TEST_P(ScreenReaderIn, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     PressSquare(8, 8);
     ASSERT_TRUE(RunUntil([this] { return ResultShown(); }));
     EXPECT_EQ(Announced().last(),
-              Said("たろうさんの勝ちです！ 黒 36 枚、白 28 枚、Score +8", "たろう wins! Black 36, white 28. Score +8"));
+              Said("たろうさんの勝ちです！ 黒 36 枚、白 28 枚、Score +8", "Wilhelmina wins! Black 36, white 28. Score +8"));
     // "対局終了" is a button for the reader, whatever its blinking shows.
     QAccessibleInterface* finish = QAccessible::queryAccessibleInterface(Find(frmBattle, "lblFinish"));
     EXPECT_EQ(finish->role(), QAccessible::Button);
