@@ -1,6 +1,7 @@
 #include "match/board_cursor.h"
 
 #include "board/board.h"
+#include "platform/catalogue.h"
 
 #include <algorithm>
 
@@ -32,6 +33,6 @@ std::string SquareName(int column, int row)
 
 std::string SquareDescription(int column, int row, std::int32_t value)
 {
-    const char* content = value == Black ? "黒" : value == White ? "白" : "空き";
-    return SquareName(column, row) + " " + content;
+    const char* description = value == Black ? "%s 黒" : value == White ? "%s 白" : "%s 空き";
+    return TrWith(description, SquareName(column, row));
 }

@@ -19,5 +19,6 @@ struct BoardCursor {
 
 // "a1" … "h8".
 std::string SquareName(int column, int row);
-// A square and what lies on it, for a screen reader: "d4 白", "d5 黒", "e6 空き".
+// A square and what lies on it, for a screen reader, in the game's language:
+// "d4 白", "d5 黒", "e6 空き".
 std::string SquareDescription(int column, int row, std::int32_t value);

@@ -3,6 +3,7 @@
 #include "brains/brains.h"
 #include "match/match_waits.h"
 #include "media/figure.h"
+#include "platform/catalogue.h"
 #include "platform/game_random.h"
 #include "platform/shift_jis.h"
 #include "profile/player_record.h"
@@ -111,13 +112,13 @@ void MatchFlow::Play(int column, int row, std::int32_t side, bool byComputer)
     const int before = board_.CountDiscs(side);
     board_.PlaceAndFlip(column, row, side, byComputer);
     const int turned = board_.CountDiscs(side) - before - 1;
-    view_.Announce(MoveAnnouncement(byComputer ? opponent_.name : kPlayerInAnnouncements, column, row, turned));
+    view_.Announce(MoveAnnouncement(byComputer ? Tr(opponent_.name) : std::string(), column, row, turned));
 }
 
-void MatchFlow::PassNotice(const std::string& who)
+void MatchFlow::PassNotice(const std::string& opponent)
 {
-    view_.Announce(PassAnnouncement(who));
-    view_.ShowNotice("パスです!");
+    view_.Announce(PassAnnouncement(opponent));
+    view_.ShowNotice(Tr("パスです!"));
     view_.PlayEffect(Effect::Blip);
     view_.PumpEvents();
     view_.Pause(kMatchWaits.passNotice);
@@ -150,7 +151,7 @@ void MatchFlow::PlayerPress(int column, int row)
     }
     if (board_.CountMoves(computer) == 0) {
         // The computer passes; the player moves again.
-        PassNotice(opponent_.name);
+        PassNotice(Tr(opponent_.name));
         view_.SetEnabled(true);
         Speak("GET_PASS");
         return;
@@ -165,7 +166,7 @@ void MatchFlow::PlayerPress(int column, int row)
         view_.Pause(kMatchWaits.beforeComputerMove);
         view_.PumpEvents();
         if (iteration > 1) {
-            PassNotice(kPlayerInAnnouncements);
+            PassNotice({});
             Speak("GIVE_PASS");
             // The opponent has its say before it moves again.
             while (view_.BubbleShowing()) {

@@ -147,7 +147,8 @@ private:
     void ComputerMove(std::int32_t side);
     // Places the disc with its flips and says so.
     void Play(int column, int row, std::int32_t side, bool byComputer);
-    void PassNotice(const std::string& who);
+    // The pass of the opponent (its name as shown), or of the player (empty).
+    void PassNotice(const std::string& opponent);
     void ShowResult();
 
     TBoard& board_;

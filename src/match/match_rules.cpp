@@ -1,6 +1,31 @@
 #include "match/match_rules.h"
 
 #include "match/board_cursor.h"
+#include "platform/catalogue.h"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace {
+
+// A text of the catalogue with its "%s" marks filled in order: the languages
+// order the names and numbers of a sentence their own way, the catalogue's
+// sentence carries that order.
+std::string Fill(std::string_view source, std::initializer_list<std::string_view> values)
+{
+    std::string text = Tr(source);
+    std::size_t from = 0;
+    for (const std::string_view value : values) {
+        const std::size_t mark = text.find("%s", from);
+        if (mark == std::string::npos)
+            break;
+        text.replace(mark, 2, value);
+        from = mark + value.size();
+    }
+    return text;
+}
+
+} // namespace
 
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
@@ -51,30 +76,47 @@ CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft)
 std::string ResultCaption(const MatchOutcome& outcome, const std::string& playerName)
 {
     if (outcome.result == 0)
-        return "引き分け";
-    return playerName + (outcome.playerWon ? "さんの\n勝ちです！" : "さんの\n負けです！");
+        return Tr("引き分け");
+    return TrWith(outcome.playerWon ? "%sさんの\n勝ちです！" : "%sさんの\n負けです！", playerName);
 }
 
-std::string ScoreCaption(int scoreGained)
+std::string ScoreCaption(int scoreGained) { return TrWith("Score +%s", std::to_string(scoreGained)); }
+
+std::string MoveAnnouncement(const std::string& opponent, int column, int row, int turned)
 {
-    return "Score +" + std::to_string(scoreGained);
+    const std::string square = SquareName(column, row);
+    const std::string count = std::to_string(turned);
+    if (opponent.empty())
+        return turned == 1 ? Fill("あなた %s、1 枚返しました", {square}) : Fill("あなた %s、%s 枚返しました", {square, count});
+    return turned == 1 ? Fill("%s %s、1 枚返しました", {opponent, square})
+                       : Fill("%s %s、%s 枚返しました", {opponent, square, count});
 }
 
-std::string MoveAnnouncement(const std::string& who, int column, int row, int turned)
+std::string PassAnnouncement(const std::string& opponent)
 {
-    return who + " " + SquareName(column, row) + "、" + std::to_string(turned) + " 枚返しました";
+    return opponent.empty() ? Tr("あなたはパスです") : TrWith("%sはパスです", opponent);
 }
-
-std::string PassAnnouncement(const std::string& who) { return who + "はパスです"; }
 
 std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score)
 {
+    // The caption's line break said as one line: nothing between Japanese
+    // words, a space between the words of a language that spaces them.
+    const std::string joint = GameLanguage() == Language::Japanese ? "" : " ";
     std::string said;
     for (const char c : caption)
-        if (c != '\n')
-            said += c;
-    said += " 黒 " + std::to_string(blackCount) + " 枚、白 " + std::to_string(whiteCount) + " 枚";
-    if (!score.empty())
-        said += "、" + score;
-    return said;
+        said += c == '\n' ? joint : std::string(1, c);
+    const std::string black = std::to_string(blackCount), white = std::to_string(whiteCount);
+    if (score.empty())
+        return Fill("%s 黒 %s 枚、白 %s 枚", {said, black, white});
+    return Fill("%s 黒 %s 枚、白 %s 枚、%s", {said, black, white, score});
+}
+
+std::string RemarkAnnouncement(const std::string& opponent, const std::string& line)
+{
+    return Fill("%s「%s」", {opponent, line});
+}
+
+std::string SideDescription(const std::string& name, bool movesFirst)
+{
+    return TrWith(movesFirst ? "%s（先手、黒）" : "%s（後手、白）", name);
 }

@@ -55,15 +55,20 @@ struct CountStepDiscs {
 // still above zero.
 CountStepDiscs CountLayoutStep(int n, int& blackLeft, int& whiteLeft);
 
-// The result captions (UTF-8). `playerName` is the player's name as shown.
+// The result captions (UTF-8), in the game's language. `playerName` is the
+// player's name as shown.
 std::string ResultCaption(const MatchOutcome& outcome, const std::string& playerName);
 std::string ScoreCaption(int scoreGained);
 
-// What a screen reader is told of the match (UTF-8): a move ("ズモル蝸牛 e3、
-// 1 枚返しました"), a pass, and the result with the count and the score line
-// (empty: none).
-std::string MoveAnnouncement(const std::string& who, int column, int row, int turned);
-std::string PassAnnouncement(const std::string& who);
+// What a screen reader is told of the match (UTF-8), in the game's language,
+// each a whole sentence of the catalogue: a move ("ズモル蝸牛 e3、1 枚返しました"),
+// a pass, the result with the count and the score line (empty: none), and a
+// remark of the opponent. `opponent` is the opponent's name as shown; empty,
+// it is the player who moved or passes ("あなた d3、…", "あなたはパスです").
+std::string MoveAnnouncement(const std::string& opponent, int column, int row, int turned);
+std::string PassAnnouncement(const std::string& opponent);
 std::string ResultAnnouncement(const std::string& caption, int blackCount, int whiteCount, const std::string& score);
-// Who "you" are in those.
-inline constexpr const char* kPlayerInAnnouncements = "あなた";
+std::string RemarkAnnouncement(const std::string& opponent, const std::string& line);
+// A side's name for a reader, with its place in the order of play:
+// "たろう（先手、黒）", "ズモル玉ねぎ（後手、白）".
+std::string SideDescription(const std::string& name, bool movesFirst);

@@ -64,6 +64,10 @@ constexpr Row kLayout[] = {
     {Kind::Label, "lblFinish", "pnlFinish", {2, 2, 109, 37}, "対局終了", 15, Bold | Centred | Wrapped},
 };
 
+// The second mover's caption in a language whose word for it is longer than
+// "後手": the plate's whole room right of the white disc.
+constexpr QRect kLongSecondCaption(521, 231, 73, 27);
+
 // The bubble's two corners: by the opponent on the right, or on the left.
 constexpr QPoint kBubbleRight(472, 16), kBubbleTextRight(480, 24);
 constexpr QPoint kBubbleLeft(8, 232), kBubbleTextLeft(16, 240);
@@ -170,6 +174,8 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     bubbleText_ = Find<TLabel>(this, "lblMessage");
     finish_ = Find<TPanel>(this, "pnlFinish");
     finishText_ = Find<TLabel>(this, "lblFinish");
+    if (GameLanguage() != Language::Japanese)
+        Find<TLabel>(this, "Label2")->setGeometry(kLongSecondCaption);
 
     // The notices lie over the board without taking its presses.
     notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -189,7 +195,7 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     connect(countTimer_, &QTimer::timeout, this, [this] { flow_->CountTick(); });
     connect(finishBlink_, &QTimer::timeout, this, [this] {
         // "対局終了" blinks with a hint to click it.
-        finishText_->setText(finishText_->text().isEmpty() ? QStringLiteral("対局終了\nクリック!") : QString());
+        finishText_->setText(finishText_->text().isEmpty() ? TrQ("対局終了\nクリック!") : QString());
     });
     connect(bubbleTimer_, &QTimer::timeout, this, &TfrmBattle::MessageTick);
     connect(board_, &TImage::MouseDown, this, [this](Qt::MouseButton, QPoint position) { BoardPressed(position); });
@@ -199,12 +205,12 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     SetReadingOrder(this, {"imgBoard", "btmGiveUp", "lblFinish"});
     // For a screen reader the board is a table of its 64 squares, "d4 白".
     DescribeAsBoard(
-        board_, QStringLiteral("盤面"),
+        board_, TrQ("盤面"),
         [this](int column, int row) {
             return Qs(SquareDescription(column, row, attachedCells_ ? attachedCells_->At(column, row) : Empty));
         },
         [this] { return std::pair{cursor_.column, cursor_.row}; });
-    Describe(finishText_, QAccessible::Button, QStringLiteral("対局終了"));
+    Describe(finishText_, QAccessible::Button, TrQ("対局終了"));
     connect(qApp, &QApplication::focusChanged, cursorFrame_, [frame = cursorFrame_] { frame->update(); });
     MoveCursorFrame();
     connect(Find<TButton>(this, "btmGiveUp"), &QPushButton::clicked, this, &TfrmBattle::GiveUpClicked);
@@ -293,10 +299,13 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
     const bool second = sides.playerIsSecond;
     SetFace(leftFace_, second ? opponent.portrait : sides.playerPicture);
     SetFace(rightFace_, second ? sides.playerPicture : opponent.portrait);
-    leftName_->setText(Qs(second ? opponent.name : sides.playerName));
-    rightName_->setText(Qs(second ? sides.playerName : opponent.name));
-    Describe(leftFace_, QAccessible::Graphic, leftName_->text() + QStringLiteral("（先手、黒）"));
-    Describe(rightFace_, QAccessible::Graphic, rightName_->text() + QStringLiteral("（後手、白）"));
+    const std::string opponentName = Tr(opponent.name);
+    const std::string& leftName = second ? opponentName : sides.playerName;
+    const std::string& rightName = second ? sides.playerName : opponentName;
+    leftName_->setText(Qs(leftName));
+    rightName_->setText(Qs(rightName));
+    Describe(leftFace_, QAccessible::Graphic, Qs(SideDescription(leftName, true)));
+    Describe(rightFace_, QAccessible::Graphic, Qs(SideDescription(rightName, false)));
     // The bubble goes next to the opponent.
     bubble_->move(second ? kBubbleLeft : kBubbleRight);
     bubbleText_->move(second ? kBubbleTextLeft : kBubbleTextRight);
@@ -384,7 +393,7 @@ void TfrmBattle::MessageTick()
     case SpeechBubble::Action::Open:
         bubbleTimer_->stop();
         bubbleText_->setText(Qs(step.text));
-        Announce(flow_->Opponent().name + "「" + step.text + "」");
+        Announce(RemarkAnnouncement(Tr(flow_->Opponent().name), step.text));
         bubble_->show();
         bubbleText_->show();
         bubbleTimer_->SetInterval(kMatchWaits.bubbleLine);
@@ -392,7 +401,7 @@ void TfrmBattle::MessageTick()
         break;
     case SpeechBubble::Action::Next:
         bubbleText_->setText(Qs(step.text));
-        Announce(flow_->Opponent().name + "「" + step.text + "」");
+        Announce(RemarkAnnouncement(Tr(flow_->Opponent().name), step.text));
         break;
     case SpeechBubble::Action::Close:
         bubble_->hide();
@@ -449,7 +458,7 @@ bool TfrmBattle::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmBattle::GiveUpClicked()
 {
-    if (!flow_->CanGiveUp() || !Platform().AskYesNo("投了してよろしいですか？", "投了"))
+    if (!flow_->CanGiveUp() || !Platform().AskYesNo(Tr("投了してよろしいですか？"), Tr("投了")))
         return;
     emit Left();
     hide();

@@ -3,6 +3,7 @@
 // screen would (the second opponent of the forest, with a test speech file),
 // for the match screen's tests.
 #include "ui_support/screen_fixture.h"
+#include "ui_support/screenshots.h"
 
 #include "campaign/roster.h"
 #include "match/speech.h"
@@ -37,7 +38,7 @@ protected:
         folder.Write("mstest.dat", TestMessageFile());
         StartProgram();
 
-        DUser->Record.SetPlayerName(*ToShiftJis("たろう"));
+        DUser->Record.SetPlayerName(*ToShiftJis(PlayerName()));
         DUser->Record.SetPlayerCharacter(1);
         // What picking the second opponent of the forest would hand over.
         ASSERT_TRUE(PrepareOpponent("/data/mstest.dat"));
@@ -58,8 +59,10 @@ protected:
             // during which the screen takes no input.
             if (frmBattle->isVisible() && frmBattle->isEnabled())
                 ++pausesWhileEnabled;
-            if (ms == 1000 && !Find<TLabel>(frmBattle, "lblWinner")->isHidden())
+            if (ms == 1000 && !Find<TLabel>(frmBattle, "lblWinner")->isHidden()) {
                 notices.push_back(Find<TLabel>(frmBattle, "lblWinner")->text().toStdString());
+                LooksEnglish();
+            }
         };
     }
 
@@ -80,11 +83,14 @@ protected:
         return true;
     }
 
-    // What the turn dialog's side buttons hand over: the player ("たろう" in
+    // The player's name: "たろう", or in English a name of the ten letters
+    // the record holds, to be seen whole.
+    const char* PlayerName() const { return InEnglish() ? "Wilhelmina" : "たろう"; }
+    // What the turn dialog's side buttons hand over: the player (`PlayerName()` in
     // the figure of the record) on the side chosen.
-    static MatchSides Sides(bool playerIsSecond, const char* playerName = "たろう")
+    MatchSides Sides(bool playerIsSecond, const char* playerName = nullptr) const
     {
-        return MatchSides{playerIsSecond, PlayerPicture().toStdString(), playerName};
+        return MatchSides{playerIsSecond, PlayerPicture().toStdString(), playerName ? playerName : PlayerName()};
     }
 
     // The turn dialog's side button: the match is set up and its start
@@ -186,11 +192,43 @@ protected:
         return true;
     }
 
+    // What the screen should show in the language it speaks.
+    QString Said(const char* japanese, const char* english) const { return Utf(InEnglish() ? english : japanese); }
+    // In English, everything the screen shows and names is English that fits
+    // its widget.
+    void LooksEnglish() const
+    {
+        if (InEnglish())
+            ExpectEnglishThatFits(frmBattle);
+    }
+    // A picture of the screen (see screenshots.h), "english-…" in English.
+    void SaveShot(const QImage& shot, const char* name) const
+    {
+        SaveScreenshot(shot, ((InEnglish() ? "english-" : "") + std::string(name)).c_str());
+    }
+
     std::vector<std::string> spoken;   // the bubble's lines, in order
     std::vector<std::string> notices;  // the notices shown over the board during a pause
     int pausesWhileEnabled = 0;
     bool bubbleWasVisible = false;
     std::string lastLine;
 };
+
+// A walk of the match screen (or of a screen built on it) run once in each
+// language the game speaks: the language is chosen before the program starts.
+template <class Screen>
+class InEachLanguage : public Screen, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override
+    {
+        this->SpeakIn(GetParam());
+        Screen::SetUp();
+    }
+};
+#define MATCH_IN_EACH_LANGUAGE(Suite)                                                                              \
+    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
+                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })
+
+using MatchScreenIn = InEachLanguage<MatchScreen>;
 
 } // namespace match_test

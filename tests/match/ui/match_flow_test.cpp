@@ -13,7 +13,7 @@ QColor RightPlate() { return Find<TShape>(frmBattle, "Shape7")->Brush(); }
 
 } // namespace
 
-TEST_F(MatchScreen, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
+TEST_P(MatchScreenIn, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
 {
     DBoard->Board.Cells[CellIndex(1, 1)] = White;  // the last match's leftovers
     frmBattle->StartMatch(Sides(false));
@@ -22,8 +22,9 @@ TEST_F(MatchScreen, SetUpPutsThePlayerLeftWhenMovingFirstAndStartsTheBoard)
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 64);
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgHelo")));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgChar01")));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), QStringLiteral("たろう"));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), QStringLiteral("ズモル玉ねぎ"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), Utf(PlayerName()));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), Said("ズモル玉ねぎ", "Zumoru Onion"));
+    LooksEnglish();
     EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(472, 16));
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblMessage")->pos(), QPoint(480, 24));
     EXPECT_EQ(LeftPlate(), kRed);
@@ -71,7 +72,7 @@ TEST_F(MatchScreen, ClicksOffTheGridOrOnIllegalSquaresAreIgnored)
     EXPECT_EQ(DBoard->Board.At(3, 4), Black);
 }
 
-TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
+TEST_P(MatchScreenIn, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
 {
     StartMatch(false);
     PlayToTheEnd(StrongMove);
@@ -85,8 +86,9 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
     EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
     EXPECT_TRUE(frmBattle->Flow().PlayerWon);
     EXPECT_EQ(DUser->Record.GetNutrition(), margin);
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("たろうさんの\n勝ちです！"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n勝ちです！", "Wilhelmina\nwins!"));
     EXPECT_FALSE(Find<TLabel>(frmBattle, "lblWinner")->isHidden());
+    LooksEnglish();
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +%1").arg(margin));
     EXPECT_FALSE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgHeloW")));
@@ -115,7 +117,9 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
         return captions.size() >= 4;
     }));
     EXPECT_TRUE(captions.contains(QString()));
-    EXPECT_TRUE(captions.contains(QStringLiteral("対局終了\nクリック!")));
+    EXPECT_TRUE(captions.contains(Said("対局終了\nクリック!", "Game over\nClick!")));
+    ASSERT_TRUE(RunUntil([] { return !Find<TLabel>(frmBattle, "lblFinish")->text().isEmpty(); }));
+    LooksEnglish();
 
     ForgetSounds();
     QTest::mousePress(Find<TLabel>(frmBattle, "lblFinish"), Qt::RightButton);
@@ -132,15 +136,16 @@ TEST_F(MatchScreen, AWonMatchFeedsTheEggAndMarksTheOpponentBeatenTogether)
     EXPECT_FALSE(frmCharSelect->isEnabled());
 }
 
-TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
+TEST_P(MatchScreenIn, ALostMatchMovingSecondShowsTheOpponentsTriumph)
 {
     DUser->Record.SetPlayerCharacter(0);
     DBrains->SetStrength(StrengthParams{5, 7, 12, false});
     frmBattle->StartMatch(Sides(true));
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgChar01")));
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroine")));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), QStringLiteral("ズモル玉ねぎ"));
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar1")->text(), Said("ズモル玉ねぎ", "Zumoru Onion"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblChar2")->text(), Utf(PlayerName()));
+    LooksEnglish();
     EXPECT_EQ(Find<TShape>(frmBattle, "shpMessage")->pos(), QPoint(8, 232));
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblMessage")->pos(), QPoint(16, 240));
     ASSERT_TRUE(RunUntil([] { return !Find<GameTimer>(frmBattle, "timStart")->isActive() && frmBattle->isEnabled(); }));
@@ -157,7 +162,8 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     ASSERT_GT(black, white) << "the careless player should lose to the deep computer";
     EXPECT_EQ(frmBattle->Flow().MatchResult, -1);
     EXPECT_FALSE(frmBattle->Flow().PlayerWon);
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("たろうさんの\n負けです！"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("たろうさんの\n負けです！", "Wilhelmina\nloses!"));
+    LooksEnglish();
     EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar2")->Picture(), frmData->Picture("imgHeroineL")));
     EXPECT_TRUE(IsMirroredFace(Find<TImage>(frmBattle, "imgChar1")->Picture(), frmData->Picture("imgChar01w")));
@@ -177,7 +183,7 @@ TEST_F(MatchScreen, ALostMatchMovingSecondShowsTheOpponentsTriumph)
     EXPECT_FALSE(Find<GameTimer>(frmCharSelect, "timDes")->isActive());
 }
 
-TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
+TEST_P(MatchScreenIn, ADrawAddsNothingAndKeepsTheFaces)
 {
     StartMatch(false);
     const QPixmap leftFace = Find<TImage>(frmBattle, "imgChar1")->Picture();
@@ -197,7 +203,8 @@ TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
     PressSquare(8, 8);
     ASSERT_TRUE(ResultShown());
     EXPECT_EQ(frmBattle->Flow().MatchResult, 0);
-    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), QStringLiteral("引き分け"));
+    EXPECT_EQ(Find<TLabel>(frmBattle, "lblWinner")->text(), Said("引き分け", "Draw"));
+    LooksEnglish();
     EXPECT_TRUE(Find<TLabel>(frmBattle, "lblScore")->isHidden());
     EXPECT_EQ(DUser->Record.GetNutrition(), 0);
     EXPECT_TRUE(SamePicture(Find<TImage>(frmBattle, "imgChar1")->Picture(), leftFace));
@@ -216,7 +223,7 @@ TEST_F(MatchScreen, ADrawAddsNothingAndKeepsTheFaces)
     EXPECT_EQ(DUser->Record.OpponentKnockDown(0, 1), 0);
 }
 
-TEST_F(MatchScreen, PassesOfBothSides)
+TEST_P(MatchScreenIn, PassesOfBothSides)
 {
     StartMatch(false);
     LetSpeechEnd();
@@ -226,7 +233,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     ForgetSounds();
     PressSquare(3, 1);
     EXPECT_EQ(DBoard->Board.At(2, 1), Black);
-    EXPECT_EQ(notices, std::vector<std::string>{"パスです!"});
+    EXPECT_EQ(notices, std::vector<std::string>{Said("パスです!", "Pass!").toStdString()});
     EXPECT_TRUE(Find<TLabel>(frmBattle, "lblWinner")->isHidden());
     EXPECT_EQ(Plays(MultiSound, "sdm05.dat"), 1);
     EXPECT_EQ(LeftPlate(), kRed);
@@ -246,7 +253,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     EXPECT_EQ(pausesWhileEnabled, 0);
     ASSERT_GE(notices.size(), 2u);
     for (const std::string& notice : notices)
-        EXPECT_EQ(notice, "パスです!");
+        EXPECT_EQ(notice, Said("パスです!", "Pass!").toStdString());
     ASSERT_GE(spoken.size(), 3u);
     EXPECT_EQ(spoken[0], "L10");
     for (std::size_t i = 1; i + 1 < spoken.size(); ++i)
@@ -256,7 +263,7 @@ TEST_F(MatchScreen, PassesOfBothSides)
     EXPECT_FALSE(frmBattle->Flow().PlayerWon);
 }
 
-TEST_F(MatchScreen, GivingUpAsksAndLeavesTheRecordAlone)
+TEST_P(MatchScreenIn, GivingUpAsksAndLeavesTheRecordAlone)
 {
     StartMatch(false);
     PressSquare(4, 3);
@@ -266,8 +273,8 @@ TEST_F(MatchScreen, GivingUpAsksAndLeavesTheRecordAlone)
     platform.answers = {false};
     QTest::mouseClick(Find<TButton>(frmBattle, "btmGiveUp"), Qt::LeftButton);
     ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].text, "投了してよろしいですか？");
-    EXPECT_EQ(platform.questions[0].title, "投了");
+    EXPECT_EQ(Utf(platform.questions[0].text.c_str()), Said("投了してよろしいですか？", "Resign this match?"));
+    EXPECT_EQ(Utf(platform.questions[0].title.c_str()), Said("投了", "Resign"));
     EXPECT_TRUE(frmBattle->isVisible());
     EXPECT_EQ(DBoard->Board.Cells, board);
 
@@ -367,7 +374,7 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
         if (frmBattle->Flow().StartStep == 50 && atTheFourthDisc)
             QMetaObject::invokeMethod(frmBattle, std::exchange(atTheFourthDisc, nullptr), Qt::QueuedConnection);
     });
-    const auto setUp = [] {
+    const auto setUp = [this] {
         frmBattle->StartMatch(Sides(false));
     };
 
@@ -413,3 +420,5 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
     StartMatch(false);
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 60);
 }
+
+MATCH_IN_EACH_LANGUAGE(MatchScreenIn);

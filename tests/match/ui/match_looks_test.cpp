@@ -50,7 +50,11 @@ protected:
     void SetUp() override
     {
         MatchScreen::SetUp();
-        ASSERT_TRUE(PrepareOpponent("/data/ms01.dat"));
+        // The opponent's own Japanese lines; in English the test file's, whose
+        // lines are plain letters.
+        if (!InEnglish()) {
+            ASSERT_TRUE(PrepareOpponent("/data/ms01.dat"));
+        }
         // A shot of the first moment the bubble shows a line.
         QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [this] {
             if (!Find<TLabel>(frmBattle, "lblMessage")->isHidden() && bubbleShot.isNull())
@@ -59,6 +63,7 @@ protected:
     }
     QImage bubbleShot;
 };
+using MatchLooksIn = InEachLanguage<MatchLooks>;
 
 TEST_F(MatchLooks, MidGameWithTheOpponentSpeakingOnTheRight)
 {
@@ -92,9 +97,13 @@ TEST_F(MatchLooks, OpponentOnTheLeftSpeaksBelowItsFace)
     SaveScreenshot(bubbleShot, "match-bubble-left.png");
 }
 
-TEST_F(MatchLooks, PassNoticeOverTheBoard)
+TEST_P(MatchLooksIn, TheStartAndAPassNoticeOverTheBoard)
 {
     StartMatch(false);
+    // The greeting said, the board waits for the first move.
+    LetSpeechEnd();
+    LooksEnglish();
+    SaveShot(Shot(), "match-start.png");
     // Black's move on the top edge leaves White nothing to answer.
     SetPosition({"XO.....X",
                  ".......O",
@@ -106,18 +115,20 @@ TEST_F(MatchLooks, PassNoticeOverTheBoard)
                  "XO......"});
     QImage noticeShot;
     platform.onPause = [&](int ms) {
-        if (ms == 1000 && noticeShot.isNull())
+        if (ms == 1000 && noticeShot.isNull()) {
             noticeShot = Shot();
+            LooksEnglish();
+        }
     };
     PressSquare(3, 1);
     ASSERT_FALSE(noticeShot.isNull());
     EXPECT_GT(RedPixels(noticeShot, Find<TLabel>(frmBattle, "lblWinner")), 100);
     // The notice reads from the top of its label, not from its middle.
     EXPECT_LT(FirstRedRow(noticeShot, Find<TLabel>(frmBattle, "lblWinner")), 10);
-    SaveScreenshot(noticeShot, "match-pass.png");
+    SaveShot(noticeShot, "match-pass.png");
 }
 
-TEST_F(MatchLooks, ResultWithTheCountLayout)
+TEST_P(MatchLooksIn, ResultWithTheCountLayout)
 {
     StartMatch(false);
     for (int i = 0; i < 4; ++i) {
@@ -131,7 +142,9 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
     EXPECT_EQ(Find<TLabel>(frmBattle, "lblScore")->text(), QStringLiteral("Score +8"));
     LetSpeechEnd();
     // Let "対局終了" show its hint.
-    ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text() == QStringLiteral("対局終了\nクリック!"); }));
+    const QString hint = Said("対局終了\nクリック!", "Game over\nClick!");
+    ASSERT_TRUE(RunUntil([&] { return Find<TLabel>(frmBattle, "lblFinish")->text() == hint; }));
+    LooksEnglish();
     const QImage shot = Shot();
     EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblWinner")), 200);
     EXPECT_LT(FirstRedRow(shot, Find<TLabel>(frmBattle, "lblWinner")), 10);
@@ -143,5 +156,7 @@ TEST_F(MatchLooks, ResultWithTheCountLayout)
                   QColor(255, 255, 255))
             << column;
     }
-    SaveScreenshot(shot, "match-result.png");
+    SaveShot(shot, "match-result.png");
 }
+
+MATCH_IN_EACH_LANGUAGE(MatchLooksIn);

@@ -58,13 +58,16 @@ QStringList OfferedIn(QWidget* window)
 QString Line(QAccessible::Role role, const char* name) { return QStringLiteral("%1 %2").arg(role).arg(Utf(name)); }
 
 // The moves, passes and results announced through the windows'
-// notifications, in order.
+// notifications, in order, in either language.
 QStringList Announced()
 {
     QStringList said;
     for (const auto& [notification, name] : told)
-        if (name.contains(Utf("返しました")) || name.contains(Utf("パス")) || name.contains(Utf("枚、白")))
-            said << name;
+        for (const char* mark : {"返しました", "パス", "枚、白", "turned", "must pass", " Black "})
+            if (name.contains(Utf(mark))) {
+                said << name;
+                break;
+            }
     return said;
 }
 
@@ -119,7 +122,9 @@ TEST_F(ScreenReader, TheTitleAndTheSelectionOfferWhatIsSeenByName)
     EXPECT_TRUE(selection.contains(Line(QAccessible::Button, "ゲームを終わる")));
 }
 
-TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
+using ScreenReaderIn = InEachLanguage<ScreenReader>;
+
+TEST_P(ScreenReaderIn, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
 {
     StartMatch(false);
     QCoreApplication::processEvents();
@@ -130,7 +135,7 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->role(), QAccessible::Table);
-    EXPECT_EQ(table->text(QAccessible::Name), Utf("盤面"));
+    EXPECT_EQ(table->text(QAccessible::Name), Said("盤面", "Board"));
     ASSERT_NE(table->tableInterface(), nullptr);
     EXPECT_EQ(table->tableInterface()->rowCount(), 8);
     EXPECT_EQ(table->tableInterface()->columnCount(), 8);
@@ -138,14 +143,17 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     QStringList cells;
     for (int i = 0; i < 64; ++i)
         cells << table->child(i)->text(QAccessible::Name);
-    EXPECT_EQ(cells.at(0), Utf("a1 空き"));
-    EXPECT_EQ(cells.at(3 * 8 + 3), Utf("d4 白"));
-    EXPECT_EQ(cells.at(3 * 8 + 4), Utf("e4 黒"));
-    EXPECT_EQ(cells.at(4 * 8 + 3), Utf("d5 黒"));
-    EXPECT_EQ(cells.at(63), Utf("h8 空き"));
+    EXPECT_EQ(cells.at(0), Said("a1 空き", "a1 empty"));
+    EXPECT_EQ(cells.at(3 * 8 + 3), Said("d4 白", "d4 white"));
+    EXPECT_EQ(cells.at(3 * 8 + 4), Said("e4 黒", "e4 black"));
+    EXPECT_EQ(cells.at(4 * 8 + 3), Said("d5 黒", "d5 black"));
+    EXPECT_EQ(cells.at(63), Said("h8 空き", "h8 empty"));
     EXPECT_EQ(table->tableInterface()->cellAt(2, 3)->tableCellInterface()->rowIndex(), 2);
     EXPECT_EQ(table->indexOfChild(table->child(27)), 27);
-    EXPECT_TRUE(OfferedIn(frmBattle).contains(Line(QAccessible::Graphic, "たろう（先手、黒）")));
+    const QStringList offered = OfferedIn(frmBattle);
+    EXPECT_TRUE(offered.contains(Line(QAccessible::Graphic, InEnglish() ? "Wilhelmina (first, black)" : "たろう（先手、黒）")));
+    EXPECT_TRUE(offered.contains(Line(QAccessible::Graphic, InEnglish() ? "Zumoru Onion (second, white)" : "ズモル玉ねぎ（後手、白）")))
+        << offered.join('|').toStdString();
 
     // The cursor's cell has the focus; typed "d3" and played, the move and
     // the computer's answer are announced and the cells renamed.
@@ -153,19 +161,19 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     QTest::keyClicks(board, QStringLiteral("d3"));
     QAccessibleInterface* focused = table->focusChild();
     ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->text(QAccessible::Name), Utf("d3 空き"));
+    EXPECT_EQ(focused->text(QAccessible::Name), Said("d3 空き", "d3 empty"));
     EXPECT_TRUE(focused->state().focused);
     heard.clear();
     told.clear();
     QTest::keyClick(board, Qt::Key_Return);
     ASSERT_TRUE(RunUntil([] { return frmBattle->isEnabled(); }));
-    EXPECT_EQ(table->child(2 * 8 + 3)->text(QAccessible::Name), Utf("d3 黒"));
+    EXPECT_EQ(table->child(2 * 8 + 3)->text(QAccessible::Name), Said("d3 黒", "d3 black"));
     const QStringList moves = Announced();
     ASSERT_EQ(moves.size(), 2) << moves.join('|').toStdString();
-    EXPECT_EQ(moves.at(0), Utf("あなた d3、1 枚返しました"));
-    EXPECT_TRUE(moves.at(1).startsWith(Utf("ズモル玉ねぎ "))) << moves.at(1).toStdString();
-    const auto renamed = std::count_if(heard.begin(), heard.end(), [](const auto& event) {
-        return event.second == QAccessible::NameChanged && event.first == Utf("d3 黒");
+    EXPECT_EQ(moves.at(0), Said("あなた d3、1 枚返しました", "You played d3 and turned 1 disc."));
+    EXPECT_TRUE(moves.at(1).startsWith(Said("ズモル玉ねぎ ", "Zumoru Onion played "))) << moves.at(1).toStdString();
+    const auto renamed = std::count_if(heard.begin(), heard.end(), [this](const auto& event) {
+        return event.second == QAccessible::NameChanged && event.first == Said("d3 黒", "d3 black");
     });
     EXPECT_GE(renamed, 1);
     // A reader on the bus asks for an announcement's text only after the
@@ -180,15 +188,19 @@ TEST_F(ScreenReader, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     SetPosition(match_positions::kWhiteCannotAnswer);
     told.clear();
     PressSquare(3, 1);
-    EXPECT_TRUE(Announced().contains(Utf("ズモル玉ねぎはパスです"))) << Announced().join('|').toStdString();
+    EXPECT_TRUE(Announced().contains(Said("ズモル玉ねぎはパスです", "Zumoru Onion must pass.")))
+        << Announced().join('|').toStdString();
     SetPosition(match_positions::kLastMoveFillsTheBoard);
     told.clear();
     PressSquare(8, 8);
     ASSERT_TRUE(RunUntil([this] { return ResultShown(); }));
-    EXPECT_EQ(Announced().last(), Utf("たろうさんの勝ちです！ 黒 36 枚、白 28 枚、Score +8"));
+    EXPECT_EQ(Announced().last(),
+              Said("たろうさんの勝ちです！ 黒 36 枚、白 28 枚、Score +8", "Wilhelmina wins! Black 36, white 28. Score +8"));
     // "対局終了" is a button for the reader, whatever its blinking shows.
     QAccessibleInterface* finish = QAccessible::queryAccessibleInterface(Find(frmBattle, "lblFinish"));
     EXPECT_EQ(finish->role(), QAccessible::Button);
-    EXPECT_EQ(finish->text(QAccessible::Name), Utf("対局終了"));
+    EXPECT_EQ(finish->text(QAccessible::Name), Said("対局終了", "Game over"));
     EXPECT_TRUE(finish->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
+
+MATCH_IN_EACH_LANGUAGE(ScreenReaderIn);
