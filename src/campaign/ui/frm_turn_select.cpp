@@ -8,9 +8,7 @@
 #include "platform/ui/layout.h"
 #include "platform/ui/widgets.h"
 
-#include <QFontMetrics>
 #include <QWindow>
-#include <algorithm>
 
 using namespace layout;
 
@@ -19,9 +17,6 @@ namespace {
 constexpr int kClientWidth = 271;
 constexpr int kClientHeight = 202;
 constexpr int kDiscSize = 40;
-// Beside a disc a caption needs room for the button's edges and a gap.
-constexpr int kDiscGaps = 24;
-constexpr int kSmallestCaptionPx = 14;
 
 constexpr Row kLayout[] = {
     {Kind::Image, "imgBack", nullptr, {-64, 0, 337, 201}, nullptr, 0, Stretch},
@@ -35,23 +30,6 @@ constexpr Row kLayout[] = {
     {Kind::Button, "BitBtn2", nullptr, {128, 88, 129, 49}, "後手", 24, Bold | Italic},
     {Kind::Button, "Button3", nullptr, {136, 160, 113, 33}, "キャンセル", 13, Italic},
 };
-
-// The two sides' captions in one type, as large as lets both stand clear of
-// their discs: "先手" and "後手" keep the type they were drawn for, a longer
-// word in another language takes a smaller one.
-void FitBesideDiscs(TButton* first, TButton* second)
-{
-    QFont font = first->font();
-    const auto fits = [&font](const TButton* button) {
-        const QFontMetrics metrics(font);
-        const int ink = std::max(metrics.horizontalAdvance(button->text()), metrics.boundingRect(button->text()).right());
-        return ink + kDiscSize + kDiscGaps <= button->width();
-    };
-    while (font.pixelSize() > kSmallestCaptionPx && !(fits(first) && fits(second)))
-        font.setPixelSize(font.pixelSize() - 1);
-    first->setFont(font);
-    second->setFont(font);
-}
 
 } // namespace
 
@@ -79,7 +57,6 @@ TfrmTurnSelect::TfrmTurnSelect(QWidget* parent)
     second->setIcon(QIcon(Media().Picture(QStringLiteral("BitBtn2"))));
     second->setIconSize(QSize(kDiscSize, kDiscSize));
     second->setLayoutDirection(Qt::RightToLeft);
-    FitBesideDiscs(first, second);
 
     connect(first, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Click); });
     connect(second, &TButton::MouseDown, this, [](Qt::MouseButton) { Media().PlayEffect(Effect::Click); });

@@ -64,10 +64,6 @@ constexpr Row kLayout[] = {
     {Kind::Label, "lblFinish", "pnlFinish", {2, 2, 109, 37}, "対局終了", 15, Bold | Centred | Wrapped},
 };
 
-// The second mover's caption in a language whose word for it is longer than
-// "後手": the plate's whole room right of the white disc.
-constexpr QRect kLongSecondCaption(521, 231, 73, 27);
-
 // The bubble's two corners: by the opponent on the right, or on the left.
 constexpr QPoint kBubbleRight(472, 16), kBubbleTextRight(480, 24);
 constexpr QPoint kBubbleLeft(8, 232), kBubbleTextLeft(16, 240);
@@ -174,8 +170,6 @@ TfrmBattle::TfrmBattle(QWidget* parent)
     bubbleText_ = Find<TLabel>(this, "lblMessage");
     finish_ = Find<TPanel>(this, "pnlFinish");
     finishText_ = Find<TLabel>(this, "lblFinish");
-    if (GameLanguage() != Language::Japanese)
-        Find<TLabel>(this, "Label2")->setGeometry(kLongSecondCaption);
 
     // The notices lie over the board without taking its presses.
     notice_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -56,7 +56,7 @@ TEST_P(CharSelectScreenIn, EveryOpponentAtEveryLevelHandsOverItsMatch)
 
                 EXPECT_EQ(BrainsStrength(), expected::Strength(expected::kStageStrength[place * 4 + position][level]));
                 EXPECT_EQ(frmBattle->Flow().Opponent().soundSet, row.soundSet);
-                const auto file = ReadRawFile(DataPath(row.messageFile), speech::kMaxFileBytes);
+                const auto file = ReadRawFile(speech::FileInLanguage(DataPath(row.messageFile), GameLanguage()), speech::kMaxFileBytes);
                 ASSERT_TRUE(file.has_value());
                 std::vector<std::string> lines;
                 for (const std::string& line : SpeechScript::SplitLines(*file))

@@ -321,7 +321,7 @@ protected:
         match.scoreLine = Find<TLabel>(frmBattle, "lblScore")->isVisible() ? Find<TLabel>(frmBattle, "lblScore")->text() : QString();
 
         // "対局終了" blinks in; the player presses it.
-        ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(Utf("対局終了")); }));
+        ASSERT_TRUE(RunUntil([] { return Find<TLabel>(frmBattle, "lblFinish")->text().startsWith(TrQ("対局終了")); }));
         if (ByKeys())
             ExpectTheCoveredGiveUpOutOfReach();  // and the keys, as "対局終了" is pressed below
         match.beepsBeforeLeaving = platform.beeps;
@@ -577,7 +577,7 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblName2")->text(), Utf("太郎"));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblScore")->text(), QString::number(nutrition));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEggName")->text(), Utf("ピヨ"));
-    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Utf("栄養：") + QString::number(nutrition));
+    EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblEiyou")->text(), Qs(TrWith("栄養：%s", std::to_string(nutrition))));
     EXPECT_EQ(Find<TLabel>(frmCharSelect, "lblTuyosa")->text(), TrQ(verdict.stars));
     EXPECT_EQ(frmCharSelect->EggStrength(), verdict.strength);
     EXPECT_TRUE(SamePicture(Find<TImage>(frmCharSelect, "imgCharEgg")->Picture(), frmData->Picture(chickPicture)));
