@@ -41,7 +41,7 @@ grep -q 'ORCA: Starting ATSPI registry' "$work/orca.log" || { echo 'Orca did not
 # be generated: the game reads the name); the player hears it through the
 # game's own catalogue. The Japanese announcements are heard in ui_tests.
 start_game env LC_ALL=en_US.UTF-8 "$launcher"
-wait_for_window 'ズモルリバロ' 60 || { echo 'no window captioned ズモルリバロ'; exit 1; }
+wait_for_window --class 60 || { echo 'no window of the game'; exit 1; }
 /usr/bin/python3 "$source_dir/tests/process/screen_reader.py" "$ZUMORU_HOME/data/user01.usr" "$work/orca.log" \
   "$build_dir/po/en.mo"
 expect_quit_and_save

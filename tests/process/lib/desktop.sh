@@ -91,11 +91,15 @@ start_service() {
 }
 
 # wait_for_window TITLE [SECONDS]: a visible window of that title, with a
-# generous bound for a loaded machine.
+# generous bound for a loaded machine. TITLE "--class" waits for any window of
+# the game's class instead: a game whose locale is not generated on this
+# machine writes its title for old window managers in Latin-1, which xdotool
+# cannot match.
 wait_for_window() {
-  local title=$1 seconds=${2:-60}
+  local title=$1 seconds=${2:-60} by=--name
+  [ "$title" = --class ] && by=--class title=io.github.zumoru.zumoru
   for _ in $(seq 1 $((seconds * 10))); do
-    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && return 0
+    xdotool search --onlyvisible "$by" "$title" >/dev/null 2>&1 && return 0
     sleep 0.1
   done
   return 1
