@@ -93,10 +93,6 @@ QPoint SquareCentre(int column, int row);
 // and no text, accessible name or window title holds a Japanese character,
 // except the game's name and `typed` (the names the player typed).
 void ExpectEnglishThatFits(QWidget* window, const QStringList& typed = {});
-inline void ExpectEnglishThatFits(QWidget* window, const QString& typed)
-{
-    ExpectEnglishThatFits(window, QStringList{typed});
-}
 // The same of a text the game will show in `widget`.
 void ExpectFits(QWidget* widget, const QString& text);
 // True when the text holds kana, kanji, ideographic punctuation or full-width forms.
@@ -116,6 +112,14 @@ protected:
     // Japanese, the game as designed, unless a test asks for another.
     void SpeakIn(Language language);
     bool InEnglish() const { return language_ == Language::English; }
+    // In English, everything `window` shows and names is English that fits.
+    void LookEnglish(QWidget* window, const QStringList& typed = {}) const
+    {
+        if (InEnglish())
+            ExpectEnglishThatFits(window, typed);
+    }
+    // A picture's file name for docs/: "english-…" in English.
+    std::string ShotName(const std::string& name) const { return (InEnglish() ? "english-" : "") + name; }
 
     // The sounds started so far, as "effect sdm01.dat", "put sdp00.dat"...
     // player by player, each in order; how often an effect or a file (by
@@ -153,5 +157,20 @@ private:
     bool started_ = false;
     Language language_ = Language::Japanese;
 };
+
+// A screen test's walks run once in each language the game speaks: the
+// language is set before the fixture's own set-up starts the program.
+template <class Screens>
+class InEachLanguage : public Screens, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override
+    {
+        this->SpeakIn(this->GetParam());
+        Screens::SetUp();
+    }
+};
+#define IN_EACH_LANGUAGE(Suite)                                                                                    \
+    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
+                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })
 
 } // namespace ui_test

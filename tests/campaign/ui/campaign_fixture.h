@@ -49,18 +49,8 @@ protected:
         frmCharSelect->SetPlayerFigure("imgHelo");
         frmCharSelect->show();
     }
-
-    // A picture's file name for docs/, "english-…" in English.
-    std::string ShotName(const char* name) const { return (InEnglish() ? "english-" : "") + std::string(name); }
 };
 
 // The walks through the campaign's screens run once in each language the game
 // speaks; in English each page they pass shows English that fits.
-class CampaignScreensIn : public CampaignScreens, public ::testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override { ScreenTest::SetUp(), SpeakIn(GetParam()), StartProgram(); }
-    void Look(QWidget* window, const QString& typed = {}) { if (InEnglish()) ExpectEnglishThatFits(window, typed); }
-};
-#define CAMPAIGN_IN_EACH_LANGUAGE(Suite)                                                                           \
-    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
-                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })
+using CampaignScreensIn = InEachLanguage<CampaignScreens>;

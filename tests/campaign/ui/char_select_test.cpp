@@ -36,7 +36,7 @@ TButton* DialogButton(const char* name)
 
 using CharSelectScreen = CampaignScreens;
 using CharSelectScreenIn = CampaignScreensIn;
-CAMPAIGN_IN_EACH_LANGUAGE(CharSelectScreenIn);
+IN_EACH_LANGUAGE(CharSelectScreenIn);
 
 TEST_P(CharSelectScreenIn, EveryOpponentAtEveryLevelHandsOverItsMatch)
 {
@@ -45,7 +45,7 @@ TEST_P(CharSelectScreenIn, EveryOpponentAtEveryLevelHandsOverItsMatch)
         for (int place = 0; place < 3; ++place) {
             frmCharSelect->SelectPlace(place, false);
             PlaceTab(place)->show();
-            Look(frmCharSelect);
+            LookEnglish(frmCharSelect);
             for (int position = 0; position < 4; ++position) {
                 const expected::RosterRow& row = expected::kRoster[place * 4 + position];
                 SCOPED_TRACE(testing::Message() << row.portrait << " level " << level);
@@ -64,7 +64,7 @@ TEST_P(CharSelectScreenIn, EveryOpponentAtEveryLevelHandsOverItsMatch)
                 EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), lines);
                 EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), TrQ(row.name));
                 EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), TrQ(row.strength));
-                Look(frmTurnSelect);
+                LookEnglish(frmTurnSelect);
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(row.media[0], true)));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), frmData->Picture(row.media[1])));
                 EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComLoss")->Picture(), frmData->Picture(row.media[2])));
@@ -164,8 +164,8 @@ TEST_P(CharSelectScreenIn, TheChickOnTheBonusStage)
         EXPECT_EQ(BrainsStrength(), expected::Strength(expected::kChickStrength[n - 1][1]));
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), TrQ(expected::kChickCaption[n - 1]));
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ピヨ"));
-        Look(frmCharSelect, QStringLiteral("ピヨ"));
-        Look(frmTurnSelect, QStringLiteral("ピヨ"));
+        LookEnglish(frmCharSelect, {QStringLiteral("ピヨ")});
+        LookEnglish(frmTurnSelect, {QStringLiteral("ピヨ")});
         const QPixmap chick = frmData->Picture(QStringLiteral("imgEgg%1").arg(n));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgEgg%1").arg(n), true)));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), chick));

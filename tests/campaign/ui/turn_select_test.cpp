@@ -7,7 +7,7 @@
 
 using TurnSelectDialog = CampaignScreens;
 using TurnSelectDialogIn = CampaignScreensIn;
-CAMPAIGN_IN_EACH_LANGUAGE(TurnSelectDialogIn);
+IN_EACH_LANGUAGE(TurnSelectDialogIn);
 
 namespace {
 

@@ -130,11 +130,7 @@ protected:
 
     // In English, what the window shows must be English that fits; the names
     // the player typed are theirs.
-    void Look(QWidget* window)
-    {
-        if (InEnglish())
-            ExpectEnglishThatFits(window, {Utf("太郎"), Utf("ピヨ")});
-    }
+    void Look(QWidget* window) const { LookEnglish(window, {Utf("太郎"), Utf("ピヨ")}); }
 
     // Where a key goes: the focused control, or the active window (once the
     // window system has activated the window just shown).

@@ -36,15 +36,8 @@ protected:
     void Shoot(QWidget* window, const char* name) const
     {
         QCoreApplication::processEvents();
-        SaveScreenshot(window, ((InEnglish() ? "english-" : "") + std::string(name) + ".png").c_str());
+        SaveScreenshot(window, (ShotName(name) + ".png").c_str());
     }
 };
 
-// The walks through the front end run once in each language the game speaks.
-class FrontEndIn : public FrontEnd, public ::testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override { FrontEnd::SetUp(), SpeakIn(GetParam()); }
-};
-#define FRONT_END_IN_EACH_LANGUAGE(Suite)                                                                          \
-    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
-                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })
+using FrontEndIn = InEachLanguage<FrontEnd>;

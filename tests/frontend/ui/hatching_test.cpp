@@ -103,18 +103,14 @@ TEST_F(Hatching, EggRestsWobblesAndHatchesBeforeTheVerdictAppears)
     Shoot(frmOpening, "frontend-hatching-hatched");
 }
 
-class HatchingIn : public Hatching, public ::testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override { Hatching::SetUp(), SpeakIn(GetParam()); }
-};
+using HatchingIn = InEachLanguage<Hatching>;
 
 TEST_P(HatchingIn, VerdictFollowsTheNutrition)
 {
     for (const HatchCase& hatch : kHatchCases) {
         SCOPED_TRACE(hatch.nutrition);
         HatchWith(hatch.nutrition);
-        if (InEnglish())
-            ExpectEnglishThatFits(frmOpening);
+        LookEnglish(frmOpening);
         const QString chick = QStringLiteral("imgEgg%1").arg(hatch.strength);
         EXPECT_TRUE(SamePicture(Find<TImage>(frmOpening, "imgHina")->Picture(), RenderArt(chick, true)));
         ForgetSounds();
@@ -140,7 +136,7 @@ TEST_P(HatchingIn, VerdictFollowsTheNutrition)
     }
 }
 
-FRONT_END_IN_EACH_LANGUAGE(HatchingIn);
+IN_EACH_LANGUAGE(HatchingIn);
 
 TEST_F(Hatching, NamingTheChickLeadsToTheClearPage)
 {

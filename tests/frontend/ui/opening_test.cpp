@@ -172,7 +172,7 @@ TEST_P(OpeningIn, StoryByClicks)
     StartNewGame(1);
     // In English, the widest name the box takes, for the greeting to hold.
     const QString name = InEnglish() ? QStringLiteral("WWWWWWWWWW") : Utf("太郎");
-    const auto look = [&] { if (InEnglish()) ExpectEnglishThatFits(frmOpening, name); };
+    const auto look = [&] { LookEnglish(frmOpening, {name}); };
     Type(Find<QLineEdit>(frmOpening, "Edit1"), name);
     look();
     Press(Find(frmOpening, "Panel6"));
@@ -225,7 +225,7 @@ TEST_P(OpeningIn, StoryByClicks)
             ExpectFits(level, TrQ(caption));
 }
 
-FRONT_END_IN_EACH_LANGUAGE(OpeningIn);
+IN_EACH_LANGUAGE(OpeningIn);
 
 TEST_F(Opening, StoryByCharacterKeysWithTheShorterIndentation)
 {

@@ -117,7 +117,7 @@ TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
     index.SetName(1, "Wilhelmina");
     index.SetName(2, "");
     folder.Write("index.dat", index.Bytes());
-    const auto look = [this] { if (InEnglish()) ExpectEnglishThatFits(frmStart); };
+    const auto look = [this] { LookEnglish(frmStart); };
     StartProgram();
     look();
     ASSERT_TRUE(RunTitle());
@@ -156,7 +156,7 @@ TEST_P(TitleScreenIn, MenuLeadsToBothSlotPagesAndBack)
     EXPECT_TRUE(frmStart->isVisible());
 }
 
-FRONT_END_IN_EACH_LANGUAGE(TitleScreenIn);
+IN_EACH_LANGUAGE(TitleScreenIn);
 
 TEST_F(TitleScreen, DeliveredIndexGivesSixEmptySlotsAndContinueDoesNothing)
 {

@@ -196,16 +196,9 @@ protected:
     QString Said(const char* japanese, const char* english) const { return Utf(InEnglish() ? english : japanese); }
     // In English, everything the screen shows and names is English that fits
     // its widget.
-    void LooksEnglish() const
-    {
-        if (InEnglish())
-            ExpectEnglishThatFits(frmBattle);
-    }
+    void LooksEnglish() const { LookEnglish(frmBattle); }
     // A picture of the screen (see screenshots.h), "english-…" in English.
-    void SaveShot(const QImage& shot, const char* name) const
-    {
-        SaveScreenshot(shot, ((InEnglish() ? "english-" : "") + std::string(name)).c_str());
-    }
+    void SaveShot(const QImage& shot, const char* name) const { SaveScreenshot(shot, ShotName(name).c_str()); }
 
     std::vector<std::string> spoken;   // the bubble's lines, in order
     std::vector<std::string> notices;  // the notices shown over the board during a pause
@@ -213,21 +206,6 @@ protected:
     bool bubbleWasVisible = false;
     std::string lastLine;
 };
-
-// A walk of the match screen (or of a screen built on it) run once in each
-// language the game speaks: the language is chosen before the program starts.
-template <class Screen>
-class InEachLanguage : public Screen, public ::testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override
-    {
-        this->SpeakIn(GetParam());
-        Screen::SetUp();
-    }
-};
-#define MATCH_IN_EACH_LANGUAGE(Suite)                                                                              \
-    INSTANTIATE_TEST_SUITE_P(Languages, Suite, ::testing::Values(Language::Japanese, Language::English),            \
-                             [](const auto& language) { return language.param == Language::English ? "English" : "Japanese"; })
 
 using MatchScreenIn = InEachLanguage<MatchScreen>;
 

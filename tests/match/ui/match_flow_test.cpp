@@ -421,4 +421,4 @@ TEST_F(MatchScreen, AnEarlyMoveKeepsTheScreenShutUntilTheComputerHasAnswered)
     EXPECT_EQ(DBoard->Board.CountDiscs(Empty), 60);
 }
 
-MATCH_IN_EACH_LANGUAGE(MatchScreenIn);
+IN_EACH_LANGUAGE(MatchScreenIn);

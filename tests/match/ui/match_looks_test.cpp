@@ -159,4 +159,4 @@ TEST_P(MatchLooksIn, ResultWithTheCountLayout)
     SaveShot(shot, "match-result.png");
 }
 
-MATCH_IN_EACH_LANGUAGE(MatchLooksIn);
+IN_EACH_LANGUAGE(MatchLooksIn);

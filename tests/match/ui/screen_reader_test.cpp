@@ -203,4 +203,4 @@ TEST_P(ScreenReaderIn, TheBoardIsATableOfNamedCellsAndTheMatchIsAnnounced)
     EXPECT_TRUE(finish->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
-MATCH_IN_EACH_LANGUAGE(ScreenReaderIn);
+IN_EACH_LANGUAGE(ScreenReaderIn);
