@@ -3,30 +3,6 @@
 #include "match/board_cursor.h"
 #include "platform/catalogue.h"
 
-#include <initializer_list>
-#include <string_view>
-
-namespace {
-
-// A text of the catalogue with its "%s" marks filled in order: the languages
-// order the names and numbers of a sentence their own way, the catalogue's
-// sentence carries that order.
-std::string Fill(std::string_view source, std::initializer_list<std::string_view> values)
-{
-    std::string text = Tr(source);
-    std::size_t from = 0;
-    for (const std::string_view value : values) {
-        const std::size_t mark = text.find("%s", from);
-        if (mark == std::string::npos)
-            break;
-        text.replace(mark, 2, value);
-        from = mark + value.size();
-    }
-    return text;
-}
-
-} // namespace
-
 std::optional<Square> SquareAt(const BoardGeometry& geometry, int x, int y)
 {
     const int margin = BoardGeometry::kMargin;
@@ -87,9 +63,10 @@ std::string MoveAnnouncement(const std::string& opponent, int column, int row, i
     const std::string square = SquareName(column, row);
     const std::string count = std::to_string(turned);
     if (opponent.empty())
-        return turned == 1 ? Fill("あなた %s、1 枚返しました", {square}) : Fill("あなた %s、%s 枚返しました", {square, count});
-    return turned == 1 ? Fill("%s %s、1 枚返しました", {opponent, square})
-                       : Fill("%s %s、%s 枚返しました", {opponent, square, count});
+        return turned == 1 ? TrWith("あなた %s、1 枚返しました", square)
+                           : TrWith("あなた %s、%s 枚返しました", {square, count});
+    return turned == 1 ? TrWith("%s %s、1 枚返しました", {opponent, square})
+                       : TrWith("%s %s、%s 枚返しました", {opponent, square, count});
 }
 
 std::string PassAnnouncement(const std::string& opponent)
@@ -107,13 +84,13 @@ std::string ResultAnnouncement(const std::string& caption, int blackCount, int w
         said += c == '\n' ? joint : std::string(1, c);
     const std::string black = std::to_string(blackCount), white = std::to_string(whiteCount);
     if (score.empty())
-        return Fill("%s 黒 %s 枚、白 %s 枚", {said, black, white});
-    return Fill("%s 黒 %s 枚、白 %s 枚、%s", {said, black, white, score});
+        return TrWith("%s 黒 %s 枚、白 %s 枚", {said, black, white});
+    return TrWith("%s 黒 %s 枚、白 %s 枚、%s", {said, black, white, score});
 }
 
 std::string RemarkAnnouncement(const std::string& opponent, const std::string& line)
 {
-    return Fill("%s「%s」", {opponent, line});
+    return TrWith("%s「%s」", {opponent, line});
 }
 
 std::string SideDescription(const std::string& name, bool movesFirst)

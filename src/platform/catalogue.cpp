@@ -91,11 +91,17 @@ std::string Tr(std::string_view source)
     return std::string(source);
 }
 
-std::string TrWith(std::string_view source, std::string_view value)
+std::string TrWith(std::string_view source, std::initializer_list<std::string_view> values)
 {
     std::string text = Tr(source);
-    const std::size_t mark = text.find("%s");
-    if (mark != std::string::npos)
+    std::size_t from = 0;
+    for (const std::string_view value : values) {
+        const std::size_t mark = text.find("%s", from);
+        if (mark == std::string::npos)
+            break;
         text.replace(mark, 2, value);
+        // A value is never read for marks: a name may hold "%s" itself.
+        from = mark + value.size();
+    }
     return text;
 }

@@ -2,6 +2,7 @@
 #include "platform/language.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,5 +38,11 @@ Language GameLanguage();
 // Japanese, or when the catalogue has no translation for it.
 std::string Tr(std::string_view source);
 
-// A translated text with "%s" standing for a value the game fills in (a name).
-std::string TrWith(std::string_view source, std::string_view value);
+// A translated text with each "%s" standing for a value the game fills in, in
+// order (a name, a square, a count): each language's sentence carries them
+// where its word order wants them.
+std::string TrWith(std::string_view source, std::initializer_list<std::string_view> values);
+inline std::string TrWith(std::string_view source, std::string_view value)
+{
+    return TrWith(source, std::initializer_list<std::string_view>{value});
+}

@@ -55,6 +55,9 @@ TEST(Catalogue, EveryTextHasItsEnglishAndJapaneseStaysTheSource)
     UseLanguage(Language::English);
     EXPECT_EQ(Tr("はじめから"), "New game");
     EXPECT_EQ(TrWith("ようこそ %sさん", "%s"), "Hello, %s!");
+    // The values fill the marks in order; a name holding "%s" takes no value
+    // meant for a later mark.
+    EXPECT_EQ(TrWith("%s %s、%s 枚返しました", {"%s", "d3", "2"}), "%s played d3 and turned 2 discs.");
     EXPECT_EQ(Tr("訳のない言葉"), "訳のない言葉");
     UseLanguage(Language::Japanese);
 }

@@ -11,7 +11,7 @@ source "$source_dir/tests/process/lib/desktop.sh"
 source "$source_dir/tests/process/lib/refusal.sh"
 trap 'desktop_cleanup; rm -rf "$work"' EXIT
 mkdir -p "$work/game/data"
-cp "$source_dir"/data/* "$work/game/data/"
+cp -r "$source_dir"/data/. "$work/game/data/"
 export XDG_RUNTIME_DIR="$work"
 cd "$work/game"
 

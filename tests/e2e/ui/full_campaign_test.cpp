@@ -5,7 +5,8 @@
 // folder, the cleared game continued on the colosseum and the chick played.
 // Played three times: with the mouse, with the keyboard alone (Tab to reach a
 // control, Space to press it, a square typed as "d3" and Enter), and with the
-// mouse in English, where every screen on the way must show English that fits.
+// mouse in English, where every screen on the way must show English that fits;
+// each time the cleared game is continued in the other language.
 #include "e2e/ui/player_at_the_screens.h"
 
 #include "app/screens.h"
@@ -552,7 +553,9 @@ TEST_P(FullCampaign, NewGameToGameClearThenTheChickOnTheColosseum)
     EXPECT_FALSE(folder.Exists("user01.usr"));
     EXPECT_FALSE(folder.Exists("user03.usr"));
 
-    // ---- The second run: continue slot 2 on the colosseum. ----
+    // ---- The second run: continue slot 2 on the colosseum, in the other
+    // language (a save is the same in both). ----
+    SpeakIn(InEnglish() ? Language::Japanese : Language::English);
     StartTheProgram();
     ASSERT_FALSE(HasFatalFailure());
     Act(Find<TButton>(frmStart, "bitStart"));
