@@ -50,11 +50,8 @@ protected:
     void SetUp() override
     {
         MatchScreen::SetUp();
-        // The opponent's own Japanese lines; in English the test file's, whose
-        // lines are plain letters.
-        if (!InEnglish()) {
-            ASSERT_TRUE(PrepareOpponent("/data/ms01.dat"));
-        }
+        // The opponent's own lines, in the language the game speaks.
+        ASSERT_TRUE(PrepareOpponent("/data/ms01.dat"));
         // A shot of the first moment the bubble shows a line.
         QObject::connect(Find<GameTimer>(frmBattle, "timMessage"), &QTimer::timeout, frmBattle, [this] {
             if (!Find<TLabel>(frmBattle, "lblMessage")->isHidden() && bubbleShot.isNull())
