@@ -37,25 +37,36 @@ CC=clang-14 CXX=clang++-14 cmake -S "$source_dir" -B "$source_dir/build-fuzz" -D
 fuzz_built=0
 cmake --build "$source_dir/build-fuzz" -j2 || fuzz_built=$?
 
-ctest_status=0
-wait "$ctest_pid" || ctest_status=$?
-cat "$ctest_log"
-if [ "$ctest_status" -ne 0 ] || [ "$asan_built" -ne 0 ] || [ "$fuzz_built" -ne 0 ]; then
-  exit 1
-fi
-
 # Leaks are checked too; the suppressions name only system libraries that keep
 # memory until the process ends. Seven process tests are left out here: the
 # desktop sessions (X, twice the density, Wayland, by keys alone), the screen
 # reader and the close on a result play whole matches in real time, which the
 # slower sanitized binary stretches past any useful bound, and the package test
 # only checks how the game is packaged, which the sanitizers have nothing to
-# say about.
-ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions="$source_dir/tests/faults/lsan.supp":print_suppressions=0 \
-  ctest --test-dir "$source_dir/build-asan" --output-on-failure -j2 --timeout 1800 \
-    -E '^process\.(desktop_session|high_density_desktop|wayland_session|keyboard_session|screen_reader|close_on_result|debian_package)$'
+# say about. The sanitized pass starts as soon as its build is done, beside the
+# real-time tests that end the first pass; the two logs are shown in turn.
+asan_log=$(mktemp)
+asan_pid=
+trap 'kill $ctest_pid $asan_pid 2>/dev/null || true; rm -f "$ctest_log" "$asan_log"' EXIT
+if [ "$asan_built" -eq 0 ]; then
+  ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions="$source_dir/tests/faults/lsan.supp":print_suppressions=0 \
+    ctest --test-dir "$source_dir/build-asan" --output-on-failure -j2 --timeout 1800 \
+      -E '^process\.(desktop_session|high_density_desktop|wayland_session|keyboard_session|screen_reader|close_on_result|debian_package)$' \
+      > "$asan_log" 2>&1 &
+  asan_pid=$!
+fi
+
+ctest_status=0
+wait "$ctest_pid" || ctest_status=$?
+cat "$ctest_log"
+asan_status=0
+[ -z "$asan_pid" ] || wait "$asan_pid" || asan_status=$?
+cat "$asan_log"
+if [ "$ctest_status" -ne 0 ] || [ "$asan_built" -ne 0 ] || [ "$asan_status" -ne 0 ] || [ "$fuzz_built" -ne 0 ]; then
+  exit 1
+fi
 
 # The fuzz targets, a minute each, all at once: a crash or a broken property
 # fails the run and leaves its input in build-fuzz/fuzz/artifacts.
