@@ -13,8 +13,9 @@ MatchOpponent StageOpponentAt(int stage, int position, int level)
 {
     const Opponent& opponent = *StageOpponent(stage, position);
     MatchOpponent card;
-    card.name = opponent.name;
-    card.strengthCaption = opponent.strengthCaption;
+    // The name and strength as the player reads them, in the game's language.
+    card.name = Tr(opponent.name);
+    card.strengthCaption = Tr(opponent.strengthCaption);
     card.portrait = PortraitId(opponent);
     card.winFace = WinFaceId(opponent);
     card.lossFace = LossFaceId(opponent);
@@ -29,7 +30,7 @@ MatchOpponent ChickAt(int eggStrength, const std::string& chickName, int level)
 {
     MatchOpponent card;
     card.name = chickName;
-    card.strengthCaption = ChickStrengthCaption(eggStrength);
+    card.strengthCaption = Tr(ChickStrengthCaption(eggStrength));
     card.portrait = card.winFace = card.lossFace = ChickPictureId(eggStrength);
     card.soundSet = kChickSoundSet;
     card.place = kColosseum;

@@ -112,7 +112,7 @@ void MatchFlow::Play(int column, int row, std::int32_t side, bool byComputer)
     const int before = board_.CountDiscs(side);
     board_.PlaceAndFlip(column, row, side, byComputer);
     const int turned = board_.CountDiscs(side) - before - 1;
-    view_.Announce(MoveAnnouncement(byComputer ? Tr(opponent_.name) : std::string(), column, row, turned));
+    view_.Announce(MoveAnnouncement(byComputer ? opponent_.name : std::string(), column, row, turned));
 }
 
 void MatchFlow::PassNotice(const std::string& opponent)
@@ -151,7 +151,7 @@ void MatchFlow::PlayerPress(int column, int row)
     }
     if (board_.CountMoves(computer) == 0) {
         // The computer passes; the player moves again.
-        PassNotice(Tr(opponent_.name));
+        PassNotice(opponent_.name);
         view_.SetEnabled(true);
         Speak("GET_PASS");
         return;

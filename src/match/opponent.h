@@ -10,6 +10,7 @@
 #include <vector>
 
 struct MatchOpponent {
+    // As the player reads them, in the game's language: the chick's name as typed.
     std::string name;              // the turn dialog's caption and the match's
     std::string strengthCaption;   // "強さ ★" … "強さ ★★★★★"
     std::string portrait;

@@ -85,13 +85,11 @@ void TfrmTurnSelect::FloatOver(QWidget* owner)
 
 void TfrmTurnSelect::AskAbout(const MatchOpponent& opponent)
 {
-    // A stage opponent's name is the game's text; the chick's is the player's.
-    const QString name = opponent.isChick ? Qs(opponent.name) : TrQ(opponent.name.c_str());
-    name_->setText(name);
-    strength_->setText(TrQ(opponent.strengthCaption.c_str()));
+    name_->setText(Qs(opponent.name));
+    strength_->setText(Qs(opponent.strengthCaption));
     // The figure stands on the dialog's own background.
     portrait_->SetPicture(RenderArt(Qs(opponent.portrait), true));
-    Describe(portrait_, QAccessible::Graphic, name);
+    Describe(portrait_, QAccessible::Graphic, Qs(opponent.name));
     show();
     raise();
     activateWindow();

@@ -293,9 +293,8 @@ void TfrmBattle::StartMatch(const MatchSides& sides)
     const bool second = sides.playerIsSecond;
     SetFace(leftFace_, second ? opponent.portrait : sides.playerPicture);
     SetFace(rightFace_, second ? sides.playerPicture : opponent.portrait);
-    const std::string opponentName = Tr(opponent.name);
-    const std::string& leftName = second ? opponentName : sides.playerName;
-    const std::string& rightName = second ? sides.playerName : opponentName;
+    const std::string& leftName = second ? opponent.name : sides.playerName;
+    const std::string& rightName = second ? sides.playerName : opponent.name;
     leftName_->setText(Qs(leftName));
     rightName_->setText(Qs(rightName));
     Describe(leftFace_, QAccessible::Graphic, Qs(SideDescription(leftName, true)));
@@ -387,7 +386,7 @@ void TfrmBattle::MessageTick()
     case SpeechBubble::Action::Open:
         bubbleTimer_->stop();
         bubbleText_->setText(Qs(step.text));
-        Announce(RemarkAnnouncement(Tr(flow_->Opponent().name), step.text));
+        Announce(RemarkAnnouncement(flow_->Opponent().name, step.text));
         bubble_->show();
         bubbleText_->show();
         bubbleTimer_->SetInterval(kMatchWaits.bubbleLine);
@@ -395,7 +394,7 @@ void TfrmBattle::MessageTick()
         break;
     case SpeechBubble::Action::Next:
         bubbleText_->setText(Qs(step.text));
-        Announce(RemarkAnnouncement(Tr(flow_->Opponent().name), step.text));
+        Announce(RemarkAnnouncement(flow_->Opponent().name, step.text));
         break;
     case SpeechBubble::Action::Close:
         bubble_->hide();

@@ -146,8 +146,10 @@ TEST_F(CharSelectScreen, UnreadableSpeechFileStopsThePickAndKeepsTheLastOne)
 TEST_P(CharSelectScreenIn, TheChickOnTheBonusStage)
 {
     ShowSelection(1);
-    frmCharSelect->SetChickName(QStringLiteral("ピヨ"));
-    DUser->Record.SetChickName(*ToShiftJis("ピヨ"));
+    // The chick is called as the player typed, even by a word the game
+    // itself translates.
+    frmCharSelect->SetChickName(QStringLiteral("ヒナ"));
+    DUser->Record.SetChickName(*ToShiftJis("ヒナ"));
     Find<TPanel>(frmCharSelect, "pnlPlace4")->show();
     Press(Find<TPanel>(frmCharSelect, "pnlPlace4"));
     ASSERT_EQ(frmCharSelect->PlaceIndex(), 3);
@@ -163,9 +165,10 @@ TEST_P(CharSelectScreenIn, TheChickOnTheBonusStage)
         Press(Find<TImage>(frmCharSelect, "imgCharEgg"), n == 3 ? Qt::RightButton : Qt::LeftButton);
         EXPECT_EQ(BrainsStrength(), expected::Strength(expected::kChickStrength[n - 1][1]));
         EXPECT_EQ(Find<TLabel>(frmTurnSelect, "Label2")->text(), TrQ(expected::kChickCaption[n - 1]));
-        EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ピヨ"));
-        LookEnglish(frmCharSelect, {QStringLiteral("ピヨ")});
-        LookEnglish(frmTurnSelect, {QStringLiteral("ピヨ")});
+        EXPECT_EQ(Find<TLabel>(frmTurnSelect, "grpChar")->text(), QStringLiteral("ヒナ"));
+        EXPECT_EQ(frmBattle->Flow().Opponent().name, "ヒナ");
+        LookEnglish(frmCharSelect, {QStringLiteral("ヒナ")});
+        LookEnglish(frmTurnSelect, {QStringLiteral("ヒナ")});
         const QPixmap chick = frmData->Picture(QStringLiteral("imgEgg%1").arg(n));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgChar")->Picture(), RenderArt(QStringLiteral("imgEgg%1").arg(n), true)));
         EXPECT_TRUE(SamePicture(Find<TImage>(frmTurnSelect, "imgComWin")->Picture(), chick));

@@ -51,7 +51,6 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(0, 2), {20, 70})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(0, 1), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace1"), {36, 10}), QColor(0xB6, 0xCF, 0xB1));
-    LookEnglish(frmCharSelect);
     SaveScreenshot(shot, ShotName("campaign-forest.png").c_str());
 
     // The mountain, opened, with one more beaten.
@@ -64,7 +63,6 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(1, 1), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(1, 0), {45, 45})));
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace2"), {36, 10}), QColor(0xBF, 0xBF, 0xFF));
-    LookEnglish(frmCharSelect);
     SaveScreenshot(shot, ShotName("campaign-mountain.png").c_str());
 
     // The cyber state, the last stage.
@@ -76,7 +74,6 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     shot = Capture(frmCharSelect);
     EXPECT_TRUE(IsCrossRed(OnScreen(shot, Portrait(2, 1), {45, 45})));
     EXPECT_FALSE(IsCrossRed(OnScreen(shot, Portrait(2, 3), {45, 45})));
-    LookEnglish(frmCharSelect);
     SaveScreenshot(shot, ShotName("campaign-cyber.png").c_str());
 
     // The turn dialog for メタルズモル.
@@ -84,7 +81,6 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     ASSERT_TRUE(frmTurnSelect->isVisible());
     shot = Capture(frmTurnSelect);
     EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(271, 202));
-    LookEnglish(frmTurnSelect);
     SaveScreenshot(shot, ShotName("campaign-turn.png").c_str());
     // "先手" and "後手" lean as italic type does (the discs beside them are
     // no letters).
@@ -120,6 +116,5 @@ TEST_P(CampaignLooks, EachPlaceTheTurnDialogAndTheBonusStage)
     EXPECT_EQ(OnScreen(shot, Find<TPanel>(frmCharSelect, "pnlPlace4"), {36, 4}), QColor(0, 0, 0));
     EXPECT_EQ(OnScreen(shot, Find<TImage>(frmCharSelect, "imgCharEgg"), {45, 45}),
               PixelAt(frmData->Picture(QStringLiteral("imgEgg4")), 45, 45));
-    LookEnglish(frmCharSelect);
     SaveScreenshot(shot, ShotName("campaign-bonus.png").c_str());
 }

@@ -99,7 +99,6 @@ TEST_P(MatchLooksIn, TheStartAndAPassNoticeOverTheBoard)
     StartMatch(false);
     // The greeting said, the board waits for the first move.
     LetSpeechEnd();
-    LooksEnglish();
     SaveShot(Shot(), "match-start.png");
     // Black's move on the top edge leaves White nothing to answer.
     SetPosition({"XO.....X",
@@ -112,10 +111,8 @@ TEST_P(MatchLooksIn, TheStartAndAPassNoticeOverTheBoard)
                  "XO......"});
     QImage noticeShot;
     platform.onPause = [&](int ms) {
-        if (ms == 1000 && noticeShot.isNull()) {
+        if (ms == 1000 && noticeShot.isNull())
             noticeShot = Shot();
-            LooksEnglish();
-        }
     };
     PressSquare(3, 1);
     ASSERT_FALSE(noticeShot.isNull());
@@ -141,7 +138,6 @@ TEST_P(MatchLooksIn, ResultWithTheCountLayout)
     // Let "対局終了" show its hint.
     const QString hint = Said("対局終了\nクリック!", "Game over\nClick!");
     ASSERT_TRUE(RunUntil([&] { return Find<TLabel>(frmBattle, "lblFinish")->text() == hint; }));
-    LooksEnglish();
     const QImage shot = Shot();
     EXPECT_GT(RedPixels(shot, Find<TLabel>(frmBattle, "lblWinner")), 200);
     EXPECT_LT(FirstRedRow(shot, Find<TLabel>(frmBattle, "lblWinner")), 10);

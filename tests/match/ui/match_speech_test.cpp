@@ -32,13 +32,6 @@ TEST_F(MatchSpeech, MessageFilesAreReadAsShiftJisAndAnUnreadableOneChangesNothin
     std::filesystem::remove(folder.Data() / "en" / "msjp.dat");
     ASSERT_TRUE(PrepareOpponent("/data/msjp.dat"));
     EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), (std::vector<std::string>{"こんにちは", "勝った！"}));
-    // The roster's own file: the delivered English greeting.
-    ASSERT_TRUE(PrepareOpponent("/data/ms22.dat"));
-    const auto english = SpeechScript::SplitLines(*ReadRawFile((DeliveredData() / "en" / "ms22.dat").string(), 4096));
-    EXPECT_EQ(frmBattle->Flow().OpponentMessage.Lines(), english);
-    spoken.clear();
-    SpeakAndWait("GREETING");
-    EXPECT_EQ(spoken, std::vector<std::string>{english.at(0)});
 }
 
 // Every English remark, at the bubble's size in its bold type.
