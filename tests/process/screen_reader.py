@@ -97,10 +97,6 @@ def pass_heard(said):
     return None if values is None else values.get("who", PLAYER)
 
 
-def result_heard(said):
-    return heard_as(RESULTS, said)
-
-
 failures = []
 heard = []  # what the game announced, in order
 
@@ -294,7 +290,7 @@ def play_match(game, opponent):
                 side = side_of.get(who)
                 if side is None or moves(model, side) or not moves(model, -side):
                     fail(f"heard {said!r}, but that side had a move or the match was over")
-            elif heard_result := result_heard(said):
+            elif heard_result := heard_as(RESULTS, said):
                 result = heard_result
 
     press(game, T("先手"))
@@ -349,7 +345,7 @@ def orca_spoke(log_path):
 def expect_orca_spoke(log_path):
     """Every move, pass and result heard was spoken by Orca, and Orca never
     spoke a notification with nothing in it (a window opening, say)."""
-    wanted = [said for said in heard if move_heard(said) or pass_heard(said) or result_heard(said)]
+    wanted = [said for said in heard if move_heard(said) or pass_heard(said) or heard_as(RESULTS, said)]
     missing = lambda: [said for said in wanted if not any(said in spoken for spoken in orca_spoke(log_path))]
     # Orca speaks as it gets round to the events.
     wait_for(lambda: not missing(), 20)
